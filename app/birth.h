@@ -49,6 +49,10 @@ void derive(birthdata& b);
 // alone, so a zero-initialised buffer stays terminated.
 void copytext(char* dst, const char* src);
 
+// Month abbreviation "Jan".."Dec" of month 1..12; "???" for any other value,
+// so that a record from outside the dialog's ranges never indexes past mstr.
+const char* monthname(int mon);
+
 // The date line at start: strftime "%a %x %H:%M %z" of the local time.
 void datestart(char* dtstr, const std::tm& now);
 

@@ -1,1 +1,203 @@
-// placeholder
+// Chart file lines: the fixed-layout writer and the column reader.
+#include "app/chartline.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/calendar.h"
+
+// Copies a name or place text of at most 23 bytes into out (24 bytes),
+// with line feeds turned into blanks: a line feed inside a text would split
+// the chart line in two.
+static void linetext(char* out, const char* text) {
+  std::size_t n = strnlen(text, 23);
+  for (std::size_t i = 0; i < n; ++i) out[i] = text[i] == '\n' ? ' ' : text[i];
+  out[n] = '\0';
+}
+
+int writechartline(char* dst, const birthdata& b) {
+  // 12-hour clock: 0 is 12 AM, 12 is 12 PM, 13..23 are 1..11 PM.
+  int clock = b.hour > 12 ? b.hour - 12 : b.hour == 0 ? 12 : b.hour;
+  const char* ampm = b.hour < 12 ? "AM" : "PM";
+  char name[24], place[24];
+  linetext(name, b.name);
+  linetext(place, b.place);
+  // The sign characters come from the derived doubles: a flag set on a zero
+  // value is written as "+", "W" or "N".
+  int n = std::snprintf(
+      dst, 128,
+      "%-23s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
+      "%02d%c%02d'00 %-24s\n",
+      name, monthname(b.mon), b.day, b.year, clock, b.min, ampm,
+      b.zone < 0 ? '-' : '+', b.zhour, b.zmin, b.londg, b.lon < 0 ? 'E' : 'W',
+      b.lonmn, b.latdg, b.lat < 0 ? 'S' : 'N', b.latmn, place);
+  if (n < 0) {
+    dst[0] = '\0';
+    return 0;
+  }
+  if (n > 127) {
+    // Only numbers far outside the dialog's ranges get here: keep the
+    // line feed so that the next line stays a line of its own.
+    dst[126] = '\n';
+    return 127;
+  }
+  return n;
+}
+
+// C atoi over line[from..], never reading past the end: leading white space,
+// an optional sign, decimal digits up to the first other byte. Values beyond
+// the int range saturate to INT_MAX or INT_MIN.
+static int atoiat(std::string_view line, std::size_t from) {
+  std::size_t i = from;
+  auto space = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+           c == '\r';
+  };
+  while (i < line.size() && space(line[i])) ++i;
+  bool neg = false;
+  if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
+    neg = line[i] == '-';
+    ++i;
+  }
+  long long v = 0;
+  for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+    if (v <= INT_MAX) v = v * 10 + (line[i] - '0');
+  }
+  if (neg) v = -v;
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+static char lower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
+
+// Month 1..12 of a three-letter abbreviation, ignoring case; 0 for none.
+static int monthof(std::string_view s) {
+  for (int m = 0; m < 12; ++m) {
+    if (lower(s[0]) == lower(mstr[m][0]) && lower(s[1]) == lower(mstr[m][1]) &&
+        lower(s[2]) == lower(mstr[m][2]))
+      return m + 1;
+  }
+  return 0;
+}
+
+// Bytes of a line quoted for a message: printable ASCII as it stands, any
+// other byte as \xNN.
+static std::string quoted(std::string_view s) {
+  std::string q = "\"";
+  for (char c : s) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u < 0x7f && c != '"' && c != '\\') {
+      q += c;
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02x", u);
+      q += hex;
+    }
+  }
+  return q + "\"";
+}
+
+// "what v is outside lo-hi".
+static std::string outside(const char* what, int v, int lo, int hi) {
+  char msg[96];
+  std::snprintf(msg, sizeof msg, "%s %d is outside %d-%d", what, v, lo, hi);
+  return msg;
+}
+
+// Why a record read from a line is not a chart the dialog would accept;
+// empty when it is one. Checks the fields in the dialog's order.
+static std::string badfield(const birthdata& b, int clock, bool pm) {
+  char msg[96];
+  if (b.year < 1600 || b.year > 2400) return outside("year", b.year, 1600, 2400);
+  if (b.day < 1 || b.day > 31) return outside("day", b.day, 1, 31);
+  if (b.mon == 2 && (b.day > 29 || (b.day == 29 && !isleap(b.year)))) {
+    std::snprintf(msg, sizeof msg, "Feb %d is not a date in %d", b.day, b.year);
+    return msg;
+  }
+  if ((b.mon == 4 || b.mon == 6 || b.mon == 9 || b.mon == 11) && b.day > 30) {
+    std::snprintf(msg, sizeof msg, "%s %d is not a date: the month has 30 days",
+                  mstr[b.mon - 1], b.day);
+    return msg;
+  }
+  if (b.hour < 0 || b.hour > 23) {
+    std::snprintf(msg, sizeof msg, "hour %d (%d %s) is outside 0-23", b.hour,
+                  clock, pm ? "PM" : "AM");
+    return msg;
+  }
+  if (b.min < 0 || b.min > 59) return outside("minute", b.min, 0, 59);
+  if (b.zhour < 0 || b.zhour > 12) return outside("zone hour", b.zhour, 0, 12);
+  if (b.zmin < 0 || b.zmin > 59) return outside("zone minute", b.zmin, 0, 59);
+  if (b.londg < 0 || b.londg > 179)
+    return outside("longitude degree", b.londg, 0, 179);
+  if (b.lonmn < 0 || b.lonmn > 59)
+    return outside("longitude minute", b.lonmn, 0, 59);
+  if (b.latdg < 0 || b.latdg > 89)
+    return outside("latitude degree", b.latdg, 0, 89);
+  if (b.latmn < 0 || b.latmn > 59)
+    return outside("latitude minute", b.latmn, 0, 59);
+  return {};
+}
+
+// The line must hold every column through the latitude; the place may be
+// missing or cut short.
+constexpr std::size_t minlinelen = 74;
+
+lineread readchartline(std::string_view line) {
+  lineread r;
+  if (!line.empty() && line.back() == '\n') {
+    line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  }
+  if (line.size() < minlinelen) {
+    r.why = line.empty() ? "line is empty"
+                         : "line is too short (" + std::to_string(line.size()) +
+                               " bytes, a chart line has 99)";
+    return r;
+  }
+  birthdata& b = r.rec;
+  std::memcpy(b.name, line.data(), 23);
+  b.mon = monthof(line.substr(23, 3));
+  b.day = atoiat(line, 27);
+  // The year and the clock hour stand together (YYYYHH).
+  b.year = atoiat(line, 31) / 100;
+  int clock = atoiat(line, 35);
+  b.min = atoiat(line, 38);
+  bool pm = line[44] == 'P';
+  if (pm)
+    b.hour = clock == 12 ? 12 : clock + (clock <= INT_MAX - 12 ? 12 : 0);
+  else
+    b.hour = clock == 12 ? 0 : clock;
+  b.zhour = atoiat(line, 51);
+  // The zone minutes and the longitude degrees stand together (MMDDD).
+  b.zmin = atoiat(line, 54) / 1000;
+  b.zeast = line[50] == '-';
+  b.zone = b.zhour + b.zmin / 60.0;
+  if (b.zeast) b.zone = -b.zone;
+  dateline(b.dtstr, b);
+  b.londg = atoiat(line, 56);
+  b.loneast = line[59] == 'E';
+  b.lonmn = atoiat(line, 60);
+  b.lon = b.londg + b.lonmn / 60.0;
+  if (b.loneast) b.lon = -b.lon;
+  b.latdg = atoiat(line, 66);
+  b.latsouth = line[68] == 'S';
+  b.latmn = atoiat(line, 69);
+  b.lat = b.latdg + b.latmn / 60.0;
+  if (b.latsouth) b.lat = -b.lat;
+  // Place: columns 75..97, blank where the line ends early.
+  std::memset(b.place, ' ', 23);
+  if (line.size() > 75) {
+    std::size_t n = line.size() - 75 < 23 ? line.size() - 75 : 23;
+    std::memcpy(b.place, line.data() + 75, n);
+  }
+
+  if (b.mon == 0) {
+    r.why = "unknown month " + quoted(line.substr(23, 3));
+    return r;
+  }
+  r.why = badfield(b, clock, pm);
+  r.ok = r.why.empty();
+  return r;
+}
