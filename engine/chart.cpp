@@ -1,1 +1,61 @@
-// placeholder
+// Chart computation: birth instant and place to the chart state.
+#include "engine/chart.h"
+
+#include <cmath>
+
+#include "engine/calendar.h"
+#include "engine/planets.h"
+#include "engine/sidereal.h"
+
+namespace {
+
+// Truncation toward zero into int32; NaN gives 0 and values beyond the
+// int32 range are clamped, so no input can make the conversion undefined.
+int32_t trunc32(double v)
+{
+  if (!(v == v))
+    return 0;
+  if (v >= 2147483647.0)
+    return 2147483647;
+  if (v <= -2147483648.0)
+    return -2147483647 - 1;
+  return static_cast<int32_t>(v);
+}
+
+}  // namespace
+
+chartstate castchart(int mon, int day, int year, int hour, int min,
+                     double zone, double lon, double lat)
+{
+  chartstate cs;
+  cs.jd = get_jul_day(mon, day, year);
+  // Universal Time of day in hours from 0 h UT of the civil date; it may
+  // lie outside 0..24, the civil date is never changed.
+  double u = hour + min / 60.0;
+  u = u + zone;
+  cs.jd = cs.jd + u / 24;
+  // Julian centuries from J2000.0, Universal Time used as is.
+  double T = (cs.jd - 0.5 - 2451545.0) / 36525.0;
+
+  double pos[nbody] = {};
+  double speed[nbody] = {};
+  getplanets(T, pos, speed);
+  pos[0] = ascendant(T, u, lon, lat);
+  double a = getayan(T);
+
+  for (int i = 0; i < nbody; i++) {
+    // The remainder keeps the sign of the dividend: a negative value is
+    // truncated first, then brought into the circle.
+    int32_t v = trunc32(std::fmod(pos[i] + a, 360.0) * 60);
+    if (v < 0)
+      v += 21600;
+    // A remainder just below 360 can round up to 21600 once scaled.
+    if (v >= 21600)
+      v -= 21600;
+    cs.tpos[i] = v;
+  }
+  for (int i = 1; i < nbody; i++)
+    cs.tsp[i] = trunc32(speed[i] * 3600);
+  cs.tsp[0] = 0;
+  return cs;
+}

@@ -1,1 +1,118 @@
-// placeholder
+// Geocentric tropical longitudes and daily motions of the moving chart points.
+#include "engine/planets.h"
+
+#include <cmath>
+
+#include "engine/moon.h"
+#include "engine/node.h"
+#include "engine/series.h"
+
+namespace {
+
+const double twopi = 6.283185307179586;
+const double deg_per_rad = 57.29577951308232;
+
+// Correction for aberration and light time of one planet: c0 plus up to four
+// periodic terms a cos(phi + f tau'), all in 1e-7 radian, tau' in units of
+// 10,000 Julian years. Unused terms have a = 0.
+struct planetcorr {
+  double c0;
+  double term[4][3];
+};
+
+double correction(const planetcorr& pc, double tp)
+{
+  double c = pc.c0;
+  for (const auto& k : pc.term)
+    if (k[0] != 0.0)
+      c += k[0] * std::cos(k[1] + k[2] * tp);
+  return c * 1e-7;
+}
+
+// One planet: its tables, its correction and its index in the body order.
+struct planetdef {
+  const double* lrg;
+  const int32_t* const* ptr;
+  const int* terms;
+  planetcorr corr;
+  int index;
+};
+
+const planetdef plandefs[5] = {
+    {merlrg, merptr, merterms,
+     {-1261, {{1485, 2.649, 198048.273}, {305, 5.71, 458927.03}, {230, 5.3, 396096.55}, {0, 0, 0}}},
+     4},
+    {venlrg, venptr, venterms,
+     {-1304, {{1016, 1.423, 39302.097}, {224, 2.85, 78604.19}, {98, 4.27, 117906.29}, {0, 0, 0}}},
+     6},
+    {marlrg, marptr, marterms,
+     {-1052, {{877, 1.834, 29424.634}, {187, 3.67, 58849.27}, {84, 3.49, 33405.34}, {0, 0, 0}}},
+     3},
+    {juplrg, jupptr, jupterms,
+     {-527, {{978, 1.154, 57533.849}, {89, 2.3, 115067.7}, {46, 4.64, 62830.76}, {45, 0.76, 52236.94}}},
+     5},
+    {satlrg, satptr, satterms,
+     {-373, {{986, 0.88, 60697.768}, {54, 3.31, 62830.76}, {52, 1.59, 58564.78}, {51, 1.76, 121395.54}}},
+     7},
+};
+
+}  // namespace
+
+double hel2geo(const double* p, const double* e)
+{
+  double x = p[2] * std::cos(p[1]) * std::cos(p[0]) - e[2] * std::cos(e[1]) * std::cos(e[0]);
+  double y = p[2] * std::cos(p[1]) * std::sin(p[0]) - e[2] * std::cos(e[1]) * std::sin(e[0]);
+  double lam = std::atan2(y, x);
+  if (lam < 0.0)
+    lam += twopi;
+  return lam;
+}
+
+void planets(double T, double* out)
+{
+  double E[3];
+  getplanet(T, E, earlrg, earptr, earterms);
+  // Heliocentric longitude of the Earth, one turn.
+  double lsun = std::fmod(E[0], twopi);
+  if (lsun < 0.0)
+    lsun += twopi;
+  // Time in units of 10,000 Julian years.
+  double tp = T / 100.0;
+  // Nutation in longitude.
+  double om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
+  double lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
+  double dpsi = (-834 * std::sin(om) - 64 * std::sin(lp)) * 1e-7;
+  // Aberration of the Sun.
+  double ab = (17 * std::cos(3.1 + 62830.14 * tp) - 993) * 1e-7;
+  // The Sun is opposite the Earth's heliocentric direction.
+  out[1] = std::fmod((lsun + ab + dpsi) * deg_per_rad + 180, 360.0);
+  out[2] = getlunar(T) + dpsi * deg_per_rad;
+  for (const planetdef& pd : plandefs) {
+    double P[3];
+    getplanet(T, P, pd.lrg, pd.ptr, pd.terms);
+    double lam = hel2geo(P, E);
+    double c = correction(pd.corr, tp);
+    out[pd.index] = std::fmod((lam + c + dpsi) * deg_per_rad, 360.0);
+  }
+  // True node, without nutation; Ketu is the opposite point.
+  double mean;
+  out[8] = getnode(T, &mean);
+  out[9] = std::fmod(out[8] + 180, 360.0);
+}
+
+void getplanets(double T, double* pos, double* speed)
+{
+  planets(T, pos);
+  // One hour earlier: 1 / 876600 Julian century.
+  double earlier[10];
+  planets(T - 1.1407711613050422e-6, earlier);
+  for (int i = 1; i < 10; i++) {
+    double d = pos[i] - earlier[i];
+    // A body that crossed 0 deg during the hour.
+    if (d > 180)
+      d -= 360;
+    if (d < -180)
+      d += 360;
+    speed[i] = d * 24;
+  }
+}
