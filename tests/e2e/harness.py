@@ -1,0 +1,431 @@
+"""Runs the window program vornak under a private Xvfb server for end-to-end tests.
+
+Each test script is started by CTest as
+
+    python3 test_x.py PATH/TO/vornak [PATH/TO/vornak-chart]
+
+and uses this module like this:
+
+    import harness
+
+    vornak, chartcmd = harness.programs()       # from sys.argv; chartcmd may be None
+    with harness.session(vornak) as s:          # Xvfb + vornak, main window found
+        s.focus()
+        s.click(20, 10)                         # window coordinates of the main window
+        s.key("Escape")
+        assert s.wait_exit() == 0
+
+API
+
+  programs() -> (vornak, chartcmd)
+      The program paths given on the command line (chartcmd is None when absent).
+      Exits 77 (skipped) when the vornak path is missing or not executable.
+
+  skip(reason)
+      Prints "skipped: REASON" and exits with status 77 (CTest's SKIP_RETURN_CODE).
+
+  check(condition, message)
+      Raises AssertionError(message) when condition is false (works under python3 -O).
+
+  session(program, args=(), cwd=None, faketime=FAKETIME, window="Vornak",
+          timeout=TIMEOUT) -> Session           (context manager)
+      Starts Xvfb on a free display (skips with 77 when Xvfb cannot be started),
+      then the program with the given arguments in the working directory cwd
+      (default: a fresh temporary directory, removed afterwards) under
+      `faketime FAKETIME` (None: the real clock) with TZ=UTC, and waits for its
+      top-level window named exactly `window` (None: do not wait, e.g. when the
+      program is expected to fail). On leaving, kills the program and Xvfb,
+      also after a failure. Under AddressSanitizer the leak check is switched
+      off (X and font libraries leak at exit) unless ASAN_OPTIONS is set.
+
+  Session attributes
+      display   the X display name, ":N"
+      cwd       the program's working directory
+      proc      the subprocess.Popen of the program (stdout and stderr are
+                collected into files; see output())
+      wid       the main window's id (a decimal string), or None
+
+  Session methods (every step has a timeout and raises on expiry)
+      xdo(*args, timeout=TIMEOUT) -> str     runs `xdotool ARGS` on this display
+      find_window(name, timeout=TIMEOUT) -> wid
+                                             waits for a visible window whose
+                                             name matches the regular expression
+                                             `name` (anchor it: "^Chart Data$")
+      windows() -> [(wid, name)]             the visible named windows now
+      window_gone(wid, timeout=TIMEOUT) -> bool
+                                             waits until the window is unmapped
+                                             or destroyed; False on timeout
+      geometry(wid=None) -> (x, y, w, h)     position on the screen and size
+      focus(wid=None)                        `windowfocus --sync` (there is no
+                                             window manager: windowactivate fails)
+      click(x, y, wid=None, button=1)        moves the pointer to (x, y) relative
+                                             to the window and clicks
+      type(text, wid=None)                   types text into the focused widget
+      key(*keys, wid=None)                   e.g. key("Return"), key("ctrl+a")
+      screenshot() -> Image                  the whole screen (`import -window root`)
+      shot(wid=None) -> Image                the window only, cropped to its size
+      wait_until(predicate, timeout=TIMEOUT, interval=0.05) -> value
+                                             polls until predicate() is truthy;
+                                             raises AssertionError on timeout
+      wait_exit(timeout=TIMEOUT) -> int      the program's exit status
+      running() -> bool                      the program has not ended yet
+      output() -> (stdout, stderr)           what the program printed so far
+
+  Image (a tiny PPM reader)
+      width, height
+      pixel(x, y) -> (r, g, b)               0..255 each
+      dark(x, y, limit=100) -> bool          every channel below limit (black text/lines)
+      white(x, y, limit=240) -> bool         every channel at or above limit
+      crop(x, y, w, h) -> Image
+      save_png(path)                         writes an RGB PNG (zlib, no other tool)
+
+No window manager runs, so the main window sits at the screen's top-left corner
+and dialogs appear where the toolkit puts them.
+"""
+
+import contextlib
+import os
+import re
+import shutil
+import signal
+import socket
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+FAKETIME = "2026-12-05 12:22:00"
+TIMEOUT = 10.0
+SCREEN = "1024x768x24"
+
+
+def skip(reason):
+    print("skipped: " + reason, flush=True)
+    sys.exit(77)
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def programs():
+    if len(sys.argv) < 2:
+        skip("no path of the vornak program given")
+    vornak = os.path.abspath(sys.argv[1])
+    if not os.access(vornak, os.X_OK):
+        skip("vornak is not built: " + vornak)
+    chartcmd = None
+    if len(sys.argv) > 2 and os.access(sys.argv[2], os.X_OK):
+        chartcmd = os.path.abspath(sys.argv[2])
+    return vornak, chartcmd
+
+
+class Image:
+    def __init__(self, width, height, data):
+        self.width = width
+        self.height = height
+        self.data = data  # RGB, 3 bytes per pixel, rows top to bottom
+
+    @staticmethod
+    def from_ppm(raw):
+        """Reads a binary PPM (P6), 8 or 16 bits per sample."""
+        fields = []
+        pos = 0
+        while len(fields) < 4:
+            while raw[pos:pos + 1].isspace():
+                pos += 1
+            if raw[pos:pos + 1] == b"#":
+                pos = raw.index(b"\n", pos) + 1
+                continue
+            end = pos
+            while not raw[end:end + 1].isspace():
+                end += 1
+            fields.append(raw[pos:end])
+            pos = end
+        pos += 1  # the one whitespace byte after maxval
+        check(fields[0] == b"P6", "not a binary PPM: %r" % fields[0])
+        width, height, maxval = int(fields[1]), int(fields[2]), int(fields[3])
+        body = raw[pos:]
+        if maxval > 255:
+            samples = struct.unpack(">%dH" % (width * height * 3), body[:width * height * 6])
+            body = bytes(s * 255 // maxval for s in samples)
+        elif maxval != 255:
+            body = bytes(b * 255 // maxval for b in body[:width * height * 3])
+        check(len(body) >= width * height * 3, "short PPM data")
+        return Image(width, height, bytes(body[:width * height * 3]))
+
+    def pixel(self, x, y):
+        check(0 <= x < self.width and 0 <= y < self.height,
+              "pixel (%d, %d) outside the %dx%d image" % (x, y, self.width, self.height))
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def dark(self, x, y, limit=100):
+        return all(c < limit for c in self.pixel(x, y))
+
+    def white(self, x, y, limit=240):
+        return all(c >= limit for c in self.pixel(x, y))
+
+    def crop(self, x, y, w, h):
+        w = min(w, self.width - x)
+        h = min(h, self.height - y)
+        rows = [self.data[((y + r) * self.width + x) * 3:((y + r) * self.width + x + w) * 3]
+                for r in range(h)]
+        return Image(w, h, b"".join(rows))
+
+    def save_png(self, path):
+        def chunk(kind, payload):
+            body = kind + payload
+            return struct.pack(">I", len(payload)) + body + struct.pack(">I", zlib.crc32(body))
+        stride = self.width * 3
+        raw = b"".join(b"\0" + self.data[r * stride:(r + 1) * stride] for r in range(self.height))
+        png = (b"\x89PNG\r\n\x1a\n"
+               + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
+               + chunk(b"IDAT", zlib.compress(raw, 9))
+               + chunk(b"IEND", b""))
+        with open(path, "wb") as f:
+            f.write(png)
+
+
+def _need(tool):
+    if shutil.which(tool) is None:
+        skip(tool + " is not installed")
+
+
+def _start_xvfb():
+    """Starts Xvfb on a display it picks itself; returns (process, ":N")."""
+    _need("Xvfb")
+    rfd, wfd = os.pipe()
+    try:
+        proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(wfd), "-screen", "0", SCREEN, "-nolisten", "tcp",
+             "-noreset"],
+            pass_fds=(wfd,), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+            start_new_session=True)
+    except OSError as e:
+        os.close(rfd)
+        os.close(wfd)
+        skip("Xvfb cannot be started: %s" % e)
+    os.close(wfd)
+    number = b""
+    deadline = time.monotonic() + TIMEOUT
+    os.set_blocking(rfd, False)
+    while time.monotonic() < deadline:
+        try:
+            chunk = os.read(rfd, 64)
+        except BlockingIOError:
+            chunk = None
+        if chunk:
+            number += chunk
+            if number.endswith(b"\n"):
+                break
+        elif chunk == b"" or proc.poll() is not None:
+            break
+        time.sleep(0.02)
+    os.close(rfd)
+    number = number.strip()
+    if not number.isdigit():
+        err = b""
+        if proc.poll() is None:
+            proc.kill()
+        try:
+            err = proc.communicate(timeout=5)[1] or b""
+        except subprocess.TimeoutExpired:
+            pass
+        skip("Xvfb did not start: %s" % err.decode(errors="replace").strip()[-300:])
+    display = ":" + number.decode()
+    # Ready when its socket accepts a connection.
+    path = "/tmp/.X11-unix/X" + number.decode()
+    while time.monotonic() < deadline:
+        try:
+            with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
+                s.connect(path)
+            return proc, display
+        except OSError:
+            time.sleep(0.02)
+    _stop(proc)
+    skip("Xvfb on %s does not accept connections" % display)
+
+
+def _stop(proc):
+    if proc is None or proc.poll() is not None:
+        return
+    try:
+        os.killpg(proc.pid, signal.SIGTERM)
+    except ProcessLookupError:
+        return
+    try:
+        proc.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        os.killpg(proc.pid, signal.SIGKILL)
+        proc.wait(timeout=5)
+
+
+class Session:
+    def __init__(self, display, cwd):
+        self.display = display
+        self.cwd = cwd
+        self.proc = None
+        self.wid = None
+        self._out = None
+        self._err = None
+
+    def env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        env["TZ"] = "UTC"
+        env.pop("XAUTHORITY", None)
+        asan = env.get("ASAN_OPTIONS")
+        if asan is None:
+            env["ASAN_OPTIONS"] = "detect_leaks=0:verify_asan_link_order=0"
+        elif "verify_asan_link_order" not in asan:
+            # faketime is preloaded ahead of the sanitizer's runtime.
+            env["ASAN_OPTIONS"] = asan + ":verify_asan_link_order=0"
+        return env
+
+    def start(self, program, args=(), faketime=FAKETIME):
+        cmd = [program] + list(args)
+        if faketime is not None:
+            _need("faketime")
+            cmd = ["faketime", faketime] + cmd
+        self._out = tempfile.TemporaryFile()
+        self._err = tempfile.TemporaryFile()
+        self.proc = subprocess.Popen(cmd, cwd=self.cwd, env=self.env(),
+                                     stdin=subprocess.DEVNULL, stdout=self._out,
+                                     stderr=self._err, start_new_session=True)
+
+    def stop(self):
+        _stop(self.proc)
+
+    def xdo(self, *args, timeout=TIMEOUT):
+        try:
+            r = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env(),
+                               capture_output=True, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("xdotool %s: no answer in %gs" % (" ".join(map(str, args)), timeout))
+        if r.returncode != 0:
+            raise AssertionError("xdotool %s failed (%d): %s" % (
+                " ".join(map(str, args)), r.returncode, r.stderr.decode(errors="replace").strip()))
+        return r.stdout.decode(errors="replace")
+
+    def windows(self):
+        try:
+            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ""],
+                               env=self.env(), capture_output=True, timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("xdotool search: no answer")
+        found = []
+        for wid in r.stdout.decode().split():
+            try:
+                name = self.xdo("getwindowname", wid).rstrip("\n")
+            except AssertionError:
+                continue  # gone meanwhile
+            if name:
+                found.append((wid, name))
+        return found
+
+    def find_window(self, name, timeout=TIMEOUT):
+        pattern = re.compile(name)
+
+        def look():
+            for wid, title in self.windows():
+                if pattern.search(title):
+                    return wid
+            if self.proc is not None and self.proc.poll() is not None:
+                raise AssertionError("the program ended with status %d before a window "
+                                     "named %r appeared; stderr: %s" % (
+                                         self.proc.returncode, name, self.output()[1][-500:]))
+            return None
+        return self.wait_until(look, timeout, interval=0.05,
+                               what="a window named %r" % name)
+
+    def window_gone(self, wid, timeout=TIMEOUT):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if wid not in [w for w, _ in self.windows()]:
+                return True
+            time.sleep(0.05)
+        return False
+
+    def geometry(self, wid=None):
+        out = self.xdo("getwindowgeometry", "--shell", wid or self.wid)
+        v = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
+
+    def focus(self, wid=None):
+        self.xdo("windowfocus", "--sync", wid or self.wid)
+
+    def click(self, x, y, wid=None, button=1):
+        self.xdo("mousemove", "--window", wid or self.wid, x, y, "click", button)
+
+    def type(self, text, wid=None):
+        self.xdo("type", "--window", wid or self.wid, "--delay", 5, text)
+
+    def key(self, *keys, wid=None):
+        self.xdo("key", "--window", wid or self.wid, *keys)
+
+    def screenshot(self):
+        try:
+            r = subprocess.run(["import", "-display", self.display, "-window", "root", "ppm:-"],
+                               env=self.env(), capture_output=True, timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("import: no screenshot in %gs" % TIMEOUT)
+        if r.returncode != 0:
+            raise AssertionError("import failed: " + r.stderr.decode(errors="replace"))
+        return Image.from_ppm(r.stdout)
+
+    def shot(self, wid=None):
+        x, y, w, h = self.geometry(wid)
+        return self.screenshot().crop(x, y, w, h)
+
+    def wait_until(self, predicate, timeout=TIMEOUT, interval=0.05, what="the condition"):
+        deadline = time.monotonic() + timeout
+        while True:
+            value = predicate()
+            if value:
+                return value
+            if time.monotonic() >= deadline:
+                raise AssertionError("timed out after %gs waiting for %s" % (timeout, what))
+            time.sleep(interval)
+
+    def running(self):
+        return self.proc is not None and self.proc.poll() is None
+
+    def wait_exit(self, timeout=TIMEOUT):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the program did not end within %gs" % timeout)
+
+    def output(self):
+        def read(f):
+            f.seek(0)
+            return f.read().decode(errors="replace")
+        return read(self._out), read(self._err)
+
+
+@contextlib.contextmanager
+def session(program, args=(), cwd=None, faketime=FAKETIME, window="Vornak", timeout=TIMEOUT):
+    _need("xdotool")
+    tmp = None
+    if cwd is None:
+        tmp = tempfile.TemporaryDirectory(prefix="vornak-e2e-")
+        cwd = tmp.name
+    xvfb = None
+    s = None
+    try:
+        xvfb, display = _start_xvfb()
+        s = Session(display, cwd)
+        s.start(program, args, faketime)
+        if window is not None:
+            s.wid = s.find_window("^%s$" % re.escape(window), timeout)
+        yield s
+    finally:
+        if s is not None:
+            s.stop()
+        _stop(xvfb)
+        if tmp is not None:
+            tmp.cleanup()
