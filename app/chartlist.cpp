@@ -1,5 +1,114 @@
-// Save and the chart list (not yet built).
+// Save, and the chart list of File > Open.
+#include "app/chartlist.h"
+
+#include <string>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/fl_ask.H>
+
+#include "app/birth.h"
+#include "app/chartfile.h"
 #include "app/commands.h"
 
-void open_cb(Fl_Widget*, void*) {}
-void save_cb(Fl_Widget*, void*) {}
+Fl_Double_Window* qw = nullptr;
+Fl_Hold_Browser* br = nullptr;
+
+void save_cb(Fl_Widget*, void*) {
+  if (appendchart(chartfilename, birth))
+    fl_message("Chart has been saved.");
+  else
+    fl_alert("Error saving chart!");
+}
+
+namespace {
+
+// The list's browser. A click selects an item (or clears the selection when
+// it falls below the last item) without loading; Return or keypad Enter on
+// the selected item, or a double-click on an item, runs the callback. The
+// toolkit's own callback rules are switched off (when() is never), so that
+// an arrow key or a click never loads by itself.
+class chartbrowser : public Fl_Hold_Browser {
+ public:
+  chartbrowser(int x, int y, int w, int h, const char* label)
+      : Fl_Hold_Browser(x, y, w, h, label) {
+    when(FL_WHEN_NEVER);
+    // Items show their bytes as they stand: no '@' formats, no columns.
+    format_char(0);
+    column_char(0);
+  }
+
+  int handle(int event) override {
+    if (event == FL_KEYBOARD &&
+        (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+      if (value()) do_callback();
+      return 1;
+    }
+    int used = Fl_Hold_Browser::handle(event);
+    if (event == FL_RELEASE && Fl::event_clicks() && value() &&
+        Fl::event_inside(this))
+      do_callback();
+    return used;
+  }
+};
+
+}  // namespace
+
+// The window is destroyed from inside the callback of one of its own
+// widgets; Fl::delete_widget waits until that event has been handled.
+static void closelist() {
+  if (!qw) return;
+  qw->hide();
+  Fl::delete_widget(qw);
+  qw = nullptr;
+  br = nullptr;
+}
+
+void open_cb(Fl_Widget*, void*) {
+  qw = new Fl_Double_Window(360, 300, "Select Chart");
+  qw->begin();
+  br = new chartbrowser(20, 20, 300, 200, "Chart List");
+  br->callback(vnkbr_sel);
+  br->textfont(FL_COURIER);
+  bool opened = false;
+  for (const std::string& s : listitems(chartfilename, &opened))
+    br->add(s.c_str());
+  // The first line is chosen until the user picks another.
+  if (br->size() > 0) br->value(1);
+  if (opened) (new Fl_Button(40, 250, 40, 25, "OK"))->callback(vnkbr_sel);
+  (new Fl_Button(240, 250, 60, 25, "Cancel"))->callback(vnkbr_close);
+  qw->end();
+  // Closing the window or pressing Escape cancels, and so destroys it
+  // rather than leaving a hidden list behind.
+  qw->callback(vnkbr_close);
+  qw->set_modal();
+  qw->show();
+}
+
+void vnkbr_sel(Fl_Widget*, void*) {
+  if (!qw) return;
+  // The browser counts its lines from 1, with 0 for no selection.
+  load_chart(br->value() - 1);
+  closelist();
+}
+
+void vnkbr_close(Fl_Widget*, void*) { closelist(); }
+
+void load_chart(int n) {
+  lineread r = loadchart(chartfilename, n);
+  if (!r.ok) {
+    // An item without a chart (none chosen, the empty last item) is no
+    // error: the current chart simply stays.
+    if (r.why.rfind("no chart at item", 0) == 0) return;
+    if (r.why == "Couldn't open chart file!")
+      fl_alert("%s", r.why.c_str());
+    else
+      fl_alert("Not a chart line:\n%s", r.why.c_str());
+    return;
+  }
+  birth = r.rec;
+  setupplanets();
+  redrawpage();
+}
