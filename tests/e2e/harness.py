@@ -34,7 +34,8 @@ API
       (default: a fresh temporary directory, removed afterwards) under
       `faketime FAKETIME` (None: the real clock) with TZ=UTC, and waits for its
       top-level window named exactly `window` (None: do not wait, e.g. when the
-      program is expected to fail). On leaving, kills the program and Xvfb,
+      program is expected to fail) and then until the window has been drawn
+      (wait_drawn). On leaving, kills the program and Xvfb,
       also after a failure. Under AddressSanitizer the leak check is switched
       off (X and font libraries leak at exit) unless ASAN_OPTIONS is set.
 
@@ -61,9 +62,16 @@ API
       click(x, y, wid=None, button=1)        moves the pointer to (x, y) relative
                                              to the window and clicks
       type(text, wid=None)                   types text into the focused widget
-      key(*keys, wid=None)                   e.g. key("Return"), key("ctrl+a")
+                                             (of window wid, focused first if given)
+      key(*keys, wid=None)                   e.g. key("Return"), key("ctrl+a"),
+                                             to the focused window likewise
       screenshot() -> Image                  the whole screen (`import -window root`)
       shot(wid=None) -> Image                the window only, cropped to its size
+      wait_drawn(wid=None, timeout=TIMEOUT) -> Image
+                                             waits until the window shows a drawn
+                                             frame (most of it no longer black, as
+                                             a freshly mapped window is) and
+                                             returns that shot
       wait_until(predicate, timeout=TIMEOUT, interval=0.05) -> value
                                              polls until predicate() is truthy;
                                              raises AssertionError on timeout
@@ -79,8 +87,10 @@ API
       crop(x, y, w, h) -> Image
       save_png(path)                         writes an RGB PNG (zlib, no other tool)
 
-No window manager runs, so the main window sits at the screen's top-left corner
-and dialogs appear where the toolkit puts them.
+No window manager runs. FLTK then keeps room for a border it assumes, so the
+main window sits at (1, 20) on the screen, not at (0, 0); dialogs appear where
+the toolkit puts them. Use window coordinates (click, shot) or geometry(), not
+screen positions.
 """
 
 import contextlib
@@ -361,11 +371,19 @@ class Session:
     def click(self, x, y, wid=None, button=1):
         self.xdo("mousemove", "--window", wid or self.wid, x, y, "click", button)
 
+    # Keys go through XTEST to the window that has the focus, as a user's
+    # would; when wid is given it gets the focus first. (xdotool's --window
+    # sends synthetic events and fails when the window goes away between a
+    # key's press and its release, as on Escape.)
     def type(self, text, wid=None):
-        self.xdo("type", "--window", wid or self.wid, "--delay", 5, text)
+        if wid is not None:
+            self.focus(wid)
+        self.xdo("type", "--delay", 5, text)
 
     def key(self, *keys, wid=None):
-        self.xdo("key", "--window", wid or self.wid, *keys)
+        if wid is not None:
+            self.focus(wid)
+        self.xdo("key", *keys)
 
     def screenshot(self):
         try:
@@ -380,6 +398,15 @@ class Session:
     def shot(self, wid=None):
         x, y, w, h = self.geometry(wid)
         return self.screenshot().crop(x, y, w, h)
+
+    def wait_drawn(self, wid=None, timeout=TIMEOUT):
+        def drawn():
+            img = self.shot(wid)
+            samples = [img.pixel(x, y) for y in range(2, img.height, 7)
+                       for x in range(3, img.width, 11)]
+            black = sum(1 for p in samples if p == (0, 0, 0))
+            return img if black * 2 < len(samples) else None
+        return self.wait_until(drawn, timeout, interval=0.02, what="the window to be drawn")
 
     def wait_until(self, predicate, timeout=TIMEOUT, interval=0.05, what="the condition"):
         deadline = time.monotonic() + timeout
@@ -422,6 +449,7 @@ def session(program, args=(), cwd=None, faketime=FAKETIME, window="Vornak", time
         s.start(program, args, faketime)
         if window is not None:
             s.wid = s.find_window("^%s$" % re.escape(window), timeout)
+            s.wait_drawn(timeout=timeout)
         yield s
     finally:
         if s is not None:
