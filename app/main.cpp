@@ -1,1 +1,95 @@
-int main() { return 0; }
+// Vornak: the main window, its menus and the start-up.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/fl_ask.H>
+
+#include "app/birth.h"
+#include "app/commands.h"
+#include "app/shell.h"
+#include "display/chartview.h"
+
+Fl_Scroll* thescroll = nullptr;
+unsigned char nchart = 0;
+
+int on_init() {
+  // One reading of the clock gives both the record's fields and the date line.
+  std::time_t now = std::time(nullptr);
+  birth = startrecord(*std::localtime(&now));
+  nchart = 0;
+  setupplanets();
+  return 1;
+}
+
+void redrawpage() { thescroll->redraw(); }
+
+// The menu bar passes itself; the item just chosen, already marked, tells the
+// style.
+static void chgstyle_cb(Fl_Widget* w, void*) {
+  const Fl_Menu_Item* item = static_cast<Fl_Menu_*>(w)->mvalue();
+  if (item == nullptr || item->label() == nullptr) return;
+  nchart = std::strcmp(item->label(), "North Chart") == 0 ? 1 : 0;
+  redrawpage();
+}
+
+static void quit_cb(Fl_Widget*, void*) { std::exit(0); }
+
+static void about_cb(Fl_Widget*, void*) {
+  fl_message("%s",
+             "Vornak - Vedic birth charts\n"
+             "Version 1.1\n"
+             "The Vornak developers\n"
+             "Free software, no warranty");
+}
+
+int main(int argc, char** argv) {
+  // The toolkit's own window switches only; anything else ends the program
+  // before a window is shown.
+  int i = 0;
+  if (Fl::args(argc, argv, i) == 0 || i < argc) {
+    std::fprintf(stderr, "usage: %s [options]\n%s", argv[0], Fl::help);
+    return 1;
+  }
+
+  on_init();
+
+  Fl_Double_Window* win = new Fl_Double_Window(760, 420, "Vornak");
+  win->begin();
+
+  Fl_Menu_Bar* menu = new Fl_Menu_Bar(0, 0, 760, 20);
+  menu->add("File/New", 0, new_cb);
+  menu->add("File/Edit", 0, edit_cb);
+  menu->add("File/Open", 0, open_cb);
+  menu->add("File/Save", 0, save_cb, nullptr, FL_MENU_DIVIDER);
+  menu->add("File/Quit", 0, quit_cb);
+  menu->add("Options/Chart Style.../North Chart", 0, chgstyle_cb, nullptr, FL_MENU_RADIO);
+  menu->add("Options/Chart Style.../South Chart", 0, chgstyle_cb, nullptr,
+            FL_MENU_RADIO | FL_MENU_VALUE);
+  menu->add("Help/About", 0, about_cb);
+
+  // The page scrolls vertically inside a white area below the menu bar; the
+  // view is at (8, 0) of the scroll area, which the toolkit places in window
+  // coordinates.
+  thescroll = new Fl_Scroll(0, 20, 760, 400);
+  thescroll->begin();
+  thescroll->box(FL_FLAT_BOX);
+  thescroll->color(FL_WHITE);
+  draw_chart view(8, 20, 760, 600);
+  thescroll->end();
+  thescroll->type(Fl_Scroll::VERTICAL);
+
+  win->resizable(thescroll);
+  win->end();
+  win->size_range(760, 412, 760, 600, 0, 0);
+  win->show(argc, argv);
+  int status = Fl::run();
+  // The view goes before the scroll area that lists it as a child.
+  thescroll->remove(view);
+  return status;
+}
