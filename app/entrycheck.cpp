@@ -1,1 +1,122 @@
-// placeholder
+// The chart data dialog's checks and commit.
+#include "app/entrycheck.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/calendar.h"
+
+int readint(const std::string& text) {
+  std::size_t i = 0, n = text.size();
+  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool neg = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    neg = text[i] == '-';
+    ++i;
+  }
+  long long v = 0;
+  for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (v <= INT_MAX) v = v * 10 + (text[i] - '0');
+  }
+  if (neg) v = -v;
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+// The month choice's item, taken as "Jan" when no item is chosen.
+static int monthitem(const entries& e) {
+  return e.mon >= 0 && e.mon <= 11 ? e.mon : 0;
+}
+
+static bool within(const std::string& text, int lo, int hi) {
+  int v = readint(text);
+  return v >= lo && v <= hi;
+}
+
+const char* checkentries(const entries& e) {
+  int year = readint(e.year);
+  if (year < 1600 || year > 2400) return "Enter year between\n1600-2400.";
+  bool leap = isleap(year);
+  int day = readint(e.day);
+  if (day < 1 || day > 31) return "Enter day between\n1-31";
+  int mon = monthitem(e);
+  if (mon == 1 && (day > 29 || (day > 28 && !leap)))
+    return "Invalid February date";
+  if ((mon == 3 || mon == 5 || mon == 8 || mon == 10) && day > 30)
+    return "There are only 30 days\nin this month";
+  if (!within(e.hour, 0, 23)) return "Enter hour between\n0-23";
+  if (!within(e.min, 0, 59)) return "Enter minute between\n0-59";
+  if (!within(e.zhour, 0, 12)) return "Enter zone hour between\n0-12";
+  if (!within(e.zmin, 0, 59)) return "Enter zone minute between\n0-59";
+  if (!within(e.lond, 0, 179)) return "Enter longitude degree\nbetween 0-179";
+  if (!within(e.lonm, 0, 59)) return "Enter longitude minute\nbetween 0-59";
+  if (!within(e.latd, 0, 89)) return "Enter latitude degree\nbetween 0-89";
+  if (!within(e.latm, 0, 59)) return "Enter latitude minute\nbetween 0-59";
+  return nullptr;
+}
+
+// Copies a typed text into a record's 23-byte text with control characters
+// (a pasted line feed or tab) turned into blanks: the page draws the text on
+// one line and the chart file keeps one chart per line.
+static void committext(char* dst, const std::string& src) {
+  char text[24];
+  std::size_t n = src.size() < 23 ? src.size() : 23;
+  for (std::size_t i = 0; i < n; ++i) {
+    unsigned char c = static_cast<unsigned char>(src[i]);
+    text[i] = c < 0x20 || c == 0x7f ? ' ' : src[i];
+  }
+  text[n] = '\0';
+  copytext(dst, text);
+}
+
+birthdata commitentries(const entries& e) {
+  birthdata b;
+  committext(b.name, e.name);
+  committext(b.place, e.place);
+  b.mon = monthitem(e) + 1;
+  b.day = readint(e.day);
+  b.year = readint(e.year);
+  b.hour = readint(e.hour);
+  b.min = readint(e.min);
+  b.zhour = readint(e.zhour);
+  b.zmin = readint(e.zmin);
+  b.zeast = e.zone != 0;
+  b.londg = readint(e.lond);
+  b.lonmn = readint(e.lonm);
+  b.loneast = e.lonew != 0;
+  b.latdg = readint(e.latd);
+  b.latmn = readint(e.latm);
+  b.latsouth = e.latns != 0;
+  derive(b);
+  dateline(b.dtstr, b);
+  return b;
+}
+
+static std::string decimal(int v) {
+  char s[16];
+  std::snprintf(s, sizeof s, "%d", v);
+  return s;
+}
+
+entries entriesof(const birthdata& b) {
+  entries e;
+  e.name.assign(b.name, strnlen(b.name, sizeof b.name));
+  e.place.assign(b.place, strnlen(b.place, sizeof b.place));
+  e.mon = b.mon >= 1 && b.mon <= 12 ? b.mon - 1 : 0;
+  e.day = decimal(b.day);
+  e.year = decimal(b.year);
+  e.hour = decimal(b.hour);
+  e.min = decimal(b.min);
+  e.zone = b.zeast ? 1 : 0;
+  e.zhour = decimal(b.zhour);
+  e.zmin = decimal(b.zmin);
+  e.lond = decimal(b.londg);
+  e.lonew = b.loneast ? 1 : 0;
+  e.lonm = decimal(b.lonmn);
+  e.latd = decimal(b.latdg);
+  e.latns = b.latsouth ? 1 : 0;
+  e.latm = decimal(b.latmn);
+  return e;
+}
