@@ -1,1 +1,383 @@
-// placeholder
+// vornak-chart: the charts of a chart file as text or JSON Lines.
+#include "cli/chartcmd.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <istream>
+#include <ostream>
+
+#include "app/chartline.h"
+#include "display/pagetext.h"
+
+static const char* const prog = "vornak-chart";
+
+static const char* const usage = "usage: vornak-chart [--json] [--line N] [FILE]\n";
+
+static const char* const helptext =
+    "usage: vornak-chart [--json] [--line N] [FILE]\n"
+    "\n"
+    "Casts the birth charts of a Vornak chart file and prints them.\n"
+    "\n"
+    "FILE is a chart file with one 99-character chart line per chart, as the\n"
+    "window program's File > Save writes it. The default is charts.vnk in the\n"
+    "current directory; \"-\" reads standard input. The file is split into lines\n"
+    "at line feeds (a last line without its line feed still counts), and lines\n"
+    "are counted from 0, as in the window's chart list.\n"
+    "\n"
+    "Options:\n"
+    "  --json      print one JSON object per line (JSON Lines) instead of text\n"
+    "  --line N    cast only line N (counted from 0)\n"
+    "  --help      print this help and exit\n"
+    "  --version   print the version and exit\n"
+    "\n"
+    "Text output: for each chart the texts of the chart page, one per line: the\n"
+    "name, the date line and the place line; the ten points (As Su Mo Ma Me Ju\n"
+    "Ve Sa Ra Ke), each with its retrograde mark R, its position as degree, sign\n"
+    "and minute, and its nakshatra; the navamsha signs; the Vimshottari dashas\n"
+    "with their start dates. A blank line separates charts. Control bytes in a\n"
+    "name or place are shown as \\xHH.\n"
+    "\n"
+    "JSON output: one object per line with the keys line, name and place (as\n"
+    "read, trailing blanks kept), date (the date line), jd (the day count, printed\n"
+    "so that it reads back exactly), tpos (ten positions in arc-minutes), tsp (ten\n"
+    "daily motions in arc-seconds per day; the ascendant's is 0), nakshatra (ten\n"
+    "names), navamsha (ten sign numbers 1 to 12) and dashas (pairs of label and\n"
+    "start date). A line that is not a chart gives {\"line\": N, \"error\": \"...\"}.\n"
+    "The output is valid UTF-8: quotes, backslashes and control bytes are\n"
+    "escaped, and each byte of a name or place that is not part of valid UTF-8\n"
+    "is replaced by U+FFFD.\n"
+    "\n"
+    "A line that is not a chart is reported on standard error with its line\n"
+    "number and the reason; the other lines are still cast.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  every chosen line was cast\n"
+    "  1  a line was not a chart, or the file has no line N\n"
+    "  2  bad usage, the file could not be read, or the output could not be\n"
+    "     written\n";
+
+std::vector<std::string_view> splitlines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Control bytes as \xHH, so that a chart file cannot drive the terminal.
+static std::string shown(std::string_view s) {
+  std::string r;
+  for (unsigned char c : s) {
+    if (c < 0x20 || c == 0x7f) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02x", c);
+      r += hex;
+    } else {
+      r += static_cast<char>(c);
+    }
+  }
+  return r;
+}
+
+// Length of the valid UTF-8 sequence at the start of s, or 0 when its first
+// byte does not begin one (overlong forms, surrogates and code points past
+// U+10FFFF are not valid).
+static std::size_t utf8len(std::string_view s) {
+  auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  auto cont = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xbf) {
+    return i < s.size() && at(i) >= lo && at(i) <= hi;
+  };
+  unsigned c = at(0);
+  if (c < 0x80) return 1;
+  if (c >= 0xc2 && c <= 0xdf) return cont(1) ? 2 : 0;
+  if (c >= 0xe0 && c <= 0xef) {
+    unsigned lo = c == 0xe0 ? 0xa0 : 0x80;
+    unsigned hi = c == 0xed ? 0x9f : 0xbf;
+    return cont(1, lo, hi) && cont(2) ? 3 : 0;
+  }
+  if (c >= 0xf0 && c <= 0xf4) {
+    unsigned lo = c == 0xf0 ? 0x90 : 0x80;
+    unsigned hi = c == 0xf4 ? 0x8f : 0xbf;
+    return cont(1, lo, hi) && cont(2) && cont(3) ? 4 : 0;
+  }
+  return 0;
+}
+
+std::string jsonstr(std::string_view s) {
+  std::string r = "\"";
+  std::size_t i = 0;
+  while (i < s.size()) {
+    unsigned char c = s[i];
+    std::size_t n = utf8len(s.substr(i));
+    if (n == 0) {
+      r += "\xef\xbf\xbd";  // U+FFFD
+      i += 1;
+    } else if (c == '"' || c == '\\') {
+      r += '\\';
+      r += static_cast<char>(c);
+      i += 1;
+    } else if (c < 0x20) {
+      char esc[8];
+      std::snprintf(esc, sizeof esc, "\\u%04x", c);
+      r += esc;
+      i += 1;
+    } else {
+      r.append(s.substr(i, n));
+      i += n;
+    }
+  }
+  r += '"';
+  return r;
+}
+
+std::string placeline(const birthdata& b) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%s %3d%c%02d %2d%c%02d", b.place, b.londg,
+                b.loneast ? 'E' : 'W', b.lonmn, b.latdg, b.latsouth ? 'S' : 'N',
+                b.latmn);
+  return buf;
+}
+
+// The label column of point i: its label, with R when it is retrograde.
+static std::string label(int i, const chartstate& s) {
+  std::string r = plnam[i];
+  if (isretro(i, s)) r += 'R';
+  return r;
+}
+
+// A dasha label without the blank that the page draws after it.
+static std::string_view dashalabel(const dashaentry& e) {
+  std::string_view l = e.label;
+  while (!l.empty() && l.back() == ' ') l.remove_suffix(1);
+  return l;
+}
+
+std::string charttext(const birthdata& b, const chartstate& s) {
+  std::string r;
+  r += shown(b.name) + "\n";
+  r += shown(b.dtstr) + "\n";
+  r += shown(placeline(b)) + "\n";
+
+  for (int i = 0; i < nbody; ++i) {
+    char pos[8], row[64];
+    prtdhm(pos, s.tpos[i]);
+    std::snprintf(row, sizeof row, "%-3s  %s  %s\n", label(i, s).c_str(), pos,
+                  naknam[nakshatra(s.tpos[i])]);
+    r += row;
+  }
+
+  // The page's entries each end in a blank; here single blanks part them.
+  r += "Navamsha Signs:";
+  for (int i = 0; i < nbody; ++i) {
+    char entry[16];
+    std::snprintf(entry, sizeof entry, " %s:%d", plnam[i], navamsha(s.tpos[i]));
+    r += entry;
+  }
+  r += "\n";
+
+  r += "Vimshottari Dashas\n";
+  dashaentry list[81];
+  int n = dashalist(s.jd, s.tpos[2], list);
+  for (int k = 0; k < n; ++k) {
+    r += list[k].label;
+    r += list[k].date;
+    r += "\n";
+  }
+  return r;
+}
+
+std::string chartjson(long long line, const birthdata& b, const chartstate& s) {
+  std::string r = "{\"line\": " + std::to_string(line);
+  r += ", \"name\": " + jsonstr(b.name);
+  r += ", \"place\": " + jsonstr(b.place);
+  r += ", \"date\": " + jsonstr(b.dtstr);
+  char jd[40];
+  std::snprintf(jd, sizeof jd, "%.17g", s.jd);
+  r += ", \"jd\": ";
+  r += jd;
+
+  auto ints = [&](const char* key, const int32_t* v) {
+    r += ", \"";
+    r += key;
+    r += "\": [";
+    for (int i = 0; i < nbody; ++i) {
+      if (i) r += ", ";
+      r += std::to_string(v[i]);
+    }
+    r += "]";
+  };
+  ints("tpos", s.tpos);
+  ints("tsp", s.tsp);
+
+  r += ", \"nakshatra\": [";
+  for (int i = 0; i < nbody; ++i) {
+    if (i) r += ", ";
+    r += jsonstr(naknam[nakshatra(s.tpos[i])]);
+  }
+  r += "], \"navamsha\": [";
+  for (int i = 0; i < nbody; ++i) {
+    if (i) r += ", ";
+    r += std::to_string(navamsha(s.tpos[i]));
+  }
+  r += "], \"dashas\": [";
+  dashaentry list[81];
+  int n = dashalist(s.jd, s.tpos[2], list);
+  for (int k = 0; k < n; ++k) {
+    if (k) r += ", ";
+    r += "[" + jsonstr(dashalabel(list[k])) + ", " + jsonstr(list[k].date) + "]";
+  }
+  r += "]}\n";
+  return r;
+}
+
+// Reads the whole of a file into text; on failure returns false with the
+// reason in why.
+static bool readfile(const std::string& path, std::string& text, std::string& why) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) {
+    why = std::string("cannot open: ") + std::strerror(errno);
+    return false;
+  }
+  char buf[65536];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+  bool bad = std::ferror(f);
+  int e = errno;
+  std::fclose(f);
+  if (bad) {
+    why = std::string("cannot read: ") + std::strerror(e);
+    return false;
+  }
+  return true;
+}
+
+static bool readstream(std::istream& in, std::string& text) {
+  char buf[65536];
+  while (in.read(buf, sizeof buf) || in.gcount() > 0)
+    text.append(buf, static_cast<std::size_t>(in.gcount()));
+  return !in.bad();
+}
+
+// Parses the N of --line: decimal digits only. Values too large for the
+// count saturate; no file has that many lines.
+static bool parseline(const std::string& s, std::uint64_t& n) {
+  if (s.empty()) return false;
+  n = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+    if (n < UINT64_MAX / 10) n = n * 10 + static_cast<unsigned>(c - '0');
+  }
+  return true;
+}
+
+static int badusage(std::ostream& err, const std::string& what) {
+  err << prog << ": " << shown(what) << "\n" << usage
+      << "Try 'vornak-chart --help' for more information.\n";
+  return 2;
+}
+
+int chartcmd(const std::vector<std::string>& args, std::istream& in,
+             std::ostream& out, std::ostream& err) {
+  bool json = false;
+  bool one = false;
+  std::uint64_t only = 0;
+  std::vector<std::string> files;
+  bool optsdone = false;
+
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (optsdone || a == "-" || a.empty() || a[0] != '-') {
+      files.push_back(a);
+    } else if (a == "--") {
+      optsdone = true;
+    } else if (a == "--help") {
+      out << helptext;
+      out.flush();
+      return out ? 0 : 2;
+    } else if (a == "--version") {
+      out << "vornak-chart Version 1.1\n";
+      out.flush();
+      return out ? 0 : 2;
+    } else if (a == "--json") {
+      json = true;
+    } else if (a == "--line" || a.rfind("--line=", 0) == 0) {
+      std::string v;
+      if (a == "--line") {
+        if (i + 1 >= args.size()) return badusage(err, "--line needs a line number");
+        v = args[++i];
+      } else {
+        v = a.substr(7);
+      }
+      if (!parseline(v, only))
+        return badusage(err, "--line needs a line number from 0 on, not \"" + v + "\"");
+      one = true;
+    } else {
+      return badusage(err, "unknown option \"" + a + "\"");
+    }
+  }
+  if (files.size() > 1) return badusage(err, "only one FILE, please");
+
+  std::string path = files.empty() ? "charts.vnk" : files[0];
+  std::string shownpath = path == "-" ? "standard input" : shown(path);
+  std::string text, why;
+  if (path == "-") {
+    if (!readstream(in, text)) {
+      err << prog << ": " << shownpath << ": cannot read\n";
+      return 2;
+    }
+  } else if (!readfile(path, text, why)) {
+    err << prog << ": " << shownpath << ": " << why << "\n";
+    return 2;
+  }
+
+  std::vector<std::string_view> lines = splitlines(text);
+  std::size_t first = 0, last = lines.size();
+  int status = 0;
+  if (one) {
+    if (only >= lines.size()) {
+      err << prog << ": " << shownpath << ": no line " << only;
+      if (lines.empty())
+        err << ": the file has no lines\n";
+      else
+        err << ": the file has lines 0 to " << lines.size() - 1 << "\n";
+      return 1;
+    }
+    first = static_cast<std::size_t>(only);
+    last = first + 1;
+  }
+
+  bool printed = false;
+  for (std::size_t n = first; n < last; ++n) {
+    long long index = static_cast<long long>(n);
+    lineread lr = readchartline(lines[n]);
+    if (!lr.ok) {
+      err << prog << ": " << shownpath << ": line " << index << ": " << shown(lr.why)
+          << "\n";
+      if (json)
+        out << "{\"line\": " << index << ", \"error\": " << jsonstr(lr.why) << "}\n";
+      status = 1;
+      continue;
+    }
+    chartstate s = castchart(lr.rec);
+    if (json) {
+      out << chartjson(index, lr.rec, s);
+    } else {
+      if (printed) out << "\n";
+      out << charttext(lr.rec, s);
+    }
+    printed = true;
+  }
+
+  out.flush();
+  if (!out) {
+    err << prog << ": cannot write the output\n";
+    return 2;
+  }
+  return status;
+}

@@ -1,1 +1,20 @@
-int main() { return 0; }
+// vornak-chart: prints the charts of a chart file as text or JSON Lines.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/chartcmd.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  int status = chartcmd(args, std::cin, std::cout, std::cerr);
+  // Output that never reached its file is a failure, not a success.
+  std::cout.flush();
+  bool failed = std::fflush(stdout) != 0 || std::ferror(stdout);
+  if (failed && status != 2) {
+    std::fputs("vornak-chart: cannot write the output\n", stderr);
+    status = 2;
+  }
+  return status;
+}
