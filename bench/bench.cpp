@@ -1,1 +1,58 @@
-// placeholder
+// Benchmarks: casting a whole chart, the dasha list, and a chart line read
+// and written back.
+#include <benchmark/benchmark.h>
+
+#include <string_view>
+
+#include "app/birth.h"
+#include "app/chartline.h"
+#include "display/pagetext.h"
+#include "engine/chart.h"
+
+namespace {
+
+// New Delhi, 1 Jan 2000 17:30, zone "-" 5:30: noon Universal Time.
+const std::string_view delhi =
+    "Delhi Noon UT          Jan 01, 200005:30:00 PM    -05:30077E12'00 28N36'00 "
+    "New Delhi               \n";
+
+// One whole chart: ten positions and their daily motions. The minute moves
+// on each pass so that no result can be reused.
+void BM_castchart(benchmark::State& state) {
+  int min = 0;
+  for (auto _ : state) {
+    chartstate s = castchart(1, 1, 2000, 17, min, -5.5, -77.2, 28.6);
+    benchmark::DoNotOptimize(s);
+    min = (min + 1) % 60;
+  }
+}
+BENCHMARK(BM_castchart);
+
+// The dasha list of a chart: 73 to 81 entries with their printed dates.
+void BM_dashalist(benchmark::State& state) {
+  dashaentry list[81];
+  int moon = 0;
+  for (auto _ : state) {
+    int n = dashalist(2451545.5, moon, list);
+    benchmark::DoNotOptimize(n);
+    benchmark::DoNotOptimize(list);
+    moon = (moon + 997) % 21600;
+  }
+}
+BENCHMARK(BM_dashalist);
+
+// A chart line read into a record and written back.
+void BM_chartline(benchmark::State& state) {
+  char buf[128];
+  for (auto _ : state) {
+    lineread r = readchartline(delhi);
+    int n = writechartline(buf, r.rec);
+    benchmark::DoNotOptimize(n);
+    benchmark::DoNotOptimize(buf);
+  }
+}
+BENCHMARK(BM_chartline);
+
+}  // namespace
+
+BENCHMARK_MAIN();
