@@ -24,6 +24,24 @@ int32_t trunc32(double v)
 
 }  // namespace
 
+int32_t sidarcmin(double lon, double ayan)
+{
+  // The remainder keeps the sign of the dividend: a negative value is
+  // truncated first, then brought into the circle.
+  int32_t v = trunc32(std::fmod(lon + ayan, 360.0) * 60);
+  if (v < 0)
+    v += 21600;
+  // A remainder just below 360 can round up to 21600 once scaled.
+  if (v >= 21600)
+    v -= 21600;
+  return v;
+}
+
+int32_t arcsecday(double speed)
+{
+  return trunc32(speed * 3600);
+}
+
 chartstate castchart(int mon, int day, int year, int hour, int min,
                      double zone, double lon, double lat)
 {
@@ -43,19 +61,11 @@ chartstate castchart(int mon, int day, int year, int hour, int min,
   pos[0] = ascendant(T, u, lon, lat);
   double a = getayan(T);
 
-  for (int i = 0; i < nbody; i++) {
-    // The remainder keeps the sign of the dividend: a negative value is
-    // truncated first, then brought into the circle.
-    int32_t v = trunc32(std::fmod(pos[i] + a, 360.0) * 60);
-    if (v < 0)
-      v += 21600;
-    // A remainder just below 360 can round up to 21600 once scaled.
-    if (v >= 21600)
-      v -= 21600;
-    cs.tpos[i] = v;
-  }
+  for (int i = 0; i < nbody; i++)
+    cs.tpos[i] = sidarcmin(pos[i], a);
+  // The ascendant's motion is not computed.
   for (int i = 1; i < nbody; i++)
-    cs.tsp[i] = trunc32(speed[i] * 3600);
+    cs.tsp[i] = arcsecday(speed[i]);
   cs.tsp[0] = 0;
   return cs;
 }

@@ -25,3 +25,16 @@ struct chartstate {
 // the latitude in degrees (positive north). Pure and reentrant.
 chartstate castchart(int mon, int day, int year, int hour, int min,
                      double zone, double lon, double lat);
+
+// Sidereal longitude in whole arc-minutes, as stored in tpos.
+//   lon    tropical longitude, degrees (any finite value)
+//   ayan   ayanamsa as from getayan (negative degrees)
+//   returns the remainder of lon + ayan by 360, times 60, truncated toward
+//   zero, then 21600 added if negative: 0..21599 (0 for NaN)
+int32_t sidarcmin(double lon, double ayan);
+
+// Daily motion in whole arc-seconds, as stored in tsp.
+//   speed  degrees per day
+//   returns speed times 3600 truncated toward zero (-0.01999 gives -71);
+//   NaN gives 0, values beyond the int32 range are clamped
+int32_t arcsecday(double speed);

@@ -4,7 +4,8 @@
 // Geocentric ecliptic longitude of a planet from heliocentric positions.
 //   p      planet's L (rad), B (rad), R (au), as from getplanet
 //   e      the Earth's L, B, R at the same instant
-//   returns radians in [0, 2pi); ecliptic-plane geometry only
+//   returns radians in [0, 2pi]: 2pi only when atan2 gives a hair below
+//   zero and adding 2pi rounds up; ecliptic-plane geometry only
 double hel2geo(const double* p, const double* e);
 
 // Apparent tropical longitudes of the Sun, Moon, planets and nodes.
