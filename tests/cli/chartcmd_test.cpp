@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/chartline.h"
 #include "cli/chartcmd.h"
 
@@ -39,11 +41,21 @@ result run(const std::vector<std::string>& args, const std::string& input = "") 
   return {status, out.str(), err.str()};
 }
 
+// The files written by tempfile, removed when the test program ends.
+struct tempfiles {
+  std::vector<std::string> paths;
+  ~tempfiles() {
+    for (auto& p : paths) std::remove(p.c_str());
+  }
+} made;
+
 // Writes a file in the test's temporary directory and returns its path.
 std::string tempfile(const std::string& name, const std::string& content) {
-  std::string path = ::testing::TempDir() + "vornak_cli_" + name;
+  std::string path = ::testing::TempDir() + "vornak_cli_" +
+                     std::to_string(getpid()) + "_" + name;
   std::ofstream f(path, std::ios::binary);
   f << content;
+  made.paths.push_back(path);
   return path;
 }
 
@@ -491,10 +503,14 @@ TEST(ChartCmd, UsageAndFiles) {
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("cannot read: Is a directory"), std::string::npos) << r.err;
 
-  // A file named like an option, after "--".
-  std::string path = tempfile("-dash.vnk", j2000 + "\n");
+  // After "--" every argument is a file.
+  r = run({"--", "--json"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "vornak-chart: --json: cannot open: No such file or directory\n");
+  std::string path = tempfile("dd.vnk", j2000 + "\n");
   r = run({"--json", "--", path});
   EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(parsejson(r.out)["line"].text, "0");
 
   r = run({"--version"});
   EXPECT_EQ(r.status, 0);
