@@ -9,7 +9,10 @@ import subprocess
 import sys
 import time
 
-import harness
+# No bytecode cache beside the sources.
+sys.dont_write_bytecode = True
+
+import harness  # noqa: E402
 
 # Rows of the File menu, in main window coordinates.
 MENU = {"New": 31, "Edit": 52, "Open": 73, "Save": 94}
