@@ -57,6 +57,8 @@ API
                                              waits until the window is unmapped
                                              or destroyed; False on timeout
       geometry(wid=None) -> (x, y, w, h)     position on the screen and size
+      close(wid=None)                        asks the window to close as a window
+                                             manager would (WM_DELETE_WINDOW)
       focus(wid=None)                        `windowfocus --sync` (there is no
                                              window manager: windowactivate fails)
       click(x, y, wid=None, button=1)        moves the pointer to (x, y) relative
@@ -74,7 +76,10 @@ API
                                              returns that shot
       wait_until(predicate, timeout=TIMEOUT, interval=0.05) -> value
                                              polls until predicate() is truthy;
-                                             raises AssertionError on timeout
+                                             raises AssertionError on timeout,
+                                             after saving the screen as
+                                             TEST-failed-N.png in the current
+                                             directory
       wait_exit(timeout=TIMEOUT) -> int      the program's exit status
       running() -> bool                      the program has not ended yet
       output() -> (stdout, stderr)           what the program printed so far
@@ -274,6 +279,43 @@ def _stop(proc):
         proc.wait(timeout=5)
 
 
+def _close_request(display, wid):
+    """Sends WM_DELETE_WINDOW to a window, as a window manager's close button
+    does, speaking the X protocol directly (xdotool only destroys windows)."""
+    def recv(sock, n):
+        data = b""
+        while len(data) < n:
+            chunk = sock.recv(n - len(data))
+            check(chunk, "X server closed the connection")
+            data += chunk
+        return data
+
+    def intern(sock, name):
+        pad = (4 - len(name) % 4) % 4
+        sock.sendall(struct.pack("<BBHHxx", 16, 0, 2 + (len(name) + pad) // 4, len(name))
+                     + name + b"\0" * pad)
+        reply = recv(sock, 32)
+        check(reply[0] == 1, "InternAtom %s failed" % name.decode())
+        return struct.unpack("<I", reply[8:12])[0]
+
+    number = display.lstrip(":").split(".")[0]
+    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as sock:
+        sock.settimeout(TIMEOUT)
+        sock.connect("/tmp/.X11-unix/X" + number)
+        sock.sendall(struct.pack("<BxHHHHxx", 0x6C, 11, 0, 0, 0))
+        head = recv(sock, 8)
+        check(head[0] == 1, "X server refused the connection")
+        recv(sock, struct.unpack("<H", head[6:8])[0] * 4)
+        protocols = intern(sock, b"WM_PROTOCOLS")
+        delete = intern(sock, b"WM_DELETE_WINDOW")
+        event = struct.pack("<BBHII5I", 33, 32, 0, wid, protocols, delete, 0, 0, 0, 0)
+        sock.sendall(struct.pack("<BBHII", 25, 0, 11, wid, 0) + event)
+        # GetInputFocus: its reply shows that the request was handled.
+        sock.sendall(struct.pack("<BxH", 43, 1))
+        reply = recv(sock, 32)
+        check(reply[0] == 1, "SendEvent to window %d failed (X error %d)" % (wid, reply[1]))
+
+
 class Session:
     def __init__(self, display, cwd):
         self.display = display
@@ -365,6 +407,9 @@ class Session:
         v = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return int(v["X"]), int(v["Y"]), int(v["WIDTH"]), int(v["HEIGHT"])
 
+    def close(self, wid=None):
+        _close_request(self.display, int(wid or self.wid))
+
     def focus(self, wid=None):
         self.xdo("windowfocus", "--sync", wid or self.wid)
 
@@ -415,8 +460,20 @@ class Session:
             if value:
                 return value
             if time.monotonic() >= deadline:
-                raise AssertionError("timed out after %gs waiting for %s" % (timeout, what))
+                raise AssertionError("timed out after %gs waiting for %s%s" % (
+                    timeout, what, self._evidence()))
             time.sleep(interval)
+
+    def _evidence(self):
+        """Saves the screen next to the test (its working directory) and
+        says where, for the failure message."""
+        name = "%s-failed-%d.png" % (
+            os.path.splitext(os.path.basename(sys.argv[0]))[0], int(time.time() * 1000) % 100000)
+        try:
+            self.screenshot().save_png(name)
+        except Exception:  # the evidence must not hide the failure
+            return ""
+        return "; screen saved in " + os.path.abspath(name)
 
     def running(self):
         return self.proc is not None and self.proc.poll() is None
