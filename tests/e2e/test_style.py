@@ -5,8 +5,6 @@ import harness
 import pagelines as pl
 from harness import check
 
-vornak, _ = harness.programs()
-
 OPTIONS = (77, 10)        # the menu bar's "Options" title
 CHART_STYLE = (100, 32)   # its one entry, "Chart Style..."
 ENTRY = {"North": (204, 30), "South": (204, 52)}
@@ -63,32 +61,38 @@ def outside_square(img):
     return b"".join(rows + column)
 
 
-with harness.session(vornak) as s:
-    s.focus()
-    south = s.shot()
-    open_submenu(s)
-    img = s.shot()
-    check(marked(img, "South") and not marked(img, "North"), "South Chart should be marked at start")
-    close_menus(s)
-    check(s.running(), "Escape in a menu must not end the program")
+def main():
+    vornak, _ = harness.programs()
+    with harness.session(vornak) as s:
+        s.focus()
+        south = s.shot()
+        open_submenu(s)
+        img = s.shot()
+        check(marked(img, "South") and not marked(img, "North"), "South Chart should be marked at start")
+        close_menus(s)
+        check(s.running(), "Escape in a menu must not end the program")
 
-    north = choose(s, "North")
-    pl.assert_no_lines(north, pl.SOUTH[:4], what="South divider")
-    check(outside_square(north) == outside_square(south),
-          "the header or the dasha list changed with the chart style")
+        north = choose(s, "North")
+        pl.assert_no_lines(north, pl.SOUTH[:4], what="South divider")
+        check(outside_square(north) == outside_square(south),
+              "the header or the dasha list changed with the chart style")
 
-    open_submenu(s)
-    img = s.shot()
-    check(marked(img, "North") and not marked(img, "South"), "the mark should move to North Chart")
-    close_menus(s)
+        open_submenu(s)
+        img = s.shot()
+        check(marked(img, "North") and not marked(img, "South"), "the mark should move to North Chart")
+        close_menus(s)
 
-    # North again keeps the North chart.
-    again = choose(s, "North")
-    check(again.data == north.data, "choosing North twice changed the page")
+        # North again keeps the North chart.
+        again = choose(s, "North")
+        check(again.data == north.data, "choosing North twice changed the page")
 
-    back = choose(s, "South")
-    pl.assert_no_lines(back, pl.NORTH, what="North line")
-    pl.assert_white(back, pl.SOUTH_CENTRE, what="open centre")
-    check(back.data == south.data, "South again should give the start page back")
-    check(s.running(), "the program ended")
-print("ok")
+        back = choose(s, "South")
+        pl.assert_no_lines(back, pl.NORTH, what="North line")
+        pl.assert_white(back, pl.SOUTH_CENTRE, what="open centre")
+        check(back.data == south.data, "South again should give the start page back")
+        check(s.running(), "the program ended")
+    print("ok")
+
+
+if __name__ == "__main__":
+    main()
