@@ -35,10 +35,15 @@ class chartbrowser : public Fl_Hold_Browser {
   chartbrowser(int x, int y, int w, int h, const char* label)
       : Fl_Hold_Browser(x, y, w, h, label) {
     when(FL_WHEN_NEVER);
-    // Items show their bytes as they stand: no '@' formats, no columns.
-    format_char(0);
     column_char(0);
   }
+
+  // Appends an item that shows the bytes of text as they stand. The
+  // toolkit reads '@' codes at the start of an item; "@." ends them, so
+  // the rest is printed as it is. (Switching the codes off with
+  // format_char(0) instead makes FLTK 1.3 read past the end of an empty
+  // item.) Without column widths a tab does not split an item.
+  void additem(const std::string& text) { add(("@." + text).c_str()); }
 
   int handle(int event) override {
     if (event == FL_KEYBOARD &&
@@ -69,12 +74,13 @@ static void closelist() {
 void open_cb(Fl_Widget*, void*) {
   qw = new Fl_Double_Window(360, 300, "Select Chart");
   qw->begin();
-  br = new chartbrowser(20, 20, 300, 200, "Chart List");
+  chartbrowser* list = new chartbrowser(20, 20, 300, 200, "Chart List");
+  br = list;
   br->callback(vnkbr_sel);
   br->textfont(FL_COURIER);
   bool opened = false;
   for (const std::string& s : listitems(chartfilename, &opened))
-    br->add(s.c_str());
+    list->additem(s);
   // The first line is chosen until the user picks another.
   if (br->size() > 0) br->value(1);
   if (opened) (new Fl_Button(40, 250, 40, 25, "OK"))->callback(vnkbr_sel);
