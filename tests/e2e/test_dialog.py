@@ -209,6 +209,20 @@ def test_new_ok_save(vornak):
         save(s)
         harness.check(chartfile(s) == EXAMPLE_LINE * 2, "Edit, OK changed the record: %r"
                       % chartfile(s))
+        # Edit shows the minute 5 and the zone hour 1 without leading zeros: a
+        # digit typed in front gives 15 and 11 (from "05" and "01" it would
+        # give 105 and 101, which OK refuses).
+        d = open_dialog(s, "Edit")
+        for field in ("min", "zhour"):
+            s.click(*FIELD[field], wid=d)
+            s.key("Home", wid=d)
+            s.type("1", wid=d)
+        button(s, d, "OK")
+        harness.check(s.window_gone(d), "Edit showed leading zeros: OK refused the entries")
+        save(s)
+        harness.check(lastline(s) == EXAMPLE_LINE.replace(b"06:05:00 PM    -01:00",
+                                                          b"06:15:00 PM    -11:00"),
+                      "Edit with digits typed in front: %r" % lastline(s))
 
 
 def test_invalid_entry(vornak):
