@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
 #include <ctime>
 
 #include <FL/Fl.H>
@@ -9,6 +10,7 @@
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_ask.H>
+#include <FL/x.H>
 
 #include "app/birth.h"
 #include "app/commands.h"
@@ -48,13 +50,48 @@ static void about_cb(Fl_Widget*, void*) {
              "Free software, no warranty");
 }
 
+// The values of the toolkit's colour switches: -bg2, -bg, -fg.
+static const char* colourarg[3];
+
+// Whether s is a prefix of name with at least least letters, ignoring case:
+// how the toolkit abbreviates its switches.
+static bool abbrev(const char* s, const char* name, std::size_t least) {
+  std::size_t n = std::strlen(s);
+  return n >= least && n <= std::strlen(name) && strncasecmp(s, name, n) == 0;
+}
+
+// Notes the value of a colour switch and leaves the switch to the toolkit.
+static int notecolour(int argc, char** argv, int& i) {
+  const char* s = argv[i];
+  if (s == nullptr || s[0] != '-' || s[1] == '-' || s[1] == '\0' || i + 1 >= argc) return 0;
+  ++s;
+  if (abbrev(s, "bg2", 3) || abbrev(s, "background2", 11))
+    colourarg[0] = argv[i + 1];
+  else if (abbrev(s, "bg", 2) || abbrev(s, "background", 10))
+    colourarg[1] = argv[i + 1];
+  else if (abbrev(s, "fg", 2) || abbrev(s, "foreground", 1))
+    colourarg[2] = argv[i + 1];
+  return 0;
+}
+
 int main(int argc, char** argv) {
   // The toolkit's own window switches only; anything else ends the program
   // before a window is shown.
   int i = 0;
-  if (Fl::args(argc, argv, i) == 0 || i < argc) {
+  if (Fl::args(argc, argv, i, notecolour) == 0 || i < argc) {
     std::fprintf(stderr, "usage: %s [options]\n%s", argv[0], Fl::help);
     return 1;
+  }
+  // FLTK 1.3 only warns about a colour it does not know and goes on; a bad
+  // value ends the program like any other bad switch.
+  for (const char* name : colourarg) {
+    if (name == nullptr) continue;
+    fl_open_display();
+    uchar r, g, b;
+    if (!fl_parse_color(name, r, g, b)) {
+      std::fprintf(stderr, "Unknown color: %s\n", name);
+      return 1;
+    }
   }
 
   on_init();

@@ -33,7 +33,7 @@ NORTH = [seg(0, 0, 359, 359), seg(0, 359, 359, 0), seg(180, 0, 0, 180), seg(0, 1
 SOUTH_CENTRE = [(X + x, Y + y) for x in range(100, 270, 12) for y in range(100, 270, 12)]
 
 
-def samples(segment, scroll=0, step=6, margin=4):
+def samples(segment, scroll=0, step=6, margin=4, bottom=VIEW_BOTTOM):
     """Window points along a segment, every step pixels, ends left out."""
     x0, y0, x1, y1 = segment
     n = max(abs(x1 - x0), abs(y1 - y0))
@@ -42,7 +42,7 @@ def samples(segment, scroll=0, step=6, margin=4):
         px = x0 + (x1 - x0) * t // n
         py = y0 + (y1 - y0) * t // n
         wx, wy = PAGE_X + px, PAGE_Y + py - scroll
-        if VIEW_TOP <= wy < VIEW_BOTTOM and 0 <= wx < VIEW_RIGHT:
+        if VIEW_TOP <= wy < bottom and 0 <= wx < VIEW_RIGHT:
             points.append((wx, wy))
     return points
 
@@ -52,11 +52,12 @@ def dark_near(img, x, y, slack):
                for dx in range(-slack, slack + 1) for dy in range(-slack, slack + 1))
 
 
-def assert_lines(img, segments, scroll=0, slack=0, what="line"):
-    """Every visible sample of every segment is dark; returns the number checked."""
+def assert_lines(img, segments, scroll=0, slack=0, what="line", bottom=VIEW_BOTTOM):
+    """Every visible sample of every segment is dark; returns the number checked.
+    bottom: the first window row below the visible scroll area."""
     checked = 0
     for s in segments:
-        for x, y in samples(s, scroll):
+        for x, y in samples(s, scroll, bottom=bottom):
             check(dark_near(img, x, y, slack),
                   "%s %s (page) scrolled by %d: no line at window (%d, %d), pixel %s" % (
                       what, s, scroll, x, y, img.pixel(x, y)))

@@ -27,6 +27,17 @@ for args in (["charts.vnk"], ["-verbose"], ["-geometry"], ["-title", "x", "extra
         check("usage:" in err and "-g[eometry] WxH+X+Y" in err and "-ti[tle] windowtitle" in err,
               "%s: no usage text on stderr: %r" % (args, err))
 
+# A colour the toolkit does not know ends the program as well.
+for args in (["-bg", "nosuchcolour"], ["-fg", "nosuchcolour"], ["-background2", "#12345"]):
+    with harness.session(vornak, args, window=None) as s:
+        err = refused(s, " ".join(args))
+        check(err == "Unknown color: %s\n" % args[1], "%s: stderr %r" % (args, err))
+
+# Known colours are taken.
+with harness.session(vornak, ["-bg", "white", "-fg", "black", "-bg2", "#ffffff"]) as s:
+    s.close()
+    check(s.wait_exit() == 0, "close after colour switches")
+
 # The toolkit's own switches are applied.
 with harness.session(vornak, ["-geometry", "+50+60", "-title", "Chart"], window="Chart") as s:
     x, y, w, h = s.geometry()

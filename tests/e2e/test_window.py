@@ -74,5 +74,22 @@ with harness.session(vornak) as s:
         return shot
     s.wait_until(top, what="the page to scroll back to its top")
 
+    # A taller window shows more of the page, laid out as before, and keeps
+    # the vertical scroll bar (the page is 600 pixels, the area at most 580).
+    s.xdo("windowsize", s.wid, 760, 600)
+
+    def taller():
+        shot = s.shot()
+        if shot.height != 600:
+            return None
+        try:
+            pl.assert_lines(shot, pl.BORDER + pl.SOUTH, bottom=600)
+        except AssertionError:
+            return None
+        return shot
+    img = s.wait_until(taller, what="the window to grow to 600 pixels")
+    check(pl.samples(pl.BORDER[2], bottom=600), "bottom border should be visible")
+    check(not img.white(752, 590) and not img.white(752, 30), "scroll bar at 760x600")
+
     check(s.running(), "the program ended")
 print("ok")
