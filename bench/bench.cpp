@@ -1,11 +1,12 @@
-// Benchmarks: casting a whole chart, the dasha list, and a chart line read
-// and written back.
+// Benchmarks: casting a whole chart, the dasha list, a drawing pass of the
+// page, and a chart line read and written back.
 #include <benchmark/benchmark.h>
 
 #include <string_view>
 
 #include "app/birth.h"
 #include "app/chartline.h"
+#include "display/page.h"
 #include "display/pagetext.h"
 #include "engine/chart.h"
 
@@ -52,6 +53,36 @@ void BM_chartline(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_chartline);
+
+// A canvas that draws nothing: the cost of the page routines alone.
+class nullcanvas : public canvas {
+ public:
+  void setcolor(int) override {}
+  void setfont(int, int) override {}
+  void drawline(int, int, int, int) override {}
+  void drawtext(const char* s, int, int) override { benchmark::DoNotOptimize(s); }
+};
+
+// One drawing pass of the whole page (South style) into the recorder, which
+// keeps every call as text, and into a canvas that keeps nothing.
+void BM_drawpage_recorder(benchmark::State& state) {
+  lineread r = readchartline(delhi);
+  chartstate s = castchart(r.rec);
+  for (auto _ : state) {
+    recorder rec;
+    drawpage(rec, r.rec, s, false);
+    benchmark::DoNotOptimize(rec.log.data());
+  }
+}
+BENCHMARK(BM_drawpage_recorder);
+
+void BM_drawpage_null(benchmark::State& state) {
+  lineread r = readchartline(delhi);
+  chartstate s = castchart(r.rec);
+  nullcanvas c;
+  for (auto _ : state) drawpage(c, r.rec, s, state.range(0) != 0);
+}
+BENCHMARK(BM_drawpage_null)->Arg(0)->Arg(1);
 
 }  // namespace
 
