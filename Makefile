@@ -13,7 +13,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	cd samples && ../$(BUILD)/cli/vornak-chart charts.vnk
+	./$(BUILD)/app/vornak
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -78,10 +78,12 @@ lineread loadchart(const char* path, int n) {
   });
   if (!opened) {
     r.why = "Couldn't open chart file!";
+    r.unreadable = true;
     return r;
   }
   if (n < 0 || !found || text.empty()) {
     r.why = "no chart at item " + std::to_string(n);
+    r.nochart = true;
     return r;
   }
   return readchartline(text);

@@ -107,8 +107,8 @@ void load_chart(int n) {
   if (!r.ok) {
     // An item without a chart (none chosen, the empty last item) is no
     // error: the current chart simply stays.
-    if (r.why.rfind("no chart at item", 0) == 0) return;
-    if (r.why == "Couldn't open chart file!")
+    if (r.nochart) return;
+    if (r.unreadable)
       fl_alert("%s", r.why.c_str());
     else
       fl_alert("Not a chart line:\n%s", r.why.c_str());

@@ -187,6 +187,7 @@ TEST_F(ChartFile, LoadByItem) {
   EXPECT_EQ(loadchart(file.c_str(), 4).why, "no chart at item 4");
   EXPECT_EQ(loadchart(file.c_str(), -1).why, "no chart at item -1");
   EXPECT_FALSE(loadchart(file.c_str(), -1).ok);
+  EXPECT_TRUE(loadchart(file.c_str(), -1).nochart);
 }
 
 TEST_F(ChartFile, LoadCountsItemsAsTheListDoes) {
@@ -212,6 +213,7 @@ TEST_F(ChartFile, LoadCountsItemsAsTheListDoes) {
 TEST_F(ChartFile, LoadFailures) {
   EXPECT_EQ(loadchart(file.c_str(), 0).why, "Couldn't open chart file!");
   EXPECT_EQ(loadchart(nullptr, 0).why, "Couldn't open chart file!");
+  EXPECT_TRUE(loadchart(nullptr, 0).unreadable);
   put("");
   EXPECT_EQ(loadchart(file.c_str(), 0).why, "no chart at item 0");
   put("Someone                Xyz 14, 198706:05:00 PM    -01:00012E30'00 "
