@@ -32,7 +32,7 @@ API
       Starts Xvfb on a free display (skips with 77 when Xvfb cannot be started),
       then the program with the given arguments in the working directory cwd
       (default: a fresh temporary directory, removed afterwards) under
-      `faketime FAKETIME` (None: the real clock) with TZ=UTC, and waits for its
+      libfaketime with the clock starting at FAKETIME (None: the real clock) with TZ=UTC, and waits for its
       top-level window named exactly `window` (None: do not wait, e.g. when the
       program is expected to fail) and then until the window has been drawn
       (wait_drawn). On leaving, kills the program and Xvfb,
@@ -205,6 +205,15 @@ class Image:
             f.write(png)
 
 
+def _faketimelib():
+    """The path of libfaketime (Debian package libfaketime, with faketime)."""
+    for d in ("/usr/lib/x86_64-linux-gnu", "/usr/lib/aarch64-linux-gnu", "/usr/lib64", "/usr/lib"):
+        path = os.path.join(d, "faketime", "libfaketime.so.1")
+        if os.path.exists(path):
+            return path
+    raise AssertionError("libfaketime.so.1 not found: install the Debian package faketime")
+
+
 def _need(tool):
     if shutil.which(tool) is None:
         skip(tool + " is not installed")
@@ -340,12 +349,18 @@ class Session:
 
     def start(self, program, args=(), faketime=FAKETIME):
         cmd = [program] + list(args)
+        env = self.env()
         if faketime is not None:
-            _need("faketime")
-            cmd = ["faketime", faketime] + cmd
+            # libfaketime preloaded directly, with the clock starting at the
+            # given moment and running on. (The faketime wrapper keeps a
+            # semaphore named after its process id, which a killed run leaves
+            # behind and a later process with the same id then fails on.)
+            lib = _faketimelib()
+            env["LD_PRELOAD"] = (lib + " " + env["LD_PRELOAD"]) if env.get("LD_PRELOAD") else lib
+            env["FAKETIME"] = "@" + faketime
         self._out = tempfile.TemporaryFile()
         self._err = tempfile.TemporaryFile()
-        self.proc = subprocess.Popen(cmd, cwd=self.cwd, env=self.env(),
+        self.proc = subprocess.Popen(cmd, cwd=self.cwd, env=env,
                                      stdin=subprocess.DEVNULL, stdout=self._out,
                                      stderr=self._err, start_new_session=True)
 
