@@ -87,6 +87,18 @@ static void showentries(const entries& e) {
   in_latm->value(e.latm.c_str());
 }
 
+// The form is laid out for labels and texts of 12 pixels; FLTK 1.3's
+// default of 14 would cut "Name:" and "Time: " at the window's left edge
+// and "Mar" in the month choice.
+static void smallfont(Fl_Group* g) {
+  for (int i = 0; i < g->children(); ++i) {
+    Fl_Widget* w = g->child(i);
+    w->labelsize(12);
+    if (Fl_Input* in = dynamic_cast<Fl_Input*>(w)) in->textsize(12);
+    if (Fl_Choice* c = dynamic_cast<Fl_Choice*>(w)) c->textsize(12);
+  }
+}
+
 void chart_dlg(bool edit) {
   cdlg = new Fl_Double_Window(280, 240, "Chart Data");
   cdlg->begin();
@@ -113,6 +125,7 @@ void chart_dlg(bool edit) {
   Fl_Button* cancel = new Fl_Button(200, 200, 60, 25, "Cancel");
   cancel->callback(close_cdlg);
   cdlg->end();
+  smallfont(cdlg);
   if (edit) showentries(entriesof(birth));
   // Closing the window or pressing Escape cancels, and so destroys it
   // rather than leaving a hidden dialog behind.
