@@ -21,6 +21,28 @@ void copytext(char* dst, const char* src) {
   std::strncpy(dst, src ? src : "", 23);
 }
 
+int readdecimal(std::string_view s) {
+  std::size_t i = 0;
+  auto space = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+           c == '\r';
+  };
+  while (i < s.size() && space(s[i])) ++i;
+  bool neg = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    neg = s[i] == '-';
+    ++i;
+  }
+  long long v = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    if (v <= INT_MAX) v = v * 10 + (s[i] - '0');
+  }
+  if (neg) v = -v;
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
 void datestart(char* dtstr, const std::tm& now) {
   // strftime leaves the buffer undefined when the text does not fit.
   if (std::strftime(dtstr, 63, "%a %x %H:%M %z", &now) == 0) dtstr[0] = '\0';

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ctime>
+#include <string_view>
 
 #include "engine/chart.h"
 
@@ -52,6 +53,11 @@ void copytext(char* dst, const char* src);
 // Month abbreviation "Jan".."Dec" of month 1..12; "???" for any other value,
 // so that a record from outside the dialog's ranges never indexes past mstr.
 const char* monthname(int mon);
+
+// Reads a decimal integer as C atoi does, within s only: leading white
+// space, an optional sign, digits up to the first other byte; 0 when there
+// are no digits. Values beyond the int range saturate to INT_MAX or INT_MIN.
+int readdecimal(std::string_view s);
 
 // The date line at start: strftime "%a %x %H:%M %z" of the local time.
 void datestart(char* dtstr, const std::tm& now);

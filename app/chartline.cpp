@@ -45,29 +45,9 @@ int writechartline(char* dst, const birthdata& b) {
   return n;
 }
 
-// C atoi over line[from..], never reading past the end: leading white space,
-// an optional sign, decimal digits up to the first other byte. Values beyond
-// the int range saturate to INT_MAX or INT_MIN.
+// C atoi over the line from column from on, never past its end.
 static int atoiat(std::string_view line, std::size_t from) {
-  std::size_t i = from;
-  auto space = [](char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-           c == '\r';
-  };
-  while (i < line.size() && space(line[i])) ++i;
-  bool neg = false;
-  if (i < line.size() && (line[i] == '+' || line[i] == '-')) {
-    neg = line[i] == '-';
-    ++i;
-  }
-  long long v = 0;
-  for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
-    if (v <= INT_MAX) v = v * 10 + (line[i] - '0');
-  }
-  if (neg) v = -v;
-  if (v > INT_MAX) return INT_MAX;
-  if (v < INT_MIN) return INT_MIN;
-  return static_cast<int>(v);
+  return from < line.size() ? readdecimal(line.substr(from)) : 0;
 }
 
 static char lower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
@@ -173,19 +153,14 @@ lineread readchartline(std::string_view line) {
   // The zone minutes and the longitude degrees stand together (MMDDD).
   b.zmin = atoiat(line, 54) / 1000;
   b.zeast = line[50] == '-';
-  b.zone = b.zhour + b.zmin / 60.0;
-  if (b.zeast) b.zone = -b.zone;
-  dateline(b.dtstr, b);
   b.londg = atoiat(line, 56);
   b.loneast = line[59] == 'E';
   b.lonmn = atoiat(line, 60);
-  b.lon = b.londg + b.lonmn / 60.0;
-  if (b.loneast) b.lon = -b.lon;
   b.latdg = atoiat(line, 66);
   b.latsouth = line[68] == 'S';
   b.latmn = atoiat(line, 69);
-  b.lat = b.latdg + b.latmn / 60.0;
-  if (b.latsouth) b.lat = -b.lat;
+  derive(b);
+  dateline(b.dtstr, b);
   // Place: columns 75..97, blank where the line ends early.
   std::memset(b.place, ' ', 23);
   if (line.size() > 75) {

@@ -1,29 +1,12 @@
 // The chart data dialog's checks and commit.
 #include "app/entrycheck.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
 #include "engine/calendar.h"
 
-int readint(const std::string& text) {
-  std::size_t i = 0, n = text.size();
-  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool neg = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) {
-    neg = text[i] == '-';
-    ++i;
-  }
-  long long v = 0;
-  for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (v <= INT_MAX) v = v * 10 + (text[i] - '0');
-  }
-  if (neg) v = -v;
-  if (v > INT_MAX) return INT_MAX;
-  if (v < INT_MIN) return INT_MIN;
-  return static_cast<int>(v);
-}
+int readint(const std::string& text) { return readdecimal(text); }
 
 // The month choice's item, taken as "Jan" when no item is chosen.
 static int monthitem(const entries& e) {
