@@ -138,17 +138,8 @@ std::string jsonstr(std::string_view s) {
 
 std::string placeline(const birthdata& b) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%s %3d%c%02d %2d%c%02d", b.place, b.londg,
-                b.loneast ? 'E' : 'W', b.lonmn, b.latdg, b.latsouth ? 'S' : 'N',
-                b.latmn);
+  placetext(buf, sizeof buf, b);
   return buf;
-}
-
-// The label column of point i: its label, with R when it is retrograde.
-static std::string label(int i, const chartstate& s) {
-  std::string r = plnam[i];
-  if (isretro(i, s)) r += 'R';
-  return r;
 }
 
 // A dasha label without the blank that the page draws after it.
@@ -165,9 +156,10 @@ std::string charttext(const birthdata& b, const chartstate& s) {
   r += shown(placeline(b)) + "\n";
 
   for (int i = 0; i < nbody; ++i) {
-    char pos[8], row[64];
+    char lab[8], pos[8], row[64];
+    pointlabel(lab, sizeof lab, i, s);
     prtdhm(pos, s.tpos[i]);
-    std::snprintf(row, sizeof row, "%-3s  %s  %s\n", label(i, s).c_str(), pos,
+    std::snprintf(row, sizeof row, "%-3s  %s  %s\n", lab, pos,
                   naknam[nakshatra(s.tpos[i])]);
     r += row;
   }

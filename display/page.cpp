@@ -82,11 +82,7 @@ void draw_info(canvas& c, const birthdata& b, int x, int y) {
   c.drawtext(buf, x, y);
   std::snprintf(buf, sizeof buf, "%.*s", static_cast<int>(sizeof b.dtstr), b.dtstr);
   c.drawtext(buf, x, y + 14);
-  char ew = b.loneast ? 'E' : 'W';
-  char ns = b.latsouth ? 'S' : 'N';
-  std::snprintf(buf, sizeof buf, "%.*s %3d%c%02d %2d%c%02d",
-                static_cast<int>(sizeof b.place), b.place, b.londg, ew, b.lonmn,
-                b.latdg, ns, b.latmn);
+  placetext(buf, sizeof buf, b);
   c.drawtext(buf, x, y + 28);
 }
 
@@ -165,10 +161,7 @@ void draw_planet_info(canvas& c, const chartstate& s, int x, int y) {
   for (int i = 0; i < nbody; ++i) {
     int bx = i < 5 ? x : x + 180;
     int by = y + 12 + 12 * (i % 5);
-    if (isretro(i, s))
-      std::snprintf(buf, sizeof buf, "%sR", plnam[i]);
-    else
-      std::snprintf(buf, sizeof buf, "%s", plnam[i]);
+    pointlabel(buf, sizeof buf, i, s);
     c.drawtext(buf, bx, by);
     prtdhm(buf, s.tpos[i]);
     c.drawtext(buf, bx + 30, by);

@@ -29,6 +29,17 @@ bool isretro(int i, const chartstate& c) {
   return i >= 2 && i <= 7 && c.tsp[i] < 0;
 }
 
+int pointlabel(char* dst, int size, int i, const chartstate& c) {
+  return std::snprintf(dst, size, isretro(i, c) ? "%sR" : "%s", plnam[i]);
+}
+
+int placetext(char* dst, int size, const birthdata& b) {
+  return std::snprintf(dst, size, "%.*s %3d%c%02d %2d%c%02d",
+                       static_cast<int>(sizeof b.place), b.place, b.londg,
+                       b.loneast ? 'E' : 'W', b.lonmn, b.latdg,
+                       b.latsouth ? 'S' : 'N', b.latmn);
+}
+
 int prtdhm(char* dst, int v) {
   int mn = v % 60;
   int deg = v / 60;
