@@ -58,6 +58,21 @@ void pointtext(char* dst, int size, int i, const chartstate& s) {
   std::snprintf(dst, size, isretro(i, s) ? "%sR %d" : "%s %d", plnam[i], d);
 }
 
+// Writes the points of sign sg in body order, the k-th at the baseline
+// position slot(k). A cell or house has nine slots, as many as any sign can
+// hold in a real chart; a tenth point is not drawn.
+template <typename Slot>
+void drawpoints(canvas& c, const chartstate& s, int sg, Slot slot) {
+  char buf[32];
+  int k = 0;
+  for (int i = 0; i < nbody && k < 9; ++i) {
+    if (s.tpos[i] / 1800 != sg) continue;
+    pointtext(buf, sizeof buf, i, s);
+    pt at = slot(k++);
+    c.drawtext(buf, at.x, at.y);
+  }
+}
+
 }  // namespace
 
 void drawpage(canvas& c, const birthdata& b, const chartstate& s, bool north) {
@@ -101,19 +116,11 @@ void draw_south_chart(canvas& c, const chartstate& s, int x, int y) {
   c.drawline(x, y + 180, x + 90, y + 180);
   c.drawline(x + 270, y + 180, x + 360, y + 180);
 
-  char buf[32];
-  for (int sg = 0; sg < 12; ++sg) {
-    int k = 0;
-    for (int i = 0; i < nbody; ++i) {
-      if (s.tpos[i] / 1800 != sg) continue;
-      // A cell has nine slots, as many as any sign can hold in a real chart.
-      if (k == 9) break;
-      pointtext(buf, sizeof buf, i, s);
-      c.drawtext(buf, x + signcell[sg].x + slotoff[k].x,
-                 y + signcell[sg].y + slotoff[k].y + 12);
-      ++k;
-    }
-  }
+  for (int sg = 0; sg < 12; ++sg)
+    drawpoints(c, s, sg, [&](int k) {
+      return pt{x + signcell[sg].x + slotoff[k].x,
+                y + signcell[sg].y + slotoff[k].y + 12};
+    });
 }
 
 void draw_north_chart(canvas& c, const chartstate& s, int x, int y) {
@@ -142,14 +149,9 @@ void draw_north_chart(canvas& c, const chartstate& s, int x, int y) {
 
   int sg = a;
   for (int h = 0; h < 12; ++h) {
-    int k = 0;
-    for (int i = 0; i < nbody; ++i) {
-      if (s.tpos[i] / 1800 != sg) continue;
-      if (k == 9) break;
-      pointtext(buf, sizeof buf, i, s);
-      c.drawtext(buf, x + hp[h][k][0], y + hp[h][k][1] + 12);
-      ++k;
-    }
+    drawpoints(c, s, sg, [&](int k) {
+      return pt{x + hp[h][k][0], y + hp[h][k][1] + 12};
+    });
     if (++sg == 12) sg = 0;
   }
 }

@@ -21,6 +21,9 @@ API
       The program paths given on the command line (chartcmd is None when absent).
       Exits 77 (skipped) when the vornak path is missing or not executable.
 
+  run(*tests)
+      Calls each test function with the vornak path, in order, printing its name.
+
   skip(reason)
       Prints "skipped: REASON" and exits with status 77 (CTest's SKIP_RETURN_CODE).
 
@@ -124,6 +127,14 @@ def skip(reason):
 def check(condition, message):
     if not condition:
         raise AssertionError(message)
+
+
+def run(*tests):
+    """Runs each test function with the vornak path, in order, printing its name."""
+    vornak, _ = programs()
+    for test in tests:
+        test(vornak)
+        print("ok", test.__name__, flush=True)
 
 
 def programs():

@@ -297,10 +297,7 @@ def test_cancel_escape_now(vornak):
 
 
 def main():
-    vornak, _ = harness.programs()
-    for test in (test_new_ok_save, test_invalid_entry, test_cancel_escape_now):
-        test(vornak)
-        print("ok", test.__name__, flush=True)
+    harness.run(test_new_ok_save, test_invalid_entry, test_cancel_escape_now)
 
 
 if __name__ == "__main__":

@@ -167,10 +167,7 @@ def test_no_file(vornak):
 
 
 def main():
-    vornak, _ = harness.programs()
-    for test in (test_choosing, test_bad_lines, test_no_file):
-        test(vornak)
-        print("ok", test.__name__, flush=True)
+    harness.run(test_choosing, test_bad_lines, test_no_file)
 
 
 if __name__ == "__main__":

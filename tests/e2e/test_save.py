@@ -77,10 +77,7 @@ def test_failures(vornak):
 
 
 def main():
-    vornak, _ = harness.programs()
-    for test in (test_appending, test_failures):
-        test(vornak)
-        print("ok", test.__name__, flush=True)
+    harness.run(test_appending, test_failures)
 
 
 if __name__ == "__main__":
