@@ -1,9 +1,10 @@
 # make run: build and start Vornak.  make test: build and run every test.
-BUILD := build/release
-ASAN  := build/asan
-JOBS  := $(shell nproc)
+BUILD  := build/release
+ASAN   := build/asan
+JOBS   := $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: deps build run test test-asan bench clean
+.PHONY: deps build run test test-asan bench install deb clean
 
 deps:
 	@bash tools/deps.sh
@@ -23,6 +24,15 @@ test-asan: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_BENCH=OFF
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+
+# make install [PREFIX=/usr/local] [DESTDIR=...]
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package: build/release/vornak_<version>-1_<arch>.deb.
+deb: build
+	@bash tools/deps.sh dpkg-dev file
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	./$(BUILD)/bench/vornak_bench

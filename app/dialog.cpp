@@ -31,6 +31,12 @@ static const char* const zoneitems[] = {"+", "-", nullptr};
 static const char* const ewitems[] = {"W", "E", nullptr};
 static const char* const nsitems[] = {"N", "S", nullptr};
 
+// The zone's sign is the opposite of ISO 8601's: it is added to the local
+// time to give Universal Time.
+static const char* const zonetip =
+    "Hours and minutes to add to the local time to get Universal Time:\n"
+    "- east of Greenwich (India - 05:30), + west (New York in winter + 05:00)";
+
 static Fl_Choice* choice(int x, int y, int w, int h, const char* label,
                          const char* const* items) {
   Fl_Choice* c = new Fl_Choice(x, y, w, h, label);
@@ -111,6 +117,8 @@ void chart_dlg(bool edit) {
   in_zone = choice(142, 72, 50, 25, "Zone: ", zoneitems);
   in_zhour = new Fl_Int_Input(200, 72, 24, 25);
   in_zmin = new Fl_Int_Input(232, 72, 24, 25, ":");
+  in_zone->tooltip(zonetip);
+  in_zhour->tooltip(zonetip);
   in_place = new Fl_Input(40, 108, 184, 25, "Place:");
   in_lond = new Fl_Int_Input(40, 144, 30, 25, "Lon: ");
   in_lonew = choice(72, 144, 40, 25, nullptr, ewitems);

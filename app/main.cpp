@@ -12,6 +12,7 @@
 #include <FL/fl_ask.H>
 #include <FL/x.H>
 
+#include "version.h"
 #include "app/birth.h"
 #include "app/commands.h"
 #include "app/shell.h"
@@ -45,7 +46,7 @@ static void quit_cb(Fl_Widget*, void*) { std::exit(0); }
 static void about_cb(Fl_Widget*, void*) {
   fl_message("%s",
              "Vornak - Vedic birth charts\n"
-             "Version 1.1\n"
+             "Version " VORNAK_VERSION "\n"
              "The Vornak developers\n"
              "Free software, no warranty");
 }

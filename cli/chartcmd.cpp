@@ -8,6 +8,7 @@
 #include <istream>
 #include <ostream>
 
+#include "version.h"
 #include "app/chartline.h"
 #include "display/pagetext.h"
 
@@ -48,6 +49,10 @@ static const char* const helptext =
     "The output is valid UTF-8: quotes, backslashes and control bytes are\n"
     "escaped, and each byte of a name or place that is not part of valid UTF-8\n"
     "is replaced by U+FFFD.\n"
+    "\n"
+    "The zone of a chart line is what is added to the local time to give\n"
+    "Universal Time, the opposite sign of ISO 8601: \"-\" is east of Greenwich\n"
+    "(India is - 05:30), \"+\" is west (New York in winter is + 05:00).\n"
     "\n"
     "A line that is not a chart is reported on standard error with its line\n"
     "number and the reason; the other lines are still cast.\n"
@@ -293,7 +298,7 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
       out.flush();
       return out ? 0 : 2;
     } else if (a == "--version") {
-      out << "vornak-chart Version 1.1\n";
+      out << "vornak-chart Version " VORNAK_VERSION "\n";
       out.flush();
       return out ? 0 : 2;
     } else if (a == "--json") {

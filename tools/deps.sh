@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need, when missing.
+# Installs the Debian packages that the build and the tests need, when missing;
+# with arguments, those packages instead.
 set -euo pipefail
 pkgs="cmake make g++ python3 libgtest-dev libbenchmark-dev libfltk1.3-dev
-      fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick faketime"
+      fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick faketime
+      desktop-file-utils"
+[ $# -gt 0 ] && pkgs="$*"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
