@@ -34,8 +34,9 @@ static const char* const nsitems[] = {"N", "S", nullptr};
 // The zone's sign is the opposite of ISO 8601's: it is added to the local
 // time to give Universal Time.
 static const char* const zonetip =
-    "Hours and minutes to add to the local time to get Universal Time:\n"
-    "- east of Greenwich (India - 05:30), + west (New York in winter + 05:00)";
+    "Added to the local time to give Universal Time:\n"
+    "- east of Greenwich (India - 05:30)\n"
+    "+ west (New York in winter + 05:00)";
 
 static Fl_Choice* choice(int x, int y, int w, int h, const char* label,
                          const char* const* items) {
