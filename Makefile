@@ -4,7 +4,7 @@ ASAN   := build/asan
 JOBS   := $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test test-asan bench install deb clean
+.PHONY: deps build run test test-asan bench accuracy install deb clean
 
 deps:
 	@bash tools/deps.sh
@@ -36,6 +36,14 @@ deb: build
 
 bench: build
 	./$(BUILD)/bench/vornak_bench
+
+# Accuracy and speed against the Swiss Ephemeris library, which only this
+# report needs: installed here when missing, not by deps.
+accuracy: deps
+	@bash tools/deps.sh libswe-dev
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target vornak_accuracy
+	./$(BUILD)/bench/vornak_accuracy $(CHARTS)
 
 clean:
 	rm -rf build
