@@ -10,7 +10,6 @@
 import glob
 import io
 import os
-import select
 import subprocess
 import sys
 import tempfile
@@ -28,6 +27,11 @@ STYLE = {"North": 30, "South": 52}
 # The start-up chart as Save writes it under CLOCK.
 START_LINE = (b"Prasna                 Dec 05, 202612:22:00 PM    +00:00000W00'00 "
               b"00N00'00 Nowhere                 \n")
+
+
+def skip(why):
+    print("skipped:", why)
+    sys.exit(77)
 
 
 def check(condition, message):
@@ -52,8 +56,8 @@ def golden(style):
 
 
 class Session:
-    """Xvfb, then vornak with args in a fresh working directory (cwd); with a
-    window name, waits until that window is shown and drawn."""
+    # Xvfb, then vornak with args in a fresh working directory (cwd); with a
+    # window name, waits until that window is shown and drawn.
 
     def __init__(self, args=(), window="Vornak"):
         self.args, self.window = list(args), window
@@ -67,26 +71,19 @@ class Session:
                                           "1024x768x24", "-nolisten", "tcp"], pass_fds=(wfd,),
                                          stderr=subprocess.DEVNULL, start_new_session=True)
         except OSError as e:
-            print("skipped: Xvfb cannot be started:", e)
-            sys.exit(77)
+            skip(e)
         os.close(wfd)
-        number = b""  # the display number and a line feed, once it is ready
-        while not number.endswith(b"\n") and select.select([rfd], [], [], TIMEOUT)[0]:
-            chunk = os.read(rfd, 16)
-            number += chunk
-            if not chunk:
-                break
-        os.close(rfd)
-        if not number.strip().isdigit():
+        with os.fdopen(rfd, "rb") as f:  # the display number, once the server is up
+            number = f.readline().strip().decode()
+        if not number.isdigit():
             self.xvfb.kill()
-            print("skipped: Xvfb did not start")
-            sys.exit(77)
-        self.env = dict(os.environ, DISPLAY=":" + number.decode().strip(), TZ="UTC",
+            skip("Xvfb did not start")
+        self.env = dict(os.environ, DISPLAY=":" + number, TZ="UTC",
                         FAKETIME="@" + CLOCK, LD_PRELOAD=glob.glob(
                             "/usr/lib/*/faketime/libfaketime.so.1")[0],
                         ASAN_OPTIONS="detect_leaks=0:verify_asan_link_order=0")
         try:
-            self.x = wait(self.connect, "Xvfb to take connections")
+            self.x = display.Display(self.env["DISPLAY"])
             self.proc = subprocess.Popen([os.path.abspath(sys.argv[1])] + self.args,
                                          cwd=self.cwd, env=self.env,
                                          stdout=subprocess.PIPE, stderr=subprocess.PIPE)
@@ -97,12 +94,6 @@ class Session:
             self.__exit__()
             raise
         return self
-
-    def connect(self):
-        try:
-            return display.Display(self.env["DISPLAY"])
-        except error.DisplayConnectionError:
-            return None
 
     def __exit__(self, *exc):
         if self.proc:
@@ -115,7 +106,7 @@ class Session:
         self.tmp.cleanup()
 
     def windows(self, menus=False):
-        """The shown top-level windows, {id: name}: the menus, or all others."""
+        # The shown top-level windows, {id: name}: the menus, or all others.
         shown = {}
         for w in self.x.screen().root.query_tree().children:
             try:
@@ -144,7 +135,7 @@ class Session:
         self.xdo("windowfocus", "--sync", wid or self.wid, "key", *keys)
 
     def close(self):
-        """Asks the main window to close, as a window manager's close button does."""
+        # Asks the main window to close, as a window manager's close button does.
         w, atom = self.x.create_resource_object("window", self.wid), self.x.intern_atom
         w.send_event(protocol.event.ClientMessage(window=w, client_type=atom("WM_PROTOCOLS"),
                      data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
@@ -158,12 +149,12 @@ class Session:
         return Image.open(io.BytesIO(png)).convert("RGB")
 
     def popup(self, x, y):
-        """Clicks (x, y) of the main window and waits for the menu it opens."""
+        # Clicks (x, y) of the main window and waits for the menu it opens.
         self.click(x, y)
         return len(wait(lambda: self.windows(menus=True), "a menu"))
 
     def menu(self, item):
-        """File > item, or Options > Chart Style... > North or South."""
+        # File > item, or Options > Chart Style... > North or South.
         if item in STYLE:
             shown = self.popup(77, 10)
             # Pointing at "Chart Style..." opens its submenu (a click there
@@ -177,20 +168,16 @@ class Session:
         wait(lambda: not self.windows(menus=True), "the menus to close")
 
     def box(self):
-        """Waits for a message box and closes it; "message" for the
-        information box (its icon an "i"), "alert" for the alert ("!")."""
+        # Waits for a message box and closes it; "message" for the
+        # information box (its icon an "i"), "alert" for the alert ("!").
         wid = wait(lambda: next((w for w, n in self.windows().items() if n == ""), None),
                    "a message box")
 
-        def kind():
+        def kind():  # the "!" is heavier in the icon's upper half, the "i" in its lower
             icon = self.shot(wid).crop((10, 10, 60, 60))
-            blue = [(r, b) for r, g, b in icon.getdata()]
-            rows = [y for y in range(50)
-                    if any(b > 180 and r < 80 for r, b in blue[y * 50:(y + 1) * 50])]
-            gaps = [(a, b) for a, b in zip(rows, rows[1:]) if b - a > 1]
-            if len(rows) < 10 or len(gaps) != 1:
-                return None
-            return "message" if gaps[0][0] - rows[0] < rows[-1] - gaps[0][1] else "alert"
+            blue = [r < 80 and b > 180 for r, g, b in icon.getdata()]
+            top, bottom = sum(blue[:1250]), sum(blue[1250:])
+            return top + bottom > 100 and ("alert" if top > bottom else "message")
         shown = wait(kind, "the icon of the message box")
         self.key("Return", wid=wid)
         self.gone(wid)
@@ -206,12 +193,12 @@ class Session:
         return open(path, "rb").read() if os.path.isfile(path) else None
 
     def ended(self):
-        """The exit status and what the program printed (stdout, stderr)."""
+        # The exit status and what the program printed (stdout, stderr).
         out, err = self.proc.communicate(timeout=TIMEOUT)
         return self.proc.returncode, out.decode(), err.decode()
 
     def shows(self, style):
-        """Waits until the main window looks as in docs/STYLE.png."""
+        # Waits until the main window looks as in docs/STYLE.png.
         try:
             wait(lambda: pixels(self.shot()) == golden(style),
                  "the page of docs/%s.png" % style.lower())

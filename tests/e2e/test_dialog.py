@@ -12,15 +12,14 @@ FIELD = {"name": (132, 22), "mon": (85, 52), "day": (132, 52), "year": (179, 52)
 CHOICE = {"mon": "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec".split(),
           "zone": ["+", "-"], "lonew": ["W", "E"], "latns": ["N", "S"]}
 
-EXAMPLE = {"name": "Example Person", "mon": "Mar", "day": "14", "year": "1987", "hour": "18",
-           "min": "5", "zone": "-", "zhour": "1", "zmin": "0", "place": "Sample Town",
-           "lond": "12", "lonew": "E", "lonm": "30", "latd": "41", "latns": "N", "latm": "54"}
+# Records as typed, field by field in the order of FIELD, and the lines saved.
+EXAMPLE = dict(zip(FIELD, ["Example Person", "Mar", "14", "1987", "18", "5", "-", "1", "0",
+                           "Sample Town", "12", "E", "30", "41", "N", "54"]))
 RECORDS = [
     (EXAMPLE, b"Example Person         Mar 14, 198706:05:00 PM    -01:00012E30'00 "
               b"41N54'00 Sample Town             \n"),
-    ({"name": "A Third One", "mon": "Dec", "day": "31", "year": "1999", "hour": "0",
-      "min": "15", "zone": "+", "zhour": "8", "zmin": "0", "place": "Somewhere South",
-      "lond": "122", "lonew": "W", "lonm": "40", "latd": "45", "latns": "S", "latm": "3"},
+    (dict(zip(FIELD, ["A Third One", "Dec", "31", "1999", "0", "15", "+", "8", "0",
+                      "Somewhere South", "122", "W", "40", "45", "S", "3"])),
      b"A Third One            Dec 31, 199912:15:00 AM    +08:00122W40'00 45S03'00 "
      b"Somewhere South         \n"),
 ]
@@ -28,8 +27,8 @@ BAD = [{"year": "1500"}, {"day": "40"}, {"mon": "Feb", "day": "29", "year": "190
 
 
 def new(s, values):
-    """File > New with the values entered into its empty fields; returns the
-    dialog's window."""
+    # File > New with the values entered into its empty fields; returns the
+    # dialog's window.
     s.menu("New")
     d = s.find("Chart Data")
     s.xdo("windowfocus", "--sync", d)

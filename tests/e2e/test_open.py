@@ -34,7 +34,8 @@ def test_load():
             choose(s, q)
             s.gone(q)
             s.save()
-            harness.check(s.chartfile() == b"".join(LINES) + LINES[n], "loaded %r" % s.chartfile())
+            harness.check(s.chartfile() == b"".join(LINES) + LINES[n],
+                          "loaded %r" % s.chartfile())
 
 
 def test_refusals():
@@ -47,12 +48,14 @@ def test_refusals():
         harness.check(s.box() == "alert", "a line that is no chart was not refused")
         s.gone(q)
         os.remove(path)  # Save to a directory, then to a full device
-        for make, undo in ((os.mkdir, os.rmdir), (lambda p: os.symlink("/dev/full", p), os.remove)):
+        full = lambda p: os.symlink("/dev/full", p)  # noqa: E731
+        for make, undo in ((os.mkdir, os.rmdir), (full, os.remove)):
             make(path)
             s.save("alert")
             undo(path)
         s.save()
-        harness.check(s.chartfile() == harness.START_LINE, "the chart changed: %r" % s.chartfile())
+        harness.check(s.chartfile() == harness.START_LINE,
+                      "the chart changed: %r" % s.chartfile())
 
 
 harness.run(test_load, test_refusals)
