@@ -15,21 +15,23 @@ CHOICE = {"mon": "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec".split(),
 # Records as typed, field by field in the order of FIELD, and the lines saved.
 EXAMPLE = dict(zip(FIELD, ["Example Person", "Mar", "14", "1987", "18", "5", "-", "1", "0",
                            "Sample Town", "12", "E", "30", "41", "N", "54"]))
-RECORDS = [
-    (EXAMPLE, b"Example Person         Mar 14, 198706:05:00 PM    -01:00012E30'00 "
-              b"41N54'00 Sample Town             \n"),
-    (dict(zip(FIELD, ["A Third One", "Dec", "31", "1999", "0", "15", "+", "8", "0",
-                      "Somewhere South", "122", "W", "40", "45", "S", "3"])),
+RECORDS = [  # File > New or Edit, the entries typed, the line saved
+    ("New", EXAMPLE, b"Example Person         Mar 14, 198706:05:00 PM    -01:00012E30'00 "
+                     b"41N54'00 Sample Town             \n"),
+    ("New", dict(zip(FIELD, ["A Third One", "Dec", "31", "1999", "0", "15", "+", "8", "0",
+                             "Somewhere South", "122", "W", "40", "45", "S", "3"])),
      b"A Third One            Dec 31, 199912:15:00 AM    +08:00122W40'00 45S03'00 "
      b"Somewhere South         \n"),
+    ("Edit", {}, b"A Third One            Dec 31, 199912:15:00 AM    +08:00122W40'00 45S03'00 "
+                 b"Somewhere South         \n"),  # Edit shows the chart: OK keeps it
 ]
 BAD = [{"year": "1500"}, {"day": "40"}, {"mon": "Feb", "day": "29", "year": "1900"}]
 
 
-def new(s, values):
-    # File > New with the values entered into its empty fields; returns the
-    # dialog's window.
-    s.menu("New")
+def dialog(s, item, values):
+    # File > item (New or Edit) with the values entered into empty fields;
+    # returns the dialog's window.
+    s.menu(item)
     d = s.find("Chart Data")
     s.xdo("windowfocus", "--sync", d)
     for field, value in values.items():
@@ -47,8 +49,8 @@ def new(s, values):
 def test_new_ok_save():
     with harness.Session() as s:
         saved = b""
-        for values, line in RECORDS:
-            d = new(s, values)
+        for item, values, line in RECORDS:
+            d = dialog(s, item, values)
             s.click(*FIELD["OK"], wid=d)
             s.gone(d)
             s.save()
@@ -59,7 +61,7 @@ def test_new_ok_save():
 def test_bad_entry():
     with harness.Session() as s:
         for bad in BAD:
-            d = new(s, dict(EXAMPLE, **bad))
+            d = dialog(s, "New", dict(EXAMPLE, **bad))
             s.click(*FIELD["OK"], wid=d)
             harness.check(s.box() == "alert", "%s: no alert" % bad)
             harness.check(d in s.windows(), "%s: the dialog closed" % bad)

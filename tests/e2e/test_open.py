@@ -17,6 +17,9 @@ CHOOSE = [  # in the list, and the line it loads (the first is chosen at start)
     (lambda s, q: s.key("Down", "Down", "Return", wid=q), 2),
     (lambda s, q: s.xdo("mousemove", "--sync", "--window", q, 100, 51, "click", "--repeat",
                         2, "--delay", 80, 1), 1),
+    # The empty item after the last line stands for no chart: nothing is
+    # loaded, and no alert comes before Save's message.
+    (lambda s, q: s.click(100, 91, wid=q) or s.click(*OK, wid=q), 1),
 ]
 
 
@@ -41,9 +44,11 @@ def test_load():
 def test_refusals():
     with harness.Session() as s:
         path = os.path.join(s.cwd, "charts.vnk")
-        write(s, b"Not a chart line\n")
+        write(s, b"Not a chart line\n@B1@C1and no chart either\n")
         s.menu("Open")
-        q = s.find("Select Chart")
+        q = s.find("Select Chart")  # its item as it stands: "@" codes give no red
+        harness.check(all(r < 180 or g > 80 for r, g, b in s.shot(q).getdata()),
+                      "an item's \"@\" was taken as a format code")
         s.key("Return", wid=q)
         harness.check(s.box() == "alert", "a line that is no chart was not refused")
         s.gone(q)
