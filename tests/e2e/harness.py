@@ -47,12 +47,8 @@ def wait(predicate, what):
     return value
 
 
-def pixels(image):
-    return image.size, image.tobytes()
-
-
 def golden(style):
-    return pixels(Image.open(os.path.join(DOCS, style.lower() + ".png")).convert("RGB"))
+    return Image.open(os.path.join(DOCS, style.lower() + ".png")).convert("RGB").tobytes()
 
 
 class Session:
@@ -148,23 +144,15 @@ class Session:
             capture_output=True, timeout=TIMEOUT).stdout
         return Image.open(io.BytesIO(png)).convert("RGB")
 
-    def popup(self, x, y):
-        # Clicks (x, y) of the main window and waits for the menu it opens.
-        self.click(x, y)
-        return len(wait(lambda: self.windows(menus=True), "a menu"))
-
     def menu(self, item):
         # File > item, or Options > Chart Style... > North or South.
-        if item in STYLE:
-            shown = self.popup(77, 10)
-            # Pointing at "Chart Style..." opens its submenu (a click there
-            # could close it again).
+        style = item in STYLE
+        self.click(77 if style else 20, 10)
+        shown = len(wait(lambda: self.windows(menus=True), "a menu"))
+        if style:  # pointing at "Chart Style..." opens its submenu; a click might close it
             self.xdo("mousemove", "--sync", "--window", self.wid, 100, 32)
             wait(lambda: len(self.windows(menus=True)) > shown, "the Chart Style submenu")
-            self.click(204, STYLE[item])
-        else:
-            self.popup(20, 10)
-            self.click(23, FILE[item])
+        self.click(*((204, STYLE[item]) if style else (23, FILE[item])))
         wait(lambda: not self.windows(menus=True), "the menus to close")
 
     def box(self):
@@ -200,7 +188,7 @@ class Session:
     def shows(self, style):
         # Waits until the main window looks as in docs/STYLE.png.
         try:
-            wait(lambda: pixels(self.shot()) == golden(style),
+            wait(lambda: self.shot().tobytes() == golden(style),
                  "the page of docs/%s.png" % style.lower())
         except AssertionError:
             self.shot().save(style.lower() + "-shown.png")  # beside the test, for a look
@@ -219,5 +207,5 @@ if __name__ == "__main__":
         south = s.shot()
         south.save(os.path.join(out, "south.png"))
         s.menu("North")
-        wait(lambda: pixels(s.shot()) != pixels(south), "the North chart")
+        wait(lambda: s.shot().tobytes() != south.tobytes(), "the North chart")
         s.shot().save(os.path.join(out, "north.png"))
