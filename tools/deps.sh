@@ -4,7 +4,7 @@
 set -euo pipefail
 pkgs="cmake make g++ python3 libgtest-dev libbenchmark-dev libfltk1.3-dev
       fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick faketime
-      desktop-file-utils"
+      python3-xlib python3-pil desktop-file-utils"
 [ $# -gt 0 ] && pkgs="$*"
 missing=""
 for p in $pkgs; do
