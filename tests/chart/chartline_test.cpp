@@ -112,6 +112,7 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
       {hi, "Dec 31, 2400 23:59 Zone: -12:59"},
       {lo, "Jan 1, 1600 00:00 Zone: 00:00"},
       {patched(23, "dec"), "Dec 14, 1987 18:05 Zone: -1:00"},
+      {patched(23, "MAR"), "Mar 14, 1987 18:05 Zone: -1:00"},
       {patched(23, "Feb 29, 2000"), "Feb 29, 2000 18:05 Zone: -1:00"},
       {patched(23, "Mar 31"), "Mar 31, 1987 18:05 Zone: -1:00"},
       {"", "line is empty"},
@@ -127,6 +128,7 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
       {patched(23, "Feb 29, 1900"), "Feb 29 is not a date in 1900"},
       {patched(23, "Feb 30, 2000"), "Feb 30 is not a date in 2000"},
       {patched(23, "Apr 31"), "Apr 31 is not a date: the month has 30 days"},
+      {patched(23, "Jun 31"), "Jun 31 is not a date: the month has 30 days"},
       {patched(23, "Sep 31"), "Sep 31 is not a date: the month has 30 days"},
       {patched(23, "Nov 31"), "Nov 31 is not a date: the month has 30 days"},
       {patched(35, "13"), "hour 25 (13 PM) is outside 0-23"},
@@ -203,6 +205,7 @@ TEST(Entries, ChecksInTheDialogsOrder) {
   all.day = ok.day = "09";  // leading zeros are decimal
   ok.mon = 12;              // no month chosen reads as "Jan"
   EXPECT_EQ(checkentries(ok), nullptr);
+  EXPECT_STREQ(commitentries(ok).dtstr, "Jan 9, 2001 00:00 Zone: 00:00");
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     entries e = ok;
     e.mon = i == 2 ? 1 : i == 3 ? 10 : 0;

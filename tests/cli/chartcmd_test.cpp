@@ -92,6 +92,7 @@ TEST(ChartCmd, UsageFilesAndFailures) {
   const struct { std::vector<std::string> args; std::string err; } cases[] = {
       {{"--line"}, "vornak-chart: --line needs a line number\n" + usage},
       {{"--line", "-1"}, "vornak-chart: --line needs a line number from 0 on, not \"-1\"\n" + usage},
+      {{"--line="}, "vornak-chart: --line needs a line number from 0 on, not \"\"\n" + usage},
       {{"--line=1x"}, "vornak-chart: --line needs a line number from 0 on, not \"1x\"\n" + usage},
       {{"--bogus\x1b"}, "vornak-chart: unknown option \"--bogus\\x1b\"\n" + usage},
       {{"a.vnk", "b.vnk"}, "vornak-chart: only one FILE, please\n" + usage},
