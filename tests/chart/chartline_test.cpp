@@ -146,11 +146,12 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
   for (const auto& c : cases) EXPECT_EQ(readout(c.line), c.outcome);
   // The place may be missing, cut short or followed by more bytes; a view
   // into a larger buffer is never read past its end.
+  const std::string longplace = patched(75, "Abcdefghijklmnopqrstuvwxyz");
   const struct { std::string_view line; const char* place; } places[] = {
       {std::string_view(example.data(), 74), "                       "},
       {std::string_view(example.data(), 76), "S                      "},
       {std::string_view(example.data(), 80), "Sampl                  "},
-      {patched(75, "Abcdefghijklmnopqrstuvwxyz"), "Abcdefghijklmnopqrstuvw"},
+      {longplace, "Abcdefghijklmnopqrstuvw"},
   };
   for (const auto& c : places) EXPECT_STREQ(readchartline(c.line).rec.place, c.place);
 }
