@@ -14,7 +14,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/app/vornak
+	./$(BUILD)/gui/vornak
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-#include "app/birth.h"
-#include "app/chartline.h"
-#include "display/page.h"
-#include "display/pagetext.h"
+#include "chart/birth.h"
+#include "chart/chartline.h"
+#include "page/page.h"
+#include "page/pagetext.h"
 #include "engine/chart.h"
 
 namespace {

@@ -9,8 +9,10 @@
 #include <ostream>
 
 #include "version.h"
-#include "app/chartline.h"
-#include "display/pagetext.h"
+#include "chart/chartfile.h"
+#include "chart/chartline.h"
+#include "chart/escape.h"
+#include "page/pagetext.h"
 
 static const char* const prog = "vornak-chart";
 
@@ -24,8 +26,9 @@ static const char* const helptext =
     "FILE is a chart file with one 99-character chart line per chart, as the\n"
     "window program's File > Save writes it. The default is charts.vnk in the\n"
     "current directory; \"-\" reads standard input. The file is split into lines\n"
-    "at line feeds (a last line without its line feed still counts), and lines\n"
-    "are counted from 0, as in the window's chart list.\n"
+    "as the window's chart list splits it, at line feeds and zero bytes and\n"
+    "after 1023 bytes (the byte that follows is dropped); a last line without\n"
+    "its line feed still counts, and lines are counted from 0, as in the list.\n"
     "\n"
     "Options:\n"
     "  --json      print one JSON object per line (JSON Lines) instead of text\n"
@@ -63,82 +66,13 @@ static const char* const helptext =
     "  2  bad usage, the file could not be read, or the output could not be\n"
     "     written\n";
 
-std::vector<std::string_view> splitlines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
 // Control bytes as \xHH, so that a chart file cannot drive the terminal.
 static std::string shown(std::string_view s) {
-  std::string r;
-  for (unsigned char c : s) {
-    if (c < 0x20 || c == 0x7f) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02x", c);
-      r += hex;
-    } else {
-      r += static_cast<char>(c);
-    }
-  }
-  return r;
-}
-
-// Length of the valid UTF-8 sequence at the start of s, or 0 when its first
-// byte does not begin one (overlong forms, surrogates and code points past
-// U+10FFFF are not valid).
-static std::size_t utf8len(std::string_view s) {
-  auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  auto cont = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xbf) {
-    return i < s.size() && at(i) >= lo && at(i) <= hi;
-  };
-  unsigned c = at(0);
-  if (c < 0x80) return 1;
-  if (c >= 0xc2 && c <= 0xdf) return cont(1) ? 2 : 0;
-  if (c >= 0xe0 && c <= 0xef) {
-    unsigned lo = c == 0xe0 ? 0xa0 : 0x80;
-    unsigned hi = c == 0xed ? 0x9f : 0xbf;
-    return cont(1, lo, hi) && cont(2) ? 3 : 0;
-  }
-  if (c >= 0xf0 && c <= 0xf4) {
-    unsigned lo = c == 0xf0 ? 0x90 : 0x80;
-    unsigned hi = c == 0xf4 ? 0x8f : 0xbf;
-    return cont(1, lo, hi) && cont(2) && cont(3) ? 4 : 0;
-  }
-  return 0;
+  return escapebytes(s, escapes::control);
 }
 
 std::string jsonstr(std::string_view s) {
-  std::string r = "\"";
-  std::size_t i = 0;
-  while (i < s.size()) {
-    unsigned char c = s[i];
-    std::size_t n = utf8len(s.substr(i));
-    if (n == 0) {
-      r += "\xef\xbf\xbd";  // U+FFFD
-      i += 1;
-    } else if (c == '"' || c == '\\') {
-      r += '\\';
-      r += static_cast<char>(c);
-      i += 1;
-    } else if (c < 0x20) {
-      char esc[8];
-      std::snprintf(esc, sizeof esc, "\\u%04x", c);
-      r += esc;
-      i += 1;
-    } else {
-      r.append(s.substr(i, n));
-      i += n;
-    }
-  }
-  r += '"';
-  return r;
+  return "\"" + escapebytes(s, escapes::json) + "\"";
 }
 
 std::string placeline(const birthdata& b) {
@@ -333,7 +267,9 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
     return 2;
   }
 
-  std::vector<std::string_view> lines = splitlines(text);
+  // The chart list's items; the empty one after a final line feed is no line.
+  std::vector<std::string_view> lines = splititems(text);
+  if (lines.back().empty()) lines.pop_back();
   std::size_t first = 0, last = lines.size();
   int status = 0;
   if (one) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/birth.h"
+#include "chart/birth.h"
 
 // Runs the command. args are the arguments without the program name; in is
 // read when the file is "-"; charts go to out, messages to err. Returns the
@@ -16,10 +16,6 @@
 // cannot be read, or output that cannot be written.
 int chartcmd(const std::vector<std::string>& args, std::istream& in,
              std::ostream& out, std::ostream& err);
-
-// The lines of a file's content: split at line feeds; a last line without
-// its line feed counts, the empty piece after a final line feed does not.
-std::vector<std::string_view> splitlines(std::string_view text);
 
 // The chart as text: the three header lines, the ten rows of the position
 // table, the navamsha line, the dasha heading and one line per dasha entry;

@@ -1,0 +1,87 @@
+// The birth data record: derivation, text copies and the date line.
+#include "chart/birth.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/calendar.h"
+
+void derive(birthdata& b) {
+  b.zone = b.zhour + b.zmin / 60.0;
+  if (b.zeast) b.zone = -b.zone;
+  b.lon = b.londg + b.lonmn / 60.0;
+  if (b.loneast) b.lon = -b.lon;
+  b.lat = b.latdg + b.latmn / 60.0;
+  if (b.latsouth) b.lat = -b.lat;
+}
+
+chartstate castchart(const birthdata& b) {
+  return castchart(b.mon, b.day, b.year, b.hour, b.min, b.zone, b.lon, b.lat);
+}
+
+void copytext(char* dst, const char* src) {
+  std::strncpy(dst, src ? src : "", 23);
+}
+
+int readdecimal(std::string_view s) {
+  std::size_t i = 0;
+  auto space = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+           c == '\r';
+  };
+  while (i < s.size() && space(s[i])) ++i;
+  bool neg = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    neg = s[i] == '-';
+    ++i;
+  }
+  long long v = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    if (v <= INT_MAX) v = v * 10 + (s[i] - '0');
+  }
+  if (neg) v = -v;
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
+
+void datestart(char* dtstr, const std::tm& now) {
+  // strftime leaves the buffer undefined when the text does not fit.
+  if (std::strftime(dtstr, 63, "%a %x %H:%M %z", &now) == 0) dtstr[0] = '\0';
+}
+
+// Month abbreviation of month 1..12; "???" for any other value.
+const char* monthname(int mon) {
+  return mon >= 1 && mon <= 12 ? mstr[mon - 1] : "???";
+}
+
+// Whole hours of a zone, truncated toward zero. Values beyond the int range
+// saturate instead of overflowing the conversion; NaN gives 0.
+static int zonehours(double zone) {
+  if (std::isnan(zone)) return 0;
+  if (zone >= 2147483647.0) return INT_MAX;
+  if (zone <= -2147483648.0) return INT_MIN;
+  return static_cast<int>(zone);
+}
+
+void dateline(char* dtstr, const birthdata& b) {
+  std::snprintf(dtstr, 64, "%s %d, %d %02d:%02d Zone: %02d:%02d",
+                monthname(b.mon), b.day, b.year, b.hour, b.min,
+                zonehours(b.zone), b.zmin);
+}
+
+birthdata startrecord(const std::tm& now) {
+  birthdata b;
+  copytext(b.name, "Prasna");
+  copytext(b.place, "Nowhere");
+  b.mon = now.tm_mon + 1;
+  b.day = now.tm_mday;
+  b.year = now.tm_year + 1900;
+  b.hour = now.tm_hour;
+  b.min = now.tm_min;
+  derive(b);
+  datestart(b.dtstr, now);
+  return b;
+}

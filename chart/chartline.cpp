@@ -1,0 +1,142 @@
+// Chart file lines: the fixed-layout writer and the column reader.
+#include "chart/chartline.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "chart/escape.h"
+#include "chart/fields.h"
+#include "engine/calendar.h"
+
+// Copies a name or place text of at most 23 bytes into out (24 bytes),
+// with line feeds turned into blanks: a line feed inside a text would split
+// the chart line in two.
+static void linetext(char* out, const char* text) {
+  std::size_t n = strnlen(text, 23);
+  for (std::size_t i = 0; i < n; ++i) out[i] = text[i] == '\n' ? ' ' : text[i];
+  out[n] = '\0';
+}
+
+int writechartline(char* dst, const birthdata& b) {
+  // 12-hour clock: 0 is 12 AM, 12 is 12 PM, 13..23 are 1..11 PM.
+  int clock = b.hour > 12 ? b.hour - 12 : b.hour == 0 ? 12 : b.hour;
+  const char* ampm = b.hour < 12 ? "AM" : "PM";
+  char name[24], place[24];
+  linetext(name, b.name);
+  linetext(place, b.place);
+  // The sign characters come from the derived doubles: a flag set on a zero
+  // value is written as "+", "W" or "N".
+  int n = std::snprintf(
+      dst, 128,
+      "%-23s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
+      "%02d%c%02d'00 %-24s\n",
+      name, monthname(b.mon), b.day, b.year, clock, b.min, ampm,
+      b.zone < 0 ? '-' : '+', b.zhour, b.zmin, b.londg, b.lon < 0 ? 'E' : 'W',
+      b.lonmn, b.latdg, b.lat < 0 ? 'S' : 'N', b.latmn, place);
+  if (n < 0) {
+    dst[0] = '\0';
+    return 0;
+  }
+  if (n > 127) {
+    // Only numbers far outside the dialog's ranges get here: keep the
+    // line feed so that the next line stays a line of its own.
+    dst[126] = '\n';
+    return 127;
+  }
+  return n;
+}
+
+// C atoi over the line from column from on, never past its end.
+static int atoiat(std::string_view line, std::size_t from) {
+  return from < line.size() ? readdecimal(line.substr(from)) : 0;
+}
+
+static char lower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
+
+// Month 1..12 of a three-letter abbreviation, ignoring case; 0 for none.
+static int monthof(std::string_view s) {
+  for (int m = 0; m < 12; ++m) {
+    if (lower(s[0]) == lower(mstr[m][0]) && lower(s[1]) == lower(mstr[m][1]) &&
+        lower(s[2]) == lower(mstr[m][2]))
+      return m + 1;
+  }
+  return 0;
+}
+
+// Why a record read from a line is not a chart the dialog would accept;
+// empty when it is one. The first failing check in the dialog's order.
+static std::string badfield(const birthdata& b, int clock, bool pm) {
+  const fieldcheck* c = firstbad(b);
+  if (!c) return {};
+  char msg[96];
+  if (c->kind == checkkind::february)
+    std::snprintf(msg, sizeof msg, "Feb %d is not a date in %d", b.day, b.year);
+  else if (c->kind == checkkind::thirtydays)
+    std::snprintf(msg, sizeof msg, "%s %d is not a date: the month has 30 days",
+                  mstr[b.mon - 1], b.day);
+  else if (c->field == &birthdata::hour)
+    std::snprintf(msg, sizeof msg, "hour %d (%d %s) is outside %d-%d", b.hour, clock,
+                  pm ? "PM" : "AM", c->lo, c->hi);
+  else
+    std::snprintf(msg, sizeof msg, "%s %d is outside %d-%d", c->what, b.*c->field,
+                  c->lo, c->hi);
+  return msg;
+}
+
+// The line must hold every column through the latitude; the place may be
+// missing or cut short.
+constexpr std::size_t minlinelen = 74;
+
+lineread readchartline(std::string_view line) {
+  lineread r;
+  if (!line.empty() && line.back() == '\n') {
+    line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  }
+  if (line.size() < minlinelen) {
+    r.why = line.empty() ? "line is empty"
+                         : "line is too short (" + std::to_string(line.size()) +
+                               " bytes, a chart line has 99)";
+    return r;
+  }
+  birthdata& b = r.rec;
+  std::memcpy(b.name, line.data(), 23);
+  b.mon = monthof(line.substr(23, 3));
+  b.day = atoiat(line, 27);
+  // The year and the clock hour stand together (YYYYHH).
+  b.year = atoiat(line, 31) / 100;
+  int clock = atoiat(line, 35);
+  b.min = atoiat(line, 38);
+  bool pm = line[44] == 'P';
+  if (pm)
+    b.hour = clock == 12 ? 12 : clock + (clock <= INT_MAX - 12 ? 12 : 0);
+  else
+    b.hour = clock == 12 ? 0 : clock;
+  b.zhour = atoiat(line, 51);
+  // The zone minutes and the longitude degrees stand together (MMDDD).
+  b.zmin = atoiat(line, 54) / 1000;
+  b.zeast = line[50] == '-';
+  b.londg = atoiat(line, 56);
+  b.loneast = line[59] == 'E';
+  b.lonmn = atoiat(line, 60);
+  b.latdg = atoiat(line, 66);
+  b.latsouth = line[68] == 'S';
+  b.latmn = atoiat(line, 69);
+  derive(b);
+  dateline(b.dtstr, b);
+  // Place: columns 75..97, blank where the line ends early.
+  std::memset(b.place, ' ', 23);
+  if (line.size() > 75) {
+    std::size_t n = line.size() - 75 < 23 ? line.size() - 75 : 23;
+    std::memcpy(b.place, line.data() + 75, n);
+  }
+
+  if (b.mon == 0) {
+    r.why = "unknown month \"" + escapebytes(line.substr(23, 3), escapes::ascii) + "\"";
+    return r;
+  }
+  r.why = badfield(b, clock, pm);
+  r.ok = r.why.empty();
+  return r;
+}

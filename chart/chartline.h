@@ -1,0 +1,31 @@
+// Chart file lines: one chart per line, 99 characters and a line feed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "chart/birth.h"
+
+// Length of a chart line without its line feed.
+constexpr int chartlinelen = 99;
+
+// Writes the chart line of b, with its line feed, into dst (room for 128
+// bytes); returns the number of bytes written (100 for a record within the
+// dialog's ranges; never more than 127).
+int writechartline(char* dst, const birthdata& b);
+
+// The result of reading a line: ok when it is a valid chart, else why says
+// what is wrong (one line of text, no trailing period).
+struct lineread {
+  bool ok = false;
+  std::string why;
+  birthdata rec;  // the record read, with zone, lon, lat and dtstr derived
+  // Set by loadchart only: the file could not be opened, or no chart line
+  // stands at the item asked for (none chosen, the empty last item).
+  bool unreadable = false;
+  bool nochart = false;
+};
+
+// Reads a chart line (with or without its line feed). Never reads past the
+// end of the view, whatever bytes it holds.
+lineread readchartline(std::string_view line);

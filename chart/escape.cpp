@@ -1,0 +1,56 @@
+// Byte escaping for terminals, messages and JSON.
+#include "chart/escape.h"
+
+#include <cstdio>
+
+// Length of the valid UTF-8 sequence at the start of s, or 0 when its first
+// byte does not begin one.
+static std::size_t utf8len(std::string_view s) {
+  auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  auto cont = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xbf) {
+    return i < s.size() && at(i) >= lo && at(i) <= hi;
+  };
+  unsigned c = at(0);
+  if (c < 0x80) return 1;
+  if (c >= 0xc2 && c <= 0xdf) return cont(1) ? 2 : 0;
+  if (c >= 0xe0 && c <= 0xef) {
+    unsigned lo = c == 0xe0 ? 0xa0 : 0x80;
+    unsigned hi = c == 0xed ? 0x9f : 0xbf;
+    return cont(1, lo, hi) && cont(2) ? 3 : 0;
+  }
+  if (c >= 0xf0 && c <= 0xf4) {
+    unsigned lo = c == 0xf0 ? 0x90 : 0x80;
+    unsigned hi = c == 0xf4 ? 0x8f : 0xbf;
+    return cont(1, lo, hi) && cont(2) && cont(3) ? 4 : 0;
+  }
+  return 0;
+}
+
+std::string escapebytes(std::string_view s, escapes how) {
+  std::string r;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    unsigned char c = s[i];
+    std::size_t n = how == escapes::json ? utf8len(s.substr(i)) : 1;
+    bool control = c < 0x20 || (c == 0x7f && how != escapes::json);
+    bool quote = c == '"' || c == '\\';
+    char esc[8];
+    if (n == 0) {
+      r += "\xef\xbf\xbd";  // U+FFFD
+      n = 1;
+    } else if (how == escapes::json && quote) {
+      r += '\\';
+      r += static_cast<char>(c);
+    } else if (how == escapes::json && control) {
+      std::snprintf(esc, sizeof esc, "\\u%04x", c);
+      r += esc;
+    } else if (control || (how == escapes::ascii && (quote || c >= 0x80))) {
+      std::snprintf(esc, sizeof esc, "\\x%02x", c);
+      r += esc;
+    } else {
+      r.append(s.substr(i, n));
+    }
+    i += n;
+  }
+  return r;
+}

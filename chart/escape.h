@@ -1,0 +1,18 @@
+// Bytes of a chart's texts made safe for a terminal, a message or JSON.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Which bytes escapebytes escapes, and how.
+//   control  control bytes (below 0x20, and 0x7f) as \xHH; every other byte
+//            as it stands (text for a terminal)
+//   ascii    every byte but printable ASCII, and the quote and the
+//            backslash, as \xHH (a line's bytes quoted in a message)
+//   json     the body of a JSON string: quote and backslash escaped, bytes
+//            below 0x20 as \u00hh, each byte that is not part of valid UTF-8
+//            replaced by U+FFFD (overlong forms, surrogates and code points
+//            past U+10FFFF are not valid)
+enum class escapes { control, ascii, json };
+
+std::string escapebytes(std::string_view s, escapes how);

@@ -1,0 +1,130 @@
+// Save, and the chart list of File > Open.
+#include <string>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/fl_ask.H>
+
+#include "chart/chartfile.h"
+#include "gui/commands.h"
+#include "gui/shell.h"
+
+void save_cb(Fl_Widget*, void* sh) {
+  if (appendchart(chartfilename, static_cast<shell*>(sh)->birth))
+    fl_message("Chart has been saved.");
+  else
+    fl_alert("Error saving chart!");
+}
+
+namespace {
+
+// The list's browser. A click selects an item (or clears the selection when
+// it falls below the last item) without loading; Return or keypad Enter on
+// the selected item, or a double-click on an item, runs the callback. The
+// toolkit's own callback rules are switched off (when() is never), so that
+// an arrow key or a click never loads by itself.
+class chartbrowser : public Fl_Hold_Browser {
+ public:
+  chartbrowser(int x, int y, int w, int h, const char* label)
+      : Fl_Hold_Browser(x, y, w, h, label) {
+    when(FL_WHEN_NEVER);
+    column_char(0);
+  }
+
+  // Appends an item that shows the bytes of text as they stand. The
+  // toolkit reads '@' codes at the start of an item; "@." ends them, so
+  // the rest is printed as it is. (Switching the codes off with
+  // format_char(0) instead makes FLTK 1.3 read past the end of an empty
+  // item.) Without column widths a tab does not split an item.
+  void additem(const std::string& text) { add(("@." + text).c_str()); }
+
+  int handle(int event) override {
+    if (event == FL_KEYBOARD &&
+        (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+      if (value()) do_callback();
+      return 1;
+    }
+    int used = Fl_Hold_Browser::handle(event);
+    if (event == FL_RELEASE && Fl::event_clicks() && value() &&
+        Fl::event_inside(this))
+      do_callback();
+    return used;
+  }
+};
+
+// Makes item n (from 0) of the chart file the current chart. An item that
+// holds no chart (n < 0, the empty item after the last line) loads nothing;
+// an unreadable file or a line that is not a chart is reported with an alert
+// and changes nothing.
+void load_chart(shell& sh, int n) {
+  lineread r = loadchart(chartfilename, n);
+  if (!r.ok) {
+    // An item without a chart (none chosen, the empty last item) is no
+    // error: the current chart simply stays.
+    if (r.nochart) return;
+    if (r.unreadable)
+      fl_alert("%s", r.why.c_str());
+    else
+      fl_alert("Not a chart line:\n%s", r.why.c_str());
+    return;
+  }
+  setchart(sh, r.rec);
+}
+
+// The list window, with its browser and the shell it loads into. It is
+// destroyed from inside the callback of one of its own widgets;
+// Fl::delete_widget waits until that event has been handled, and closed
+// keeps a late callback from acting twice.
+struct listwin : Fl_Double_Window {
+  explicit listwin(shell& s);
+  void close();
+
+  shell& sh;
+  bool closed = false;
+  chartbrowser* br;
+};
+
+void listwin::close() {
+  if (closed) return;
+  closed = true;
+  hide();
+  Fl::delete_widget(this);
+}
+
+// OK, and Return, keypad Enter or a double-click on an item: loads the
+// chosen line and closes the list.
+void vnkbr_sel(Fl_Widget*, void* v) {
+  listwin* w = static_cast<listwin*>(v);
+  if (w->closed) return;
+  // The browser counts its lines from 1, with 0 for no selection.
+  load_chart(w->sh, w->br->value() - 1);
+  w->close();
+}
+
+// Cancel (and the window's close or Escape): closes the list.
+void vnkbr_close(Fl_Widget*, void* v) { static_cast<listwin*>(v)->close(); }
+
+listwin::listwin(shell& s) : Fl_Double_Window(360, 300, "Select Chart"), sh(s) {
+  begin();
+  br = new chartbrowser(20, 20, 300, 200, "Chart List");
+  br->callback(vnkbr_sel, this);
+  br->textfont(FL_COURIER);
+  bool opened = false;
+  for (const std::string& item : listitems(chartfilename, &opened))
+    br->additem(item);
+  // The first line is chosen until the user picks another.
+  if (br->size() > 0) br->value(1);
+  if (opened) (new Fl_Button(40, 250, 40, 25, "OK"))->callback(vnkbr_sel, this);
+  (new Fl_Button(240, 250, 60, 25, "Cancel"))->callback(vnkbr_close, this);
+  end();
+  // Closing the window or pressing Escape cancels, and so destroys it
+  // rather than leaving a hidden list behind.
+  callback(vnkbr_close, this);
+  set_modal();
+}
+
+}  // namespace
+
+void open_cb(Fl_Widget*, void* sh) { (new listwin(*static_cast<shell*>(sh)))->show(); }

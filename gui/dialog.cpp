@@ -1,0 +1,198 @@
+// The chart data dialog: New and Edit open it, OK commits its entries. The
+// callbacks only move values between the widgets and an entries struct; the
+// checks and the commit are in chart/entrycheck.
+#include <ctime>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Int_Input.H>
+#include <FL/fl_ask.H>
+
+#include "chart/entrycheck.h"
+#include "gui/commands.h"
+#include "gui/shell.h"
+
+namespace {
+
+// The choices' items. None of the labels holds a character that add()
+// would read as a submenu, shortcut or divider mark.
+static const char* const monthitems[] = {"Jan", "Feb", "Mar", "Apr",
+                                         "May", "Jun", "Jul", "Aug",
+                                         "Sep", "Oct", "Nov", "Dec", nullptr};
+static const char* const zoneitems[] = {"+", "-", nullptr};
+static const char* const ewitems[] = {"W", "E", nullptr};
+static const char* const nsitems[] = {"N", "S", nullptr};
+
+// The zone's sign is the opposite of ISO 8601's: it is added to the local
+// time to give Universal Time.
+static const char* const zonetip =
+    "Added to the local time to give Universal Time:\n"
+    "- east of Greenwich (India - 05:30)\n"
+    "+ west (New York in winter + 05:00)";
+
+Fl_Choice* choice(int x, int y, int w, int h, const char* label,
+                  const char* const* items) {
+  Fl_Choice* c = new Fl_Choice(x, y, w, h, label);
+  for (; *items; ++items) c->add(*items, 0, nullptr);
+  c->value(0);
+  return c;
+}
+
+// A choice's item index, 0 when none is chosen.
+int item(const Fl_Choice* c) { return c->value() > 0 ? c->value() : 0; }
+
+// The dialog window, with its entry widgets and the shell it commits to.
+// It is destroyed from inside the callback of one of its own widgets;
+// Fl::delete_widget waits until that event has been handled, and closed
+// keeps a late callback from acting twice.
+struct chartdlg : Fl_Double_Window {
+  chartdlg(shell& s, bool edit);
+  entries readentries() const;
+  void showdate(const entries& e);
+  void showentries(const entries& e);
+  void close();
+
+  shell& sh;
+  bool closed = false;
+  Fl_Input *in_name, *in_place;
+  Fl_Choice *in_mon, *in_zone, *in_lonew, *in_latns;
+  Fl_Int_Input *in_day, *in_year, *in_hour, *in_min, *in_zhour, *in_zmin;
+  Fl_Int_Input *in_lond, *in_lonm, *in_latd, *in_latm;
+};
+
+entries chartdlg::readentries() const {
+  entries e;
+  e.name = in_name->value();
+  e.place = in_place->value();
+  e.mon = item(in_mon);
+  e.day = in_day->value();
+  e.year = in_year->value();
+  e.hour = in_hour->value();
+  e.min = in_min->value();
+  e.zone = item(in_zone);
+  e.zhour = in_zhour->value();
+  e.zmin = in_zmin->value();
+  e.lond = in_lond->value();
+  e.lonew = item(in_lonew);
+  e.lonm = in_lonm->value();
+  e.latd = in_latd->value();
+  e.latns = item(in_latns);
+  e.latm = in_latm->value();
+  return e;
+}
+
+// The date and time fields only.
+void chartdlg::showdate(const entries& e) {
+  in_mon->value(e.mon);
+  in_day->value(e.day.c_str());
+  in_year->value(e.year.c_str());
+  in_hour->value(e.hour.c_str());
+  in_min->value(e.min.c_str());
+}
+
+void chartdlg::showentries(const entries& e) {
+  in_name->value(e.name.c_str());
+  showdate(e);
+  in_zone->value(e.zone);
+  in_zhour->value(e.zhour.c_str());
+  in_zmin->value(e.zmin.c_str());
+  in_place->value(e.place.c_str());
+  in_lond->value(e.lond.c_str());
+  in_lonew->value(e.lonew);
+  in_lonm->value(e.lonm.c_str());
+  in_latd->value(e.latd.c_str());
+  in_latns->value(e.latns);
+  in_latm->value(e.latm.c_str());
+}
+
+void chartdlg::close() {
+  if (closed) return;
+  closed = true;
+  hide();
+  Fl::delete_widget(this);
+}
+
+// The form is laid out for labels and texts of 12 pixels; FLTK 1.3's
+// default of 14 would cut "Name:" and "Time: " at the window's left edge
+// and "Mar" in the month choice.
+void smallfont(Fl_Group* g) {
+  for (int i = 0; i < g->children(); ++i) {
+    Fl_Widget* w = g->child(i);
+    w->labelsize(12);
+    if (Fl_Input* in = dynamic_cast<Fl_Input*>(w)) in->textsize(12);
+    if (Fl_Choice* c = dynamic_cast<Fl_Choice*>(w)) c->textsize(12);
+  }
+}
+
+// "Now!": the present local date and time into the dialog's fields. Only
+// the fields change: the birth data keeps its date and time until OK
+// commits them.
+void now_cb(Fl_Widget*, void* v) {
+  chartdlg* d = static_cast<chartdlg*>(v);
+  if (d->closed) return;
+  std::time_t t = std::time(nullptr);
+  d->showdate(entriesof(startrecord(*std::localtime(&t))));
+  d->redraw();
+}
+
+// Cancel (and the window's close or Escape): closes without committing.
+void close_cdlg(Fl_Widget*, void* v) { static_cast<chartdlg*>(v)->close(); }
+
+// OK: checks the entries; commits them and closes, or alerts and stays.
+void ok_cdlg(Fl_Widget*, void* v) {
+  chartdlg* d = static_cast<chartdlg*>(v);
+  if (d->closed) return;
+  entries e = d->readentries();
+  if (const char* why = checkentries(e)) {
+    fl_alert("%s", why);
+    return;
+  }
+  setchart(d->sh, commitentries(e));
+  d->close();
+}
+
+chartdlg::chartdlg(shell& s, bool edit)
+    : Fl_Double_Window(280, 240, "Chart Data"), sh(s) {
+  begin();
+  in_name = new Fl_Input(40, 10, 184, 25, "Name:");
+  in_mon = choice(60, 40, 50, 25, "Date: ", monthitems);
+  in_day = new Fl_Int_Input(120, 40, 25, 25);
+  in_year = new Fl_Int_Input(154, 40, 50, 25);
+  in_hour = new Fl_Int_Input(40, 72, 24, 25, "Time: ");
+  in_min = new Fl_Int_Input(72, 72, 24, 25, ":");
+  in_zone = choice(142, 72, 50, 25, "Zone: ", zoneitems);
+  in_zhour = new Fl_Int_Input(200, 72, 24, 25);
+  in_zmin = new Fl_Int_Input(232, 72, 24, 25, ":");
+  in_zone->tooltip(zonetip);
+  in_zhour->tooltip(zonetip);
+  in_place = new Fl_Input(40, 108, 184, 25, "Place:");
+  in_lond = new Fl_Int_Input(40, 144, 30, 25, "Lon: ");
+  in_lonew = choice(72, 144, 40, 25, nullptr, ewitems);
+  in_lonm = new Fl_Int_Input(120, 144, 24, 25);
+  in_latd = new Fl_Int_Input(170, 144, 28, 25, "Lat: ");
+  in_latns = choice(204, 144, 40, 25, nullptr, nsitems);
+  in_latm = new Fl_Int_Input(252, 144, 24, 25);
+  Fl_Button* ok = new Fl_Button(20, 200, 60, 25, "OK");
+  ok->callback(ok_cdlg, this);
+  Fl_Button* now = new Fl_Button(110, 200, 60, 25, "Now!");
+  now->callback(now_cb, this);
+  Fl_Button* cancel = new Fl_Button(200, 200, 60, 25, "Cancel");
+  cancel->callback(close_cdlg, this);
+  end();
+  smallfont(this);
+  if (edit) showentries(entriesof(s.birth));
+  // Closing the window or pressing Escape cancels, and so destroys it
+  // rather than leaving a hidden dialog behind.
+  callback(close_cdlg, this);
+  set_modal();
+}
+
+}  // namespace
+
+// Builds and shows the dialog, modal; returns at once.
+void new_cb(Fl_Widget*, void* sh) { (new chartdlg(*static_cast<shell*>(sh), false))->show(); }
+
+void edit_cb(Fl_Widget*, void* sh) { (new chartdlg(*static_cast<shell*>(sh), true))->show(); }

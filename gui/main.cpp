@@ -1,0 +1,120 @@
+// Vornak: the main window, its menus and the start-up.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <strings.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/fl_ask.H>
+#include <FL/x.H>
+
+#include "version.h"
+#include "gui/chartview.h"
+#include "gui/commands.h"
+#include "gui/shell.h"
+
+// Each style item carries its style as user data (1 North, 0 South); the
+// menu bar passes itself and carries the shell.
+static void chgstyle_cb(Fl_Widget* w, void* style) {
+  shell& sh = *static_cast<shell*>(w->user_data());
+  sh.north = reinterpret_cast<fl_intptr_t>(style) != 0;
+  redrawpage(sh);
+}
+
+static void quit_cb(Fl_Widget*, void*) { std::exit(0); }
+
+static void about_cb(Fl_Widget*, void*) {
+  fl_message("%s",
+             "Vornak - Vedic birth charts\n"
+             "Version " VORNAK_VERSION "\n"
+             "The Vornak developers\n"
+             "Free software, no warranty");
+}
+
+// The values of the toolkit's colour switches: -bg2, -bg, -fg.
+static const char* colourarg[3];
+
+// Whether s is a prefix of name with at least least letters, ignoring case:
+// how the toolkit abbreviates its switches.
+static bool abbrev(const char* s, const char* name, std::size_t least) {
+  std::size_t n = std::strlen(s);
+  return n >= least && n <= std::strlen(name) && strncasecmp(s, name, n) == 0;
+}
+
+// Notes the value of a colour switch and leaves the switch to the toolkit.
+static int notecolour(int argc, char** argv, int& i) {
+  const char* s = argv[i];
+  if (s == nullptr || s[0] != '-' || s[1] == '-' || s[1] == '\0' || i + 1 >= argc) return 0;
+  ++s;
+  if (abbrev(s, "bg2", 3) || abbrev(s, "background2", 11))
+    colourarg[0] = argv[i + 1];
+  else if (abbrev(s, "bg", 2) || abbrev(s, "background", 10))
+    colourarg[1] = argv[i + 1];
+  else if (abbrev(s, "fg", 2) || abbrev(s, "foreground", 1))
+    colourarg[2] = argv[i + 1];
+  return 0;
+}
+
+int main(int argc, char** argv) {
+  // The toolkit's own window switches only; anything else ends the program
+  // before a window is shown.
+  int i = 0;
+  if (Fl::args(argc, argv, i, notecolour) == 0 || i < argc) {
+    std::fprintf(stderr, "usage: %s [options]\n%s", argv[0], Fl::help);
+    return 1;
+  }
+  // FLTK 1.3 only warns about a colour it does not know and goes on; a bad
+  // value ends the program like any other bad switch.
+  for (const char* name : colourarg) {
+    if (name == nullptr) continue;
+    fl_open_display();
+    uchar r, g, b;
+    if (!fl_parse_color(name, r, g, b)) {
+      std::fprintf(stderr, "Unknown color: %s\n", name);
+      return 1;
+    }
+  }
+
+  shell sh;
+  on_init(sh);
+
+  Fl_Double_Window* win = new Fl_Double_Window(760, 420, "Vornak");
+  win->begin();
+
+  Fl_Menu_Bar* menu = new Fl_Menu_Bar(0, 0, 760, 20);
+  menu->user_data(&sh);
+  menu->add("File/New", 0, new_cb, &sh);
+  menu->add("File/Edit", 0, edit_cb, &sh);
+  menu->add("File/Open", 0, open_cb, &sh);
+  menu->add("File/Save", 0, save_cb, &sh, FL_MENU_DIVIDER);
+  menu->add("File/Quit", 0, quit_cb);
+  menu->add("Options/Chart Style.../North Chart", 0, chgstyle_cb,
+            reinterpret_cast<void*>(fl_intptr_t{1}), FL_MENU_RADIO);
+  menu->add("Options/Chart Style.../South Chart", 0, chgstyle_cb,
+            reinterpret_cast<void*>(fl_intptr_t{0}), FL_MENU_RADIO | FL_MENU_VALUE);
+  menu->add("Help/About", 0, about_cb);
+
+  // The page scrolls vertically inside a white area below the menu bar; the
+  // view is at (8, 0) of the scroll area, which the toolkit places in window
+  // coordinates.
+  Fl_Scroll* scroll = new Fl_Scroll(0, 20, 760, 400);
+  scroll->begin();
+  scroll->box(FL_FLAT_BOX);
+  scroll->color(FL_WHITE);
+  draw_chart view(8, 20, 760, 600, sh);
+  scroll->end();
+  scroll->type(Fl_Scroll::VERTICAL);
+  sh.page = scroll;
+
+  win->resizable(scroll);
+  win->end();
+  win->size_range(760, 412, 760, 600, 0, 0);
+  win->show(argc, argv);
+  int status = Fl::run();
+  // The view goes before the scroll area that lists it as a child.
+  scroll->remove(view);
+  return status;
+}

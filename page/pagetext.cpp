@@ -1,0 +1,86 @@
+// The texts of the chart page: labels, positions, nakshatras, navamshas and
+// the Vimshottari dasha list.
+#include "page/pagetext.h"
+
+#include <cstdio>
+
+#include "engine/calendar.h"
+
+static_assert(sizeof(dashaentry{}.date) >= jd2date_size,
+              "a list entry holds a whole printed date");
+
+const char* const plnam[nbody] = {"As", "Su", "Mo", "Ma", "Me",
+                                  "Ju", "Ve", "Sa", "Ra", "Ke"};
+
+const char* const zod[12] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi",
+                             "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
+
+// Nakshatra n covers arc-minutes 800 n to 800 n + 799.
+const char* const naknam[27] = {
+    "Aswini",     "Bharani",    "Krittika", "Rohini",   "Mrigsira",
+    "Ardra",      "Punarvasu",  "Pushya",   "Aslesha",  "Magha",
+    "P.Phalguni", "U.Phalguni", "Hasta",    "Chitra",   "Swati",
+    "Vishakha",   "Anuradha",   "Jyeshtha", "Mula",     "P.Shadya",
+    "U.Shadya",   "Shravana",   "Dhanishtha", "Shatbisha", "P.Bhadra",
+    "U.Bhadra",   "Revati",
+};
+
+bool isretro(int i, const chartstate& c) {
+  return i >= 2 && i <= 7 && c.tsp[i] < 0;
+}
+
+int pointlabel(char* dst, int size, int i, const chartstate& c) {
+  return std::snprintf(dst, size, isretro(i, c) ? "%sR" : "%s", plnam[i]);
+}
+
+int placetext(char* dst, int size, const birthdata& b) {
+  return std::snprintf(dst, size, "%.*s %3d%c%02d %2d%c%02d",
+                       static_cast<int>(sizeof b.place), b.place, b.londg,
+                       b.loneast ? 'E' : 'W', b.lonmn, b.latdg,
+                       b.latsouth ? 'S' : 'N', b.latmn);
+}
+
+int prtdhm(char* dst, int v) {
+  int mn = v % 60;
+  int deg = v / 60;
+  return std::snprintf(dst, 7, "%2d%s%02d", deg % 30, zod[deg / 30], mn);
+}
+
+int nakshatra(int v) { return v / 800; }
+
+// One navamsha is 200 arc-minutes; they are counted on from 0 Aries
+// through the signs.
+int navamsha(int v) { return v / 200 % 12 + 1; }
+
+int dashalist(double jd, int moon, dashaentry* out) {
+  dashabirth p = dashaposition(moon);
+  int count = 0;
+  int pos = 8;  // running line position below the heading
+  double d = jd;
+  double len = p.remaining;
+  int k = p.k;
+  for (int b = 0; b < 9; ++b) {
+    int major = (p.major + b) % 9;
+    int sub = b == 0 ? p.sub : major;
+    int entries = b == 0 ? 9 - p.i : 9;
+    for (int e = 0; e < entries; ++e) {
+      dashaentry& de = out[count++];
+      de.major = major;
+      de.sub = sub;
+      de.day = d;
+      std::snprintf(de.label, sizeof de.label, "%s/%s ", dashnam[major],
+                    dashnam[sub]);
+      jd2date(de.date, d);
+      // Two entries to a line; the first of a line at the heading's x.
+      de.dx = e % 2 == 0 ? 0 : 130;
+      de.dy = pos + 12;
+      d += len;
+      sub = (sub + 1) % 9;
+      k = (k + 1) % 81;
+      len = doffs[k];
+      if (e % 2 == 1 && e + 1 < entries) pos += 12;
+    }
+    pos += entries > 1 ? 16 : 12;
+  }
+  return count;
+}

@@ -1,0 +1,49 @@
+// The texts of the chart page, as pure functions (no drawing).
+#pragma once
+
+#include "chart/birth.h"
+#include "chart/dasha.h"
+#include "engine/chart.h"
+
+extern const char* const plnam[nbody];  // "As" .. "Ke"
+extern const char* const zod[12];       // "Ar" .. "Pi"
+extern const char* const naknam[27];    // "Aswini" .. "Revati"
+
+// True when point i carries the retrograde mark: Moon to Saturn (2..7)
+// with a negative daily motion.
+bool isretro(int i, const chartstate& c);
+
+// The label column of point i: its label, with R when it is retrograde.
+int pointlabel(char* dst, int size, int i, const chartstate& c);
+
+// The header's place line: "%s %3d%c%02d %2d%c%02d" of the place, the
+// longitude degrees, E or W, minutes, the latitude degrees, N or S, minutes.
+// Bounded to size, and the place is read only within its field, whatever
+// the record holds.
+int placetext(char* dst, int size, const birthdata& b);
+
+// The position column: "%2d%s%02d" of degree in sign, sign label, minute.
+// dst has room for 7 characters with the terminator. v in 0..21599.
+int prtdhm(char* dst, int v);
+
+// The nakshatra index 0..26 and the navamsha sign number 1..12 of a
+// position in arc-minutes 0..21599.
+int nakshatra(int v);
+int navamsha(int v);
+
+// One entry of the dasha list, placed relative to the list's heading
+// position (x, y): its label at (x + dx, y + dy), its date at
+// (x + dx + 40, y + dy).
+struct dashaentry {
+  int major = 0;
+  int sub = 0;
+  double day = 0.0;    // day count on which the entry starts (jd convention)
+  char label[8] = {};  // "%s/%s " of the two lords, e.g. "Ve/Su "
+  char date[32] = {};  // jd2date of day, e.g. "May 29, 2000"
+  int dx = 0;
+  int dy = 0;
+};
+
+// The whole list for a chart: fills out (room for 81) and returns the count
+// (73 to 81).
+int dashalist(double jd, int moon, dashaentry* out);

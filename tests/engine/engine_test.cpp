@@ -1,0 +1,187 @@
+// The astronomical engine: calendar, series, Moon, node, ayanamsa, ascendant,
+// planets and charts.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/calendar.h"
+#include "engine/chart.h"
+#include "engine/moon.h"
+#include "engine/node.h"
+#include "engine/planets.h"
+#include "engine/sidereal.h"
+#include "tests/golden.h"
+
+namespace {
+
+const double pi = 3.141592653589793, qnan = std::nan(""), inf = HUGE_VAL;
+
+std::string datestr(double jd) {
+  char buf[64];
+  std::memset(buf, 'x', sizeof buf);
+  jd2date(buf, jd);
+  EXPECT_EQ(buf[jd2date_size], 'x');
+  return buf;
+}
+
+}  // namespace
+
+TEST(Calendar, LeapYearsDayNumbersAndPrintedDates) {
+  // Astronomical numbering goes on through zero; INT_MIN is divisible by 4, not by 100.
+  for (int y : {1600, 2000, 2004, 0, -4, -400, INT_MIN}) EXPECT_TRUE(isleap(y)) << y;
+  for (int y : {1900, 2100, 2001, -1, -100, -1900}) EXPECT_FALSE(isleap(y)) << y;
+  const struct { int mon, day, year; double jd; const char* date; } cases[] = {
+      {1, 1, 2000, 2451545, "Jan 01, 2000"}, {12, 31, 1999, 2451544, "Dec 31, 1999"},
+      {2, 29, 1600, 2305507, "Feb 29, 1600"}, {3, 7, 1984, 2445767, "Mar 07, 1984"},
+      {2, 29, 1700, 2342032, "Mar 01, 1700"},  // an impossible date rolls over
+      // Up to 15 October 1582 a date is read as Julian; printing has no Julian branch.
+      {10, 4, 1582, 2299160, "Oct 14, 1582"}, {10, 15, 1582, 2299171, "Oct 25, 1582"},
+      {10, 16, 1582, 2299162, "Oct 16, 1582"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(get_jul_day(c.mon, c.day, c.year), c.jd) << c.date;
+    EXPECT_EQ(datestr(c.jd + 0.99), c.date);
+  }
+  EXPECT_EQ(datestr(0.0), "Nov 24, -4713");
+  EXPECT_EQ(datestr(2147483647.5), "Jun 03, 5874898");
+  char buf[jd2date_size];
+  EXPECT_EQ(jd2date(buf, 2451545.0), 12);
+  // Any other day count prints the unknown date, within the buffer.
+  for (double jd : {qnan, -qnan, inf, -inf, -1.0, -0.5, -1e300, 2147483648.0, 9.3e18}) {
+    EXPECT_EQ(datestr(jd), "??? ??, ????") << jd;
+    EXPECT_EQ(jd2date(buf, jd), 12);
+  }
+  // Extreme arguments stay defined (run under the undefined-behaviour sanitizer).
+  double a = get_jul_day(INT_MAX, INT_MAX, INT_MAX), b = get_jul_day(INT_MIN, INT_MIN, INT_MIN);
+  EXPECT_TRUE(a > 0 && a == std::floor(a) && b < 0 && std::isfinite(b));
+}
+
+TEST(Calendar, EveryDate1583To2599PrintsBack) {
+  const int len[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  double prev = get_jul_day(12, 31, 1582);
+  for (int year = 1583; year <= 2599; year++)
+    for (int mon = 1; mon <= 12; mon++)
+      for (int day = 1; day <= len[mon - 1] + (mon == 2 && isleap(year)); day++) {
+        double jd = get_jul_day(mon, day, year);
+        ASSERT_EQ(jd, ++prev) << year << "-" << mon << "-" << day;
+        for (double f : {0.0, 0.9999999}) {
+          char m[4] = {};
+          int d = 0, y = 0;
+          std::sscanf(datestr(jd + f).c_str(), "%3s %d, %d", m, &d, &y);
+          ASSERT_TRUE(!std::strcmp(m, mstr[mon - 1]) && d == day && y == year) << jd + f;
+        }
+      }
+  EXPECT_EQ(prev, get_jul_day(1, 1, 2600) - 1);
+}
+
+TEST(Engine, KnownFigures) {
+  EXPECT_NEAR(getlunar(0.0), 223.3189, 0.5e-4);
+  EXPECT_NEAR(getlunar(-1.0), 265.2938, 0.5e-4);  // 31 December 1899, 12:00
+  double mean = -1;
+  EXPECT_NEAR(getnode(-1.0, &mean), 260.2800, 0.5e-4);
+  EXPECT_NEAR(mean, 259.1829, 0.5e-4);
+  EXPECT_NEAR(getnode(0.0, nullptr), 123.9508, 0.5e-4);  // the mean node may be left out
+  EXPECT_DOUBLE_EQ(getayan(0.0), -85886.0 / 3600);
+  EXPECT_NEAR(getayan(1.0), -25.254475, 0.5e-6);
+  EXPECT_NEAR(ascendant(0.0, 12.0, 0.0, 0.0), 11.3779, 0.5e-4);
+  EXPECT_NEAR(ascendant(0.0, 12.0, -77.0, 28.6), 100.0040, 0.5e-4);  // 77 deg east
+  // Geocentric longitude: a hair below zero plus 2 pi rounds to a full turn.
+  const double p[3] = {0, 0, 2}, e[3] = {pi, 0, 1};
+  EXPECT_EQ(hel2geo(p, e), 2 * pi);
+  // Entry 0 of getplanets belongs to the caller and keeps what it held.
+  double pos[10] = {123.0}, speed[10] = {-7.0};
+  getplanets(0.0, pos, speed);
+  EXPECT_TRUE(pos[0] == 123.0 && speed[0] == -7.0);
+}
+
+// The engine's values across and far beyond 1600-2400, to 1e-8 degree.
+TEST(Engine, GoldenValues) {
+  std::string text;
+  char buf[64];
+  auto put = [&](double v) {
+    std::snprintf(buf, sizeof buf, " %.8f", v);
+    text += buf;
+  };
+  for (double T : {-1e4, -123.4, -4.0, -1.3, 0.0, 0.5, 2.2, 4.0, 123.4, 1e4}) {
+    double mean, pos[10], speed[10];
+    std::snprintf(buf, sizeof buf, "T %g:", T);
+    text += buf;
+    put(getlunar(T));
+    put(getnode(T, &mean));
+    put(mean);
+    put(getayan(T));
+    for (double lat : {-60.0, -12.5, 0.0, 33.3, 66.0})
+      for (double u : {-3.0, 5.5, 11.0, 17.25, 23.9}) put(ascendant(T, u, 77.2 - 40 * u, lat));
+    if (std::fabs(T) <= 4) {
+      getplanets(T, pos, speed);
+      for (int i = 1; i < 10; i++) put(pos[i]), put(speed[i]);
+    }
+    text += "\n";
+  }
+  golden("engine.txt", text);
+}
+
+TEST(Planets, MoonCrossingZeroKeepsItsSpeed) {
+  const double hour = 1.1407711613050422e-6;
+  int found = 0;
+  for (double T = -4.0; T < 4.0 && found < 20; T += 0.0002) {
+    double a[10], b[10], pos[10], speed[10];
+    planets(T, a);
+    planets(T - hour, b);
+    if (!(b[2] > 359.0 && a[2] < 1.0)) continue;
+    for (double f : {0.1, 0.5, 0.9}) {
+      getplanets(T - f * hour, pos, speed);
+      EXPECT_TRUE(speed[2] > 11.5 && speed[2] < 15.5) << T << " " << f;
+    }
+    found++;
+  }
+  EXPECT_EQ(found, 20);
+}
+
+TEST(Chart, Greenwich2000AndDelhi2000) {
+  const int32_t pos[10] = {20852, 15390, 11967, 18246, 14881, 83, 13062, 992, 6005, 16805};
+  const int32_t sp[10] = {0, 3669, 43288, 2792, 5602, 146, 4352, -71, -194, -194};
+  // 1 January 2000, 12:00 at Greenwich; 17:30 in Delhi (zone -5.5, 77 deg 12 min
+  // east, 28 deg 36 min north) is the same instant, so only the ascendant changes.
+  chartstate g = castchart(1, 1, 2000, 12, 0, 0.0, 0.0, 0.0);
+  chartstate d = castchart(1, 1, 2000, 17, 30, -5.5, -77.2, 28.6);
+  EXPECT_TRUE(g.jd == 2451545.5 && d.jd == 2451545.5);
+  for (int i = 0; i < nbody; i++) {
+    EXPECT_TRUE(g.tpos[i] == pos[i] && g.tsp[i] == sp[i] && d.tsp[i] == sp[i]) << i;
+    EXPECT_EQ(d.tpos[i], i ? pos[i] : 4579) << i;  // 16 deg 19 min Gemini
+  }
+  // 23:00 in zone 5 is 04:00 UT of the next day, 01:00 in zone -5 20:00 UT
+  // of the day before: the civil date stays, the fraction of jd carries it.
+  chartstate late = castchart(3, 14, 1990, 23, 0, 5.0, 75.0, 40.0);
+  EXPECT_EQ(late.jd, get_jul_day(3, 14, 1990) + 28.0 / 24);
+  EXPECT_EQ(datestr(late.jd), "Mar 15, 1990");
+  EXPECT_EQ(datestr(castchart(3, 14, 1990, 1, 0, -5.0, -75.0, 40.0).jd), "Mar 13, 1990");
+  // Not finite or out-of-range place data cannot make a conversion undefined.
+  for (double v : {qnan, 1e308, -1e308, inf})
+    for (const chartstate& cs : {castchart(1, 1, 2000, 12, 0, 0.0, v, 0.0),
+                                 castchart(1, 1, 2000, 12, 0, 0.0, 0.0, v)})
+      for (int32_t p : cs.tpos) EXPECT_TRUE(p >= 0 && p <= 21599) << v;
+}
+
+TEST(Chart, ArcMinutesAndArcSeconds) {
+  // The remainder by 360 times 60, truncated toward zero, brought into 0..21599.
+  const double below360 = std::nextafter(360.0, 0.0);
+  const struct { double lon, ayan; int32_t want; } mins[] = {
+      {10.0, getayan(0.0), 20769},  // below the ayanamsa: wraps to 346 deg 9 min
+      {-13.86, 0.0, 20769},         // -831.6 truncated to -831, then 20769
+      {0.0, 0.0, 0}, {359.9999, 0.0, 21599}, {360.0, 0.0, 0}, {-1e-12, 0.0, 0},
+      {720.5, 0.0, 30}, {qnan, 0.0, 0}, {-0.0, 0.0, 0}, {-1.0 / 60, 0.0, 21599},
+      // The remainders nearest a whole turn on either side stay inside it.
+      {below360, 0.0, 21599}, {-below360, 0.0, 1},
+  };
+  for (const auto& c : mins) EXPECT_EQ(sidarcmin(c.lon, c.ayan), c.want) << c.lon;
+  const struct { double speed; int32_t want; } secs[] = {
+      {-0.01999, -71}, {0.01999, 71}, {1.0194, 3669}, {qnan, 0},
+      {1e300, 2147483647}, {-1e300, -2147483647 - 1},
+  };
+  for (const auto& c : secs) EXPECT_EQ(arcsecday(c.speed), c.want) << c.speed;
+}

@@ -1,0 +1,97 @@
+// The chart page: its texts, the dasha list, and the whole drawing log of
+// telling charts in both styles against tests/data/page.log.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "chart/chartline.h"
+#include "page/page.h"
+#include "page/pagetext.h"
+#include "tests/golden.h"
+
+TEST(Dashalist, EveryMoonPositionKeepsTheLayout) {
+  EXPECT_EQ(dashaposition(799).elapsed, 2553.5540625);  // 7 x 365.25 x 799/800
+  dashaentry e[81];
+  for (int moon = 0; moon < 21600; ++moon) {
+    dashabirth p = dashaposition(moon);
+    int n = dashalist(2451545.5, moon, e);
+    ASSERT_TRUE(n == 81 - p.i && e[0].day == 2451545.5 && e[0].dy == 20) << moon;
+    ASSERT_TRUE(e[0].major == p.major && e[0].sub == p.sub) << moon;
+    // The running sub-period ends within its own length (at a near tie, Moon
+    // 5480, 2e-12 days are left and the next entry starts the same day).
+    ASSERT_TRUE(e[1].day >= e[0].day && e[1].day - e[0].day < doffs[p.k] + 1e-6) << moon;
+    // The last baseline: 580, less 12 per line the shorter first block lacks,
+    // and 4 more when that block holds a single entry.
+    ASSERT_EQ(e[n - 1].dy, 580 - 12 * (5 - (10 - p.i) / 2) - (p.i == 8 ? 4 : 0)) << moon;
+    for (int k = 2; k < n; ++k)
+      ASSERT_TRUE(e[k].day > e[k - 1].day && e[k].dy >= e[k - 1].dy) << moon << " " << k;
+    // Each lord comes once: the last block is the one before the birth's.
+    ASSERT_TRUE(e[n - 9].major == (p.major + 8) % 9 && e[n - 9].sub == e[n - 9].major) << moon;
+  }
+}
+
+TEST(Page, GoldenLog) {
+  std::string text;
+  auto add = [&text](const std::string& title, auto draw) {
+    recorder r;
+    draw(r);
+    text += "# " + title + "\n";
+    for (const std::string& l : r.log) text += l + "\n";
+  };
+  // The ascendant and Venus in Aries, the Sun with negative motion but
+  // unmarked, a retrograde Moon at 21599, retrograde Mars at 0 Leo,
+  // retrograde Saturn, the nodes with negative motion.
+  chartstate sample{2451545.25, {1265, 5999, 21599, 7200, 7387, 3600, 800, 16499, 10000, 20800},
+                    {0, -3600, -1000, -100, 4000, 300, 3600, -20, -190, -190}};
+  // Nine points in Aries, Ketu in Libra, Venus retrograde.
+  chartstate crowded{2451545.0, {0, 100, 200, 300, 400, 500, 600, 700, 800, 10800},
+                     {0, 0, 0, 0, 0, 0, -1}};
+  // A record from outside the checks: texts without a terminator, numbers of any size.
+  birthdata wild;
+  std::memset(wild.name, 'N', sizeof wild.name);
+  std::memset(wild.place, 'P', sizeof wild.place);
+  std::memset(wild.dtstr, 'D', sizeof wild.dtstr);
+  wild.londg = wild.lonmn = -2147483647 - 1;
+  wild.latdg = wild.latmn = 2147483647;
+  const struct { const char* what; birthdata b; chartstate s; } pages[] = {
+      {"Delhi, sample chart",
+       readchartline("Test Chart             Mar 07, 198402:05:00 PM    -05:30077E13'00 "
+                     "28N39'00 Delhi").rec, sample},
+      {"far east and south, crowded",
+       readchartline("                       Dec 31, 240011:59:00 PM    +12:00179E59'00 "
+                     "89S05'00 Nowhere").rec, crowded},
+      {"unchecked record, ten points in Aries", wild, chartstate()},
+  };
+  for (const auto& p : pages)
+    for (bool north : {false, true})
+      add(std::string(p.what) + (north ? ", North" : ", South"),
+          [&](canvas& c) { drawpage(c, p.b, p.s, north); });
+  // The ascendant in each sign with eight points in house h + 1 (sign 2h):
+  // every house's and every cell's slots, the North chart's numbers turned.
+  for (int h = 0; h < 12; ++h) {
+    chartstate s;
+    s.tpos[0] = h * 1800 + 700;
+    for (int i = 1; i < nbody; ++i) s.tpos[i] = (2 * h % 12) * 1800 + 150 * i;
+    s.tpos[9] = (2 * h + 5) % 12 * 1800 + 1799;
+    add("South, ascendant in sign " + std::to_string(h), [&](canvas& c) { draw_south_chart(c, s, 8, 52); });
+    add("North, ascendant in sign " + std::to_string(h), [&](canvas& c) { draw_north_chart(c, s, 8, 52); });
+  }
+  // Dasha lists and their days for telling Moon positions: the last minute of
+  // a mansion (a single-entry first block), a near tie (1040: in double
+  // precision Ve-Ma runs, not Ve-Mo), the last sub-period wrapping round.
+  for (int moon : {0, 799, 1040, 4000, 7199, 14399, 21599}) {
+    chartstate s;
+    s.jd = moon % 2 ? 2451545.25 : 2451545.0;
+    s.tpos[2] = moon;
+    add("dashas, Moon at " + std::to_string(moon), [&](canvas& c) { draw_dashas(c, s, 400, 12); });
+    dashaentry e[81];
+    for (int k = 0, n = dashalist(s.jd, moon, e); k < n; ++k) {
+      char day[32];
+      std::snprintf(day, sizeof day, "%.6f%c", e[k].day, k % 9 == 8 || k == n - 1 ? '\n' : ' ');
+      text += day;
+    }
+  }
+  golden("page.log", text);
+}
