@@ -158,10 +158,13 @@ TEST(ChartCmd, SplitLines) {
 TEST(ChartCmd, UsageAndFiles) {
   for (auto args : std::vector<std::vector<std::string>>{
            {"--line"}, {"--line", "-1"}, {"--line", "x"}, {"--line", ""},
-           {"--line=1x"}, {"--bogus"}, {"-j"}, {"a.vnk", "b.vnk"}}) {
+           {"--line=1x"}, {"--bogus"}, {"-j"}, {"a.vnk", "b.vnk"},
+           {"--png"}, {"--svg="}, {"--north"}, {"--scale", "2", "--svg", "a"},
+           {"--png", "a", "--scale", "5"}, {"--png", "a", "--pdf", "b"},
+           {"--json", "--pdf", "a"}}) {
     result r = run(args);
     EXPECT_EQ(r.status, 2) << args[0];
-    EXPECT_NE(r.err.find("usage: vornak-chart [--json] [--line N] [FILE]"),
+    EXPECT_NE(r.err.find("usage: vornak-chart [--json | --png FILE"),
               std::string::npos)
         << args[0];
     EXPECT_EQ(r.out, "");
