@@ -13,6 +13,7 @@
 #include <ostream>
 
 #include "display/cairocanvas.h"
+#include "display/cairopng.h"
 #include "display/filestyle.h"
 #include "display/page.h"
 #include "display/svgcanvas.h"
@@ -101,27 +102,49 @@ pagefile::pagefile(const pageopts& o, std::ostream& out) : o(o), out(out) {}
 
 pagefile::~pagefile() { discard(); }
 
-// The temporary file gets the permissions that creating the file itself
-// would give it, not mkstemp's owner-only ones.
+// A new file gets the permissions that creating it directly would give it,
+// a replaced one keeps its own; a symbolic link is followed, so that the
+// file it names is replaced, not the link. Whatever is not a regular file (a
+// device, a pipe, /dev/stdout) is written directly: renaming onto it would
+// replace it.
 bool pagefile::open(std::string& why) {
+  auto fail = [&] {
+    why = std::string("cannot write: ") + std::strerror(errno);
+    return false;
+  };
   if (o.path != "-") {
-    std::string name = o.path + ".XXXXXX";
-    int fd = mkstemp(name.data());
-    if (fd < 0) {
-      why = std::string("cannot write: ") + std::strerror(errno);
-      return false;
+    struct stat st;
+    bool exists = stat(o.path.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+      f = std::fopen(o.path.c_str(), "wb");
+      return f ? startpdf() : fail();
     }
+    dest = o.path;
+    if (exists) {
+      char* real = realpath(o.path.c_str(), nullptr);
+      if (!real) return fail();
+      dest = real;
+      std::free(real);
+    }
+    std::string name = dest + ".XXXXXX";
+    int fd = mkstemp(name.data());
+    if (fd < 0) return fail();
     tmp = name;
     mode_t mask = umask(0);
     umask(mask);
-    fchmod(fd, 0666 & ~mask);
+    fchmod(fd, exists ? st.st_mode & 07777 : 0666 & ~mask);
     f = fdopen(fd, "wb");
     if (!f) {
-      why = std::string("cannot write: ") + std::strerror(errno);
+      int e = errno;
       close(fd);
-      return false;
+      errno = e;
+      return fail();
     }
   }
+  return startpdf();
+}
+
+bool pagefile::startpdf() {
   if (o.format == pageformat::pdf) {
     pdf = cairo_pdf_surface_create_for_stream(writeout, this, a4width, a4height);
     cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, "vornak-chart 1.1");
@@ -160,8 +183,7 @@ void pagefile::add(const birthdata& b, const chartstate& s) {
     cairocanvas c(cr);
     drawpage(c, b, s, o.north);
     cairo_destroy(cr);
-    if (cairo_surface_write_to_png_stream(img, writeout, this) != CAIRO_STATUS_SUCCESS)
-      failed = true;
+    if (!writepng(img, writeout, this)) failed = true;
     cairo_surface_destroy(img);
   } else if (pdf) {
     // The page as large as fits within the margins, centred on the sheet.
@@ -194,7 +216,7 @@ bool pagefile::finish(std::string& why) {
   }
   if (f) {
     // On disk before the rename, so that the name never holds a short file.
-    if (std::fflush(f) != 0 || fsync(fileno(f)) != 0) {
+    if (std::fflush(f) != 0 || (!tmp.empty() && fsync(fileno(f)) != 0)) {
       if (!failed) err = errno;
       failed = true;
     }
@@ -203,7 +225,7 @@ bool pagefile::finish(std::string& why) {
       failed = true;
     }
     f = nullptr;
-    if (!failed && std::rename(tmp.c_str(), o.path.c_str()) != 0) {
+    if (!failed && !tmp.empty() && std::rename(tmp.c_str(), dest.c_str()) != 0) {
       err = errno;
       failed = true;
     }

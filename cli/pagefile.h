@@ -58,11 +58,13 @@ class pagefile {
  private:
   pageopts o;
   std::ostream& out;
-  std::string tmp;           // the temporary file's path, "" for standard output
+  std::string dest;          // the file that the temporary file replaces
+  std::string tmp;           // the temporary file's path, or ""
   std::FILE* f = nullptr;
   bool failed = false;
   int err = 0;               // errno of the failed write
   int count = 0;
   cairo_surface_t* pdf = nullptr;
+  bool startpdf();
   void discard();
 };

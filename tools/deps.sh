@@ -2,7 +2,7 @@
 # Installs the Debian packages that the build and the tests need, when missing.
 set -euo pipefail
 pkgs="cmake make g++ python3 libgtest-dev libbenchmark-dev libfltk1.3-dev
-      fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick faketime libcairo2-dev pkg-config poppler-utils python3-pil"
+      fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick faketime libcairo2-dev libpng-dev pkg-config poppler-utils python3-pil"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
