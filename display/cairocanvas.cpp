@@ -1,6 +1,8 @@
 // The drawing layer on cairo.
 #include "display/cairocanvas.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <string>
 
 #include "display/filestyle.h"
@@ -42,4 +44,9 @@ void cairocanvas::drawtext(const char* text, int x, int y) {
   std::string t = drawntext(text);
   cairo_move_to(cr, x, y);
   cairo_show_text(cr, t.c_str());
+}
+
+void cairofontsend() {
+  cairo_debug_reset_static_data();
+  FcFini();
 }

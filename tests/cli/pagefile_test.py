@@ -30,7 +30,9 @@ def run(*args):
 
 
 def png(*args):
-    return Image.open(io.BytesIO(run("--png", "-", *args, samples).stdout)).convert("L")
+    r = run("--png", "-", *args, samples)
+    check(r.returncode == 0 and not r.stderr, "png %s: %s" % (args, r.stderr[:300]))
+    return Image.open(io.BytesIO(r.stdout)).convert("L")
 
 
 def log(n, *north):

@@ -4,6 +4,7 @@ under a private Xvfb server, and the same chart written by vornak-chart --png,
 have their dark pixels (lines, and texts too) in the same places below the
 header, whose date line the window writes in its own form.
 Usage: pagewindow_test.py VORNAK VORNAK_CHART. Exits 77 without Xvfb."""
+import glob
 import io
 import os
 import subprocess
@@ -26,8 +27,12 @@ except OSError:
 if not display:
     print("skipped: Xvfb cannot be started")
     sys.exit(77)
-env = dict(os.environ, DISPLAY=":" + display, TZ="UTC", ASAN_OPTIONS="detect_leaks=0")
-app = subprocess.Popen(["faketime", "2026-12-05 12:22:00", vornak], env=env,
+# libfaketime preloaded directly (its wrapper leaves a semaphore behind when
+# killed); under AddressSanitizer it comes before the sanitizer's runtime.
+env = dict(os.environ, DISPLAY=":" + display, TZ="UTC", FAKETIME="@2026-12-05 12:22:00",
+           LD_PRELOAD=glob.glob("/usr/lib/*/faketime/libfaketime.so.1")[0],
+           ASAN_OPTIONS="detect_leaks=0:verify_asan_link_order=0")
+app = subprocess.Popen([vornak], env=env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 try:
     wid = subprocess.run(["timeout", "20", "xdotool", "search", "--sync", "--name", "^Vornak$"],
