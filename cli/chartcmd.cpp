@@ -13,15 +13,20 @@
 #include "chart/chartline.h"
 #include "chart/escape.h"
 #include "page/pagetext.h"
+#include "cli/pagefile.h"
 
 static const char* const prog = "vornak-chart";
 
-static const char* const usage = "usage: vornak-chart [--json] [--line N] [FILE]\n";
+static const char* const usage =
+    "usage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n"
+    "                    [--scale K] [--line N] [FILE]\n";
 
 static const char* const helptext =
-    "usage: vornak-chart [--json] [--line N] [FILE]\n"
+    "usage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n"
+    "                    [--scale K] [--line N] [FILE]\n"
     "\n"
-    "Casts the birth charts of a Vornak chart file and prints them.\n"
+    "Casts the birth charts of a Vornak chart file and prints them, or writes\n"
+    "their chart pages to a picture or a PDF.\n"
     "\n"
     "FILE is a chart file with one 99-character chart line per chart, as the\n"
     "window program's File > Save writes it. The default is charts.vnk in the\n"
@@ -33,6 +38,12 @@ static const char* const helptext =
     "Options:\n"
     "  --json      print one JSON object per line (JSON Lines) instead of text\n"
     "  --line N    cast only line N (counted from 0)\n"
+    "  --png FILE  write the chart page as a PNG image, 760 x 600 pixels\n"
+    "  --svg FILE  write the chart page as SVG, its texts kept as text\n"
+    "  --pdf FILE  write a PDF with the page of every chosen chart, one A4\n"
+    "              landscape page per chart in file order\n"
+    "  --north     draw the North chart (the default is the South chart)\n"
+    "  --scale K   with --png: the page at K times its size, K from 1 to 4\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "\n"
@@ -57,14 +68,22 @@ static const char* const helptext =
     "Universal Time, the opposite sign of ISO 8601: \"-\" is east of Greenwich\n"
     "(India is - 05:30), \"+\" is west (New York in winter is + 05:00).\n"
     "\n"
+    "Pages: the page that the window shows, black on white, with DejaVu Sans\n"
+    "for its texts. FILE \"-\" writes to standard output. A PNG or SVG holds\n"
+    "one chart, so a file of more than one line needs --line N. The file is\n"
+    "written under a temporary name beside FILE and renamed to FILE only when\n"
+    "complete.\n"
+    "\n"
     "A line that is not a chart is reported on standard error with its line\n"
-    "number and the reason; the other lines are still cast.\n"
+    "number and the reason; the other lines are still cast (and still go into\n"
+    "a PDF).\n"
     "\n"
     "Exit status:\n"
     "  0  every chosen line was cast\n"
-    "  1  a line was not a chart, or the file has no line N\n"
-    "  2  bad usage, the file could not be read, or the output could not be\n"
-    "     written\n";
+    "  1  a line was not a chart, or the file has no line N, or no chart was\n"
+    "     left to write a page of\n"
+    "  2  bad usage (several charts for one PNG or SVG included), the file\n"
+    "     could not be read, or the output could not be written\n";
 
 // Control bytes as \xHH, so that a chart file cannot drive the terminal.
 static std::string shown(std::string_view s) {
@@ -220,6 +239,8 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
   std::uint64_t only = 0;
   std::vector<std::string> files;
   bool optsdone = false;
+  pageopts page;
+  std::string why;
 
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -248,15 +269,20 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
       if (!parseline(v, only))
         return badusage(err, "--line needs a line number from 0 on, not \"" + v + "\"");
       one = true;
+    } else if (int r = pageoption(args, i, page, why)) {
+      if (r < 0) return badusage(err, why);
     } else {
       return badusage(err, "unknown option \"" + a + "\"");
     }
   }
   if (files.size() > 1) return badusage(err, "only one FILE, please");
+  if (json && page.format != pageformat::none)
+    return badusage(err, "--json or a page file, not both");
+  if (!(why = pageoptscheck(page)).empty()) return badusage(err, why);
 
   std::string path = files.empty() ? "charts.vnk" : files[0];
   std::string shownpath = path == "-" ? "standard input" : shown(path);
-  std::string text, why;
+  std::string text;
   if (path == "-") {
     if (!readstream(in, text)) {
       err << prog << ": " << shownpath << ": cannot read\n";
@@ -285,6 +311,19 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
     last = first + 1;
   }
 
+  bool onepage = page.format == pageformat::png || page.format == pageformat::svg;
+  if (onepage && last - first > 1) {
+    err << prog << ": " << shownpath << " has " << last - first
+        << " lines, and a PNG or SVG holds one chart: choose one with --line N\n";
+    return 2;
+  }
+  pagefile pf(page, out);
+  std::string shownout = page.path == "-" ? "standard output" : shown(page.path);
+  if (page.format != pageformat::none && !pf.open(why)) {
+    err << prog << ": " << shownout << ": " << why << "\n";
+    return 2;
+  }
+
   bool printed = false;
   for (std::size_t n = first; n < last; ++n) {
     long long index = static_cast<long long>(n);
@@ -298,7 +337,9 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
       continue;
     }
     chartstate s = castchart(lr.rec);
-    if (json) {
+    if (page.format != pageformat::none) {
+      pf.add(lr.rec, s);
+    } else if (json) {
       out << chartjson(index, lr.rec, s);
     } else {
       if (printed) out << "\n";
@@ -307,6 +348,10 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
     printed = true;
   }
 
+  if (page.format != pageformat::none && !pf.finish(why)) {
+    err << prog << ": " << shownout << ": " << why << "\n";
+    return pf.pages() == 0 ? 1 : 2;
+  }
   out.flush();
   if (!out) {
     err << prog << ": cannot write the output\n";

@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "cli/chartcmd.h"
+#include "page/cairocanvas.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   int status = chartcmd(args, std::cin, std::cout, std::cerr);
+  cairofontsend();
   // Output that never reached its file is a failure, not a success.
   std::cout.flush();
   bool failed = std::fflush(stdout) != 0 || std::ferror(stdout);

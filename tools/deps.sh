@@ -4,7 +4,8 @@
 set -euo pipefail
 pkgs="cmake make g++ python3 libgtest-dev libbenchmark-dev libfltk1.3-dev
       fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick faketime
-      python3-xlib python3-pil desktop-file-utils"
+      python3-xlib python3-pil desktop-file-utils libcairo2-dev libpng-dev pkg-config
+      poppler-utils"
 [ $# -gt 0 ] && pkgs="$*"
 missing=""
 for p in $pkgs; do

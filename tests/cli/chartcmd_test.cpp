@@ -43,8 +43,10 @@ TEST(ChartCmd, SampleChartsAsTextAndJson) {
 TEST(ChartCmd, LinesStatusAndMessages) {
   const std::string three = j2000 + badmonth + delhi, in = "vornak-chart: standard input: ";
   const std::string name = "Q\"B\\S\x01 \xff \xc3\xa9" "abcdefghijk\xc3";
-  const std::string usage = "\nusage: vornak-chart [--json] [--line N] [FILE]\n"
-                            "Try 'vornak-chart --help' for more information.\n";
+  const std::string usage =
+      "\nusage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n"
+      "                    [--scale K] [--line N] [FILE]\n"
+      "Try 'vornak-chart --help' for more information.\n";
   const std::string prog = "vornak-chart: ", number = prog + "--line needs a line number";
   const std::string missing = ": cannot open: No such file or directory\n";
   const struct {
@@ -86,6 +88,12 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       {{"/none/charts.vnk"}, "", 2, 0, "", prog + "/none/charts.vnk" + missing},
       {{"--", "--json"}, "", 2, 0, "", prog + "--json" + missing},
       {{"/"}, "", 2, 0, "", prog + "/: cannot read: Is a directory\n"},
+      // Page options that do not go together.
+      {{"--north"}, "", 2, 0, "", prog + "--north and --scale go with --png, --svg or --pdf" + usage},
+      {{"--scale", "2", "--svg", "a"}, "", 2, 0, "", prog + "--scale goes with --png only" + usage},
+      {{"--png", "a", "--scale", "5"}, "", 2, 0, "", prog + "--scale needs a number from 1 to 4, not \"5\"" + usage},
+      {{"--png", "a", "--pdf", "b"}, "", 2, 0, "", prog + "only one of --png, --svg and --pdf, please" + usage},
+      {{"--json", "--pdf", "a"}, "", 2, 0, "", prog + "--json or a page file, not both" + usage},
   };
   for (const auto& c : cases) {
     result r = run(c.args, c.input);

@@ -1,0 +1,29 @@
+// The drawing layer on cairo: the page into an image (PNG) or a PDF.
+#pragma once
+
+#include <cairo.h>
+
+#include "page/canvas.h"
+
+// Draws in page coordinates into a cairo context, whatever its surface and
+// its transformation (a PNG at K times the size, a PDF page scaled to A4).
+// One page unit is one pixel at scale 1; a line is one unit wide and covers
+// the same pixels as the toolkit's line between the same points, at every
+// scale without blur. A text is drawn in the family that stands in for the
+// toolkit's face, at the same pixel size, from the left end of its baseline.
+class cairocanvas : public canvas {
+ public:
+  explicit cairocanvas(cairo_t* cr);
+  void setcolor(int colour) override;
+  void setfont(int face, int size) override;
+  void drawline(int x0, int y0, int x1, int y1) override;
+  void drawtext(const char* text, int x, int y) override;
+
+ private:
+  cairo_t* cr;
+};
+
+// Frees the font caches that cairo and fontconfig keep for the life of the
+// process, so that a leak checker sees a clean exit. Only when no cairo
+// object is left; a later drawing builds them again.
+void cairofontsend();

@@ -1,0 +1,90 @@
+// Texts, fonts and colours for the file canvases.
+#include "page/filestyle.h"
+
+namespace {
+
+// Windows-1252 at 0x80..0x9F; 0 where the code page leaves the byte undefined.
+const char16_t cp1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// Length of the valid UTF-8 sequence at the start of s, or 0 when its first
+// byte does not begin one (overlong forms, surrogates and code points past
+// U+10FFFF are not valid).
+std::size_t utf8len(std::string_view s) {
+  auto cont = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xbf) {
+    unsigned char c = i < s.size() ? s[i] : 0;
+    return c >= lo && c <= hi;
+  };
+  unsigned c = static_cast<unsigned char>(s[0]);
+  if (c < 0x80) return 1;
+  if (c >= 0xc2 && c <= 0xdf) return cont(1) ? 2 : 0;
+  if (c >= 0xe0 && c <= 0xef)
+    return cont(1, c == 0xe0 ? 0xa0 : 0x80, c == 0xed ? 0x9f : 0xbf) && cont(2) ? 3 : 0;
+  if (c >= 0xf0 && c <= 0xf4)
+    return cont(1, c == 0xf0 ? 0x90 : 0x80, c == 0xf4 ? 0x8f : 0xbf) && cont(2) && cont(3)
+               ? 4 : 0;
+  return 0;
+}
+
+void put(std::string& r, unsigned u) {
+  if (u < 0x80) {
+    r += static_cast<char>(u);
+  } else if (u < 0x800) {
+    r += static_cast<char>(0xc0 | u >> 6);
+    r += static_cast<char>(0x80 | (u & 0x3f));
+  } else {
+    r += static_cast<char>(0xe0 | u >> 12);
+    r += static_cast<char>(0x80 | (u >> 6 & 0x3f));
+    r += static_cast<char>(0x80 | (u & 0x3f));
+  }
+}
+
+}  // namespace
+
+std::string drawntext(std::string_view text) {
+  std::string r;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    unsigned char c = text[i];
+    std::size_t n = utf8len(text.substr(i));
+    if (c < 0x20 || c == 0x7f) {
+      put(r, 0xfffd);
+      i += 1;
+    } else if (n > 0) {
+      r.append(text.substr(i, n));
+      i += n;
+    } else {
+      unsigned u = c >= 0xa0 ? c : cp1252[c - 0x80];
+      put(r, u ? u : 0xfffd);
+      i += 1;
+    }
+  }
+  return r;
+}
+
+// Faces come in fours: regular, bold, italic, bold italic.
+const char* fontfamily(int face, bool& bold, bool& italic) {
+  bold = face % 4 == 1 || face % 4 == 3;
+  italic = face % 4 >= 2;
+  if (face >= 4 && face < 8) return "DejaVu Sans Mono";
+  if (face >= 8 && face < 12) return "DejaVu Serif";
+  return "DejaVu Sans";
+}
+
+// The cube has 5 reds, 8 greens and 5 blues, green varying fastest; the ramp
+// runs from black to white in 24 steps.
+rgb colourof(int colour) {
+  if (colour >= 56 && colour <= 255) {
+    int i = colour - 56;
+    return {i / 8 % 5 * 255 / 4, i % 8 * 255 / 7, i / 40 * 255 / 4};
+  }
+  if (colour >= 32 && colour < 56) {
+    int v = (colour - 32) * 255 / 23;
+    return {v, v, v};
+  }
+  return {0, 0, 0};
+}

@@ -1,0 +1,31 @@
+// The drawing layer as SVG: the page as line and text elements.
+#pragma once
+
+#include <string>
+
+#include "page/canvas.h"
+
+// Writes each line as a <line> and each text as a <text> element at its page
+// coordinates, so that the texts of an SVG page stay text: they can be
+// found, selected and edited, and the file is small. (cairo's SVG surface
+// would turn every text into glyph outlines.) The lines' group is moved by
+// half a pixel so that one-pixel lines fall on whole pixels, as in the
+// window; the fonts are named as the window's font configuration picks them.
+class svgcanvas : public canvas {
+ public:
+  // A page of width x height pixels, white.
+  svgcanvas(int width, int height);
+  void setcolor(int colour) override;
+  void setfont(int face, int size) override;
+  void drawline(int x0, int y0, int x1, int y1) override;
+  void drawtext(const char* text, int x, int y) override;
+
+  // The whole document.
+  std::string svg() const;
+
+ private:
+  int width, height;
+  std::string colour = "#000000";
+  std::string font;  // style attribute of a text not in the default font
+  std::string lines, texts;
+};

@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""vornak-chart's page files against the recorder's log of the same page: the
+PNG's dark pixels, the SVG's elements, the PDF's pages and texts; and the
+runs that must write nothing.
+Usage: pagefile_test.py VORNAK_CHART PAGELOG SAMPLES_FILE"""
+import io
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+from PIL import Image
+
+prog, pagelog, samples = sys.argv[1:4]
+lines = open(samples).read().splitlines()
+failed = 0
+
+
+def check(cond, what):
+    global failed
+    failed += not cond
+    if not cond:
+        print("FAILED:", what)
+
+
+def run(*args):
+    return subprocess.run([prog, *args], capture_output=True, timeout=60)
+
+
+def png(*args):
+    r = run("--png", "-", *args, samples)
+    check(r.returncode == 0 and not r.stderr, "png %s: %s" % (args, r.stderr[:300]))
+    return Image.open(io.BytesIO(r.stdout)).convert("L")
+
+
+def log(n, *north):
+    out = subprocess.run([pagelog, lines[n], *north], capture_output=True, text=True).stdout
+    segs = [tuple(map(int, l.split()[1:])) for l in out.splitlines() if l.startswith("line ")]
+    return segs, [(t, int(x), int(y)) for t, x, y in re.findall(r'^text "(.*)" (\d+) (\d+)$', out, re.M)]
+
+
+# PNG at 1x: every pixel along every logged line is dark (South and North);
+# the South chart's open centre is white. At 2x and 3x the top border fills
+# exactly the K device rows under it.
+for north in ([], ["north"]):
+    img = png("--line", "1", *["--" + n for n in north])
+    light = [(x0 + round((x1 - x0) * t / n), y0 + round((y1 - y0) * t / n))
+             for x0, y0, x1, y1 in log(1, *north)[0] for n in [max(abs(x1 - x0), abs(y1 - y0))]
+             for t in range(n + 1)]
+    light = [p for p in light if img.getpixel(p) > 100]
+    check(img.size == (760, 600) and not light, "png %s: light pixels on lines %s" % (north, light[:5]))
+img = png("--line", "1")
+check(all(img.getpixel((x, y)) == 255 for x in range(99, 278) for y in range(143, 322)),
+      "png: the South chart's open centre is not white")
+for k in (2, 3):
+    img = png("--scale", str(k), "--line", "1")
+    col = [img.getpixel((200 * k, 52 * k + d)) for d in range(-1, k + 1)]
+    check(img.size == (760 * k, 600 * k) and col == [255] + [0] * k + [255], "scale %d: %s" % (k, col))
+
+# SVG: one line element per logged line, one text per logged text, in order.
+segs, texts = log(2)
+svg = ET.fromstring(run("--svg", "-", "--line", "2", samples).stdout)
+ns = "{http://www.w3.org/2000/svg}"
+got = [tuple(int(e.get(a)) for a in ("x1", "y1", "x2", "y2")) for e in svg.iter(ns + "line")]
+check(got == segs, "svg lines: %s" % got[:3])
+got = [(e.text, int(e.get("x")), int(e.get("y"))) for e in svg.iter(ns + "text")]
+check(got == texts, "svg texts: %s" % [(a, b) for a, b in zip(got, texts) if a != b][:3])
+
+with tempfile.TemporaryDirectory() as d:
+    # PDF of the sample file with a bad line in it: status 1, a page per good
+    # chart, each holding the words of that chart's plain output.
+    bad, pdf = os.path.join(d, "bad.vnk"), os.path.join(d, "all.pdf")
+    open(bad, "w").write("\n".join(lines[:2] + ["not a chart"] + lines[2:]) + "\n")
+    r = run("--pdf", pdf, bad)
+    check(r.returncode == 1 and b"line 2" in r.stderr, "pdf bad line: %s" % r.stderr)
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    check(re.search(r"Pages:\s+%d\n" % len(lines), info), "pdf pages: %s" % info)
+    for n in range(len(lines)):
+        text = "".join(subprocess.run(["pdftotext", "-f", str(n + 1), "-l", str(n + 1), pdf, "-"],
+                                      capture_output=True, text=True).stdout.split())
+        lacks = [w for w in run("--line", str(n), samples).stdout.decode().split() if w not in text]
+        check(not lacks, "pdf page %d lacks %s" % (n + 1, lacks[:5]))
+
+    # Failures write nothing and keep what was there: several charts for one
+    # PNG, a directory where the file should go, a path in no directory.
+    keep = os.path.join(d, "keep.png")
+    open(keep, "w").write("old")
+    os.mkdir(os.path.join(d, "dir.svg"))
+    for args, say in [(["--png", keep, samples], b"--line N"),
+                      (["--svg", os.path.join(d, "dir.svg"), "--line", "0", samples], b"dir.svg: cannot write"),
+                      (["--pdf", os.path.join(d, "no", "x.pdf"), samples], b"x.pdf: cannot write")]:
+        r = run(*args)
+        check(r.returncode == 2 and say in r.stderr, "%s: %d %s" % (args, r.returncode, r.stderr))
+    check(sorted(os.listdir(d)) == ["all.pdf", "bad.vnk", "dir.svg", "keep.png"]
+          and open(keep).read() == "old", "files left: %s" % os.listdir(d))
+
+print("failed" if failed else "passed")
+sys.exit(1 if failed else 0)
