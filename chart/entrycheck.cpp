@@ -20,10 +20,18 @@ const char* checkentries(const entries& e) {
 
 // Copies a typed text into a record's 23-byte text with control characters
 // (a pasted line feed or tab) turned into blanks: the page draws the text on
-// one line and the chart file keeps one chart per line.
+// one line and the chart file keeps one chart per line. A UTF-8 character
+// that does not fit whole is left out rather than cut in half (a Devanagari
+// letter is three bytes).
 static void committext(char* dst, const std::string& src) {
   char text[24];
   std::size_t n = src.size() < 23 ? src.size() : 23;
+  if (src.size() > 23) {
+    auto cont = [&](std::size_t i) { return (static_cast<unsigned char>(src[i]) & 0xc0) == 0x80; };
+    std::size_t k = n;
+    while (k > 0 && n - k < 3 && cont(k)) --k;
+    if (static_cast<unsigned char>(src[k]) >= 0xc0) n = k;
+  }
   for (std::size_t i = 0; i < n; ++i) {
     unsigned char c = static_cast<unsigned char>(src[i]);
     text[i] = c < 0x20 || c == 0x7f ? ' ' : src[i];

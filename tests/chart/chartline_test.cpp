@@ -222,14 +222,27 @@ TEST(Entries, CommitAndEditMode) {
       {"", 0}, {"08", 8}, {"0x1A", 0}, {" \t+7", 7}, {"-5", -5}, {"12abc", 12}, {"-", 0},
       {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
   for (const auto& c : ints) EXPECT_EQ(readint(c.text), c.v) << c.text;
-  // Texts lose control characters and keep 23 bytes, cut as bytes.
+  // Texts lose control characters and keep at most 23 bytes, never half a
+  // UTF-8 character.
   entries e{"A\tB\nC\x7f" "D\x01" "E\r",
             "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82\xe5\xb8\x82",
             2, "14", "1987", "18", "05", 1, "1", "", "12", 1, "30", "41", 0, "54"};
   ASSERT_EQ(checkentries(e), nullptr);
   birthdata b = commitentries(e);
   EXPECT_STREQ(b.name, "A B C D E ");
-  EXPECT_STREQ(b.place, "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82\xe5");
+  EXPECT_STREQ(b.place, "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82");
+  const struct { const char* typed; const char* kept; } cuts[] = {
+      {"\xe0\xa4\x85\xe0\xa4\xb0\xe0\xa5\x8d\xe0\xa4\x9c\xe0\xa5\x81\xe0\xa4\xa8 \xe0\xa4\x95"
+       "\xe0\xa5\x81\xe0\xa4\xae\xe0\xa4\xbe\xe0\xa4\xb0",
+       "\xe0\xa4\x85\xe0\xa4\xb0\xe0\xa5\x8d\xe0\xa4\x9c\xe0\xa5\x81\xe0\xa4\xa8 \xe0\xa4\x95"},
+      {"aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80",
+       "aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80"},
+      {"abcdefghijklmnopqrstuv\xc3\xa9", "abcdefghijklmnopqrstuv"},
+      {"abcdefghijklmnopqrstu\xc3\xa9x", "abcdefghijklmnopqrstu\xc3\xa9"}};
+  for (const auto& c : cuts) {
+    e.name = c.typed;
+    EXPECT_STREQ(commitentries(e).name, c.kept) << c.typed;
+  }
   EXPECT_EQ(written(b).substr(23, 52), example.substr(23, 52));
   EXPECT_STREQ(b.dtstr, "Mar 14, 1987 18:05 Zone: -1:00");
   EXPECT_TRUE(b.zone == -1.0 && b.lon == -12.5 && b.lat == 41.9);
