@@ -1,10 +1,12 @@
 # make run: build and start Vornak.  make test: build and run every test.
 BUILD  := build/release
 ASAN   := build/asan
+FUZZ   := build/fuzz
+FUZZ_SECONDS ?= 60
 JOBS   := $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test test-asan bench accuracy install deb clean
+.PHONY: deps build run test test-asan bench accuracy fuzz install deb clean
 
 deps:
 	@bash tools/deps.sh
@@ -24,6 +26,14 @@ test-asan: deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DVORNAK_SANITIZE=ON -DVORNAK_BENCH=OFF
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets, built with clang under ASan and UBSan, FUZZ_SECONDS each.
+fuzz: deps
+	@bash tools/deps.sh clang libclang-rt-14-dev nlohmann-json3-dev
+	cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVORNAK_FUZZ=ON -DVORNAK_GUI=OFF -DVORNAK_BENCH=OFF
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_all
+	sh tests/fuzz/run.sh $(FUZZ) $(FUZZ_SECONDS)
 
 # make install [PREFIX=/usr/local] [DESTDIR=...]
 install: build

@@ -1,0 +1,36 @@
+// The chart file's splitter, list and loader on arbitrary file contents:
+// the list and the loader agree on every item, and an item they load is a
+// chart within the dialog's ranges.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "chart/chartfile.h"
+#include "chart/fields.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  auto items = splititems(text);
+  for (std::string_view item : items)
+    if (item.size() > 1023 || item.find('\n') != item.npos || item.find('\0') != item.npos)
+      std::abort();
+
+  static std::string path = "/tmp/vornak-fuzz-" + std::to_string(getpid()) + ".vnk";
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return 0;
+  std::fwrite(data, 1, size, f);
+  std::fclose(f);
+  bool opened = false;
+  auto listed = listitems(path.c_str(), &opened);
+  if (!opened || listed.size() != items.size()) std::abort();
+  for (std::size_t i = 0; i < listed.size() && i < 8; ++i) {
+    if (listed[i] != items[i]) std::abort();
+    lineread r = loadchart(path.c_str(), static_cast<int>(i));
+    if (r.ok && firstbad(r.rec) != nullptr) std::abort();
+  }
+  if (loadchart(path.c_str(), static_cast<int>(items.size())).ok) std::abort();
+  return 0;
+}
