@@ -1,11 +1,15 @@
 // Benchmarks: casting a whole chart, the dasha list, a drawing pass of the
-// page, and a chart line read and written back.
+// page, a chart line read and written back, and vornak-chart per line.
 #include <benchmark/benchmark.h>
 
+#include <sstream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/birth.h"
 #include "chart/chartline.h"
+#include "cli/chartcmd.h"
 #include "page/page.h"
 #include "page/pagetext.h"
 #include "engine/chart.h"
@@ -16,6 +20,14 @@ namespace {
 const std::string_view delhi =
     "Delhi Noon UT          Jan 01, 200005:30:00 PM    -05:30077E12'00 28N36'00 "
     "New Delhi               \n";
+
+// The five charts of samples/charts.vnk.
+const std::string_view samplelines =
+    "J2000 Epoch            Jan 01, 200012:00:00 PM    +00:00000W00'00 00N00'00 Greenwich Meridian      \n"
+    "Delhi Noon UT          Jan 01, 200005:30:00 PM    -05:30077E12'00 28N36'00 New Delhi               \n"
+    "Example Person         Mar 14, 198706:05:00 PM    -01:00012E30'00 41N54'00 Sample Town             \n"
+    "Moon Landing           Jul 20, 196903:17:00 PM    +05:00095W22'00 29N46'00 Houston                 \n"
+    "Southern Night         Jun 30, 197512:15:00 AM    +03:00043W12'00 22S54'00 Rio de Janeiro          \n";
 
 // One whole chart: ten positions and their daily motions. The minute moves
 // on each pass so that no result can be reused.
@@ -83,6 +95,28 @@ void BM_drawpage_null(benchmark::State& state) {
   for (auto _ : state) drawpage(c, r.rec, s, state.range(0) != 0);
 }
 BENCHMARK(BM_drawpage_null)->Arg(0)->Arg(1);
+
+// vornak-chart over 1000 lines of the sample charts (text, then JSON), the
+// output thrown away: the time per chart line, to set against castchart
+// plus the dasha list.
+void BM_vornakchart_line(benchmark::State& state) {
+  std::string lines;
+  for (int i = 0; i < 200; ++i) lines += samplelines;
+  struct nullbuf : std::streambuf {
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+    int overflow(int c) override { return c; }
+  } sink;
+  std::ostream out(&sink);
+  std::ostringstream err;
+  std::vector<std::string> args = {"-"};
+  if (state.range(0)) args.insert(args.begin(), "--json");
+  for (auto _ : state) {
+    std::istringstream in(lines);
+    benchmark::DoNotOptimize(chartcmd(args, in, out, err));
+  }
+  state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_vornakchart_line)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

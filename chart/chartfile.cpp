@@ -2,6 +2,7 @@
 #include "chart/chartfile.h"
 
 #include <cstdio>
+#include <cstring>
 
 // Whether the file at path is non-empty and its last byte is not a line
 // feed. A file that cannot be read is taken as ending well.
@@ -32,21 +33,55 @@ bool appendchart(const char* path, const birthdata& b) {
   return !bad;
 }
 
+const char* itemend(const char* p, const char* end, std::size_t held) {
+  // The byte that follows the 1023rd ends the item, whichever it is.
+  const char* full = static_cast<std::size_t>(end - p) > 1023 - held ? p + (1023 - held) : end;
+  for (; p != full; ++p)
+    if (*p == '\n' || *p == '\0') return p;
+  return full;
+}
+
 std::vector<std::string_view> splititems(std::string_view text) {
   std::vector<std::string_view> items;
-  std::size_t start = 0, i = 0;
+  const char* p = text.data();
+  const char* end = p + text.size();
   for (;;) {
-    bool end = i == text.size();
-    if (end || text[i] == '\n' || text[i] == '\0' || i - start == 1023) {
-      items.push_back(text.substr(start, i - start));
-      if (end) break;
-      // The byte that ends an item is not kept, whichever it is.
-      start = ++i;
-    } else {
-      ++i;
-    }
+    const char* e = itemend(p, end, 0);
+    items.emplace_back(p, static_cast<std::size_t>(e - p));
+    if (e == end) break;
+    // The byte that ends an item is not kept, whichever it is.
+    p = e + 1;
   }
   return items;
+}
+
+void itemreader::feed(std::string_view piece) {
+  p = piece.data();
+  end = p + piece.size();
+}
+
+bool itemreader::next(std::string_view& item) {
+  if (done) nheld = 0, done = false;
+  if (p == end) return false;
+  const char* e = itemend(p, end, nheld);
+  std::size_t n = static_cast<std::size_t>(e - p);
+  if (e == end) {
+    // Cut by the piece's end: kept until the next piece completes it.
+    std::memcpy(held + nheld, p, n);
+    nheld += n;
+    p = end;
+    return false;
+  }
+  if (nheld == 0) {
+    item = std::string_view(p, n);
+  } else {
+    std::memcpy(held + nheld, p, n);
+    nheld += n;
+    item = std::string_view(held, nheld);
+    done = true;
+  }
+  p = e + 1;
+  return true;
 }
 
 // The whole of the file at path; false when it cannot be opened (a read

@@ -25,6 +25,36 @@ bool appendchart(const char* path, const birthdata& b);
 // list, the loader and vornak-chart all count lines by it.
 std::vector<std::string_view> splititems(std::string_view text);
 
+// Where the item that starts at p ends, when it already holds `held` bytes
+// (0 to 1023) from earlier text: the first byte of [p, end) that ends it (a
+// line feed, a zero byte, or the byte after its 1023rd), or end when none
+// of these bytes is there. The rule of splititems, which is built on it.
+const char* itemend(const char* p, const char* end, std::size_t held);
+
+// The items of splititems, cut from a text that comes in pieces (read in
+// chunks), so that the whole text is never held: only an item cut by the
+// end of a piece is copied, and an item holds at most 1023 bytes.
+//   reader.feed(piece);  while (reader.next(item)) ...;  // for each piece
+//   item = reader.last();                                 // after the last
+class itemreader {
+ public:
+  // Takes the next piece; it must stay in place until next() returns false.
+  void feed(std::string_view piece);
+  // The next item that the pieces so far complete, valid until the next
+  // call; false when the piece holds no more.
+  bool next(std::string_view& item);
+  // After the last piece: the text's last item (empty after a final line
+  // feed, as splititems gives it).
+  std::string_view last() const { return std::string_view(held, nheld); }
+
+ private:
+  const char* p = nullptr;
+  const char* end = nullptr;
+  char held[1023];        // the start of an item that a piece's end cut
+  std::size_t nheld = 0;
+  bool done = false;      // held was given out whole: empty it next time
+};
+
 // The chart list's items of the file at path (splititems). opened is false
 // (and the list empty) when the file cannot be opened; a null or empty path
 // gives no items and opened true.

@@ -1,11 +1,13 @@
 // vornak-chart: the charts of a chart file as text or JSON Lines.
 #include "cli/chartcmd.h"
 
+#include <charconv>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <istream>
+#include <memory>
 #include <ostream>
 
 #include "version.h"
@@ -85,13 +87,44 @@ static const char* const helptext =
     "  2  bad usage (several charts for one PNG or SVG included), the file\n"
     "     could not be read, or the output could not be written\n";
 
+// Whether every byte of s is printable ASCII (a blank to 0x7e) and neither
+// a quote nor a backslash: then it stands as it is, in text and in JSON.
+static bool plain(std::string_view s) {
+  for (unsigned char c : s)
+    if (c < 0x20 || c > 0x7e || c == '"' || c == '\\') return false;
+  return true;
+}
+
 // Control bytes as \xHH, so that a chart file cannot drive the terminal.
 static std::string shown(std::string_view s) {
   return escapebytes(s, escapes::control);
 }
 
+static void addshown(std::string& r, std::string_view s) {
+  if (plain(s))
+    r += s;
+  else
+    r += shown(s);
+}
+
+static void addjsonstr(std::string& r, std::string_view s) {
+  r += '"';
+  if (plain(s))
+    r += s;
+  else
+    r += escapebytes(s, escapes::json);
+  r += '"';
+}
+
 std::string jsonstr(std::string_view s) {
-  return "\"" + escapebytes(s, escapes::json) + "\"";
+  std::string r;
+  addjsonstr(r, s);
+  return r;
+}
+
+static void addint(std::string& r, long long v) {
+  char buf[24];
+  r.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
 }
 
 std::string placeline(const birthdata& b) {
@@ -107,46 +140,67 @@ static std::string_view dashalabel(const dashaentry& e) {
   return l;
 }
 
-std::string charttext(const birthdata& b, const chartstate& s) {
-  std::string r;
-  r += shown(b.name) + "\n";
-  r += shown(b.dtstr) + "\n";
-  r += shown(placeline(b)) + "\n";
+// The text of a chart added to r (charttext).
+static void addcharttext(std::string& r, const birthdata& b, const chartstate& s) {
+  char place[64];
+  placetext(place, sizeof place, b);
+  addshown(r, b.name);
+  r += '\n';
+  addshown(r, b.dtstr);
+  r += '\n';
+  addshown(r, place);
+  r += '\n';
 
+  // Rows of "%-3s  %s  %s": the label padded to three, the position, the
+  // nakshatra.
   for (int i = 0; i < nbody; ++i) {
-    char lab[8], pos[8], row[64];
-    pointlabel(lab, sizeof lab, i, s);
+    char pos[8];
     prtdhm(pos, s.tpos[i]);
-    std::snprintf(row, sizeof row, "%-3s  %s  %s\n", lab, pos,
-                  naknam[nakshatra(s.tpos[i])]);
-    r += row;
+    r += plnam[i];
+    r += isretro(i, s) ? "R  " : "   ";
+    r += pos;
+    r += "  ";
+    r += naknam[nakshatra(s.tpos[i])];
+    r += '\n';
   }
 
   // The page's entries each end in a blank; here single blanks part them.
   r += "Navamsha Signs:";
   for (int i = 0; i < nbody; ++i) {
-    char entry[16];
-    std::snprintf(entry, sizeof entry, " %s:%d", plnam[i], navamsha(s.tpos[i]));
-    r += entry;
+    r += ' ';
+    r += plnam[i];
+    r += ':';
+    addint(r, navamsha(s.tpos[i]));
   }
-  r += "\n";
-
-  r += "Vimshottari Dashas\n";
+  r += "\nVimshottari Dashas\n";
   dashaentry list[81];
   int n = dashalist(s.jd, s.tpos[2], list);
   for (int k = 0; k < n; ++k) {
     r += list[k].label;
     r += list[k].date;
-    r += "\n";
+    r += '\n';
   }
+}
+
+std::string charttext(const birthdata& b, const chartstate& s) {
+  std::string r;
+  addcharttext(r, b, s);
   return r;
 }
 
-std::string chartjson(long long line, const birthdata& b, const chartstate& s) {
-  std::string r = "{\"line\": " + std::to_string(line);
-  r += ", \"name\": " + jsonstr(b.name);
-  r += ", \"place\": " + jsonstr(b.place);
-  r += ", \"date\": " + jsonstr(b.dtstr);
+// The JSON object of a chart added to r (chartjson).
+static void addchartjson(std::string& r, long long line, const birthdata& b,
+                         const chartstate& s) {
+  r += "{\"line\": ";
+  addint(r, line);
+  r += ", \"name\": ";
+  addjsonstr(r, b.name);
+  r += ", \"place\": ";
+  addjsonstr(r, b.place);
+  r += ", \"date\": ";
+  addjsonstr(r, b.dtstr);
+  // The shortest form that reads back exactly would do as well, but the
+  // printed form stays as it has always been.
   char jd[40];
   std::snprintf(jd, sizeof jd, "%.17g", s.jd);
   r += ", \"jd\": ";
@@ -158,9 +212,9 @@ std::string chartjson(long long line, const birthdata& b, const chartstate& s) {
     r += "\": [";
     for (int i = 0; i < nbody; ++i) {
       if (i) r += ", ";
-      r += std::to_string(v[i]);
+      addint(r, v[i]);
     }
-    r += "]";
+    r += ']';
   };
   ints("tpos", s.tpos);
   ints("tsp", s.tsp);
@@ -168,51 +222,99 @@ std::string chartjson(long long line, const birthdata& b, const chartstate& s) {
   r += ", \"nakshatra\": [";
   for (int i = 0; i < nbody; ++i) {
     if (i) r += ", ";
-    r += jsonstr(naknam[nakshatra(s.tpos[i])]);
+    addjsonstr(r, naknam[nakshatra(s.tpos[i])]);
   }
   r += "], \"navamsha\": [";
   for (int i = 0; i < nbody; ++i) {
     if (i) r += ", ";
-    r += std::to_string(navamsha(s.tpos[i]));
+    addint(r, navamsha(s.tpos[i]));
   }
   r += "], \"dashas\": [";
   dashaentry list[81];
   int n = dashalist(s.jd, s.tpos[2], list);
   for (int k = 0; k < n; ++k) {
-    if (k) r += ", ";
-    r += "[" + jsonstr(dashalabel(list[k])) + ", " + jsonstr(list[k].date) + "]";
+    r += k ? ", [" : "[";
+    addjsonstr(r, dashalabel(list[k]));
+    r += ", ";
+    addjsonstr(r, list[k].date);
+    r += ']';
   }
   r += "]}\n";
+}
+
+std::string chartjson(long long line, const birthdata& b, const chartstate& s) {
+  std::string r;
+  addchartjson(r, line, b, s);
   return r;
 }
 
-// Reads the whole of a file into text; on failure returns false with the
-// reason in why.
-static bool readfile(const std::string& path, std::string& text, std::string& why) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) {
-    why = std::string("cannot open: ") + std::strerror(errno);
-    return false;
-  }
-  char buf[65536];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  bool bad = std::ferror(f);
-  int e = errno;
-  std::fclose(f);
-  if (bad) {
-    why = std::string("cannot read: ") + std::strerror(e);
-    return false;
-  }
-  return true;
-}
+namespace {
 
-static bool readstream(std::istream& in, std::string& text) {
-  char buf[65536];
-  while (in.read(buf, sizeof buf) || in.gcount() > 0)
-    text.append(buf, static_cast<std::size_t>(in.gcount()));
-  return !in.bad();
-}
+// The lines of a chart file, read in chunks: the chart list's items, less
+// the empty one after a final line feed. Only a chunk and one line are held,
+// however long the file.
+class linesource {
+ public:
+  linesource(const std::string& path, std::istream& in)
+      : path(path), in(in), chunk(new char[chunksize]) {}
+  ~linesource() {
+    if (f) std::fclose(f);
+  }
+  linesource(const linesource&) = delete;
+  linesource& operator=(const linesource&) = delete;
+
+  // Opens the file (standard input for "-"); false with the reason in why.
+  bool open(std::string& why) {
+    if (path == "-") return true;
+    f = std::fopen(path.c_str(), "rb");
+    if (!f) why = std::string("cannot open: ") + std::strerror(errno);
+    return f != nullptr;
+  }
+
+  // The next line, valid until the next call; false at the end of the file
+  // or when it cannot be read (failed).
+  bool next(std::string_view& line) {
+    for (;;) {
+      if (items.next(line)) return true;
+      if (ended) return false;
+      std::size_t n = read();
+      if (n > 0) {
+        items.feed(std::string_view(chunk.get(), n));
+      } else {
+        ended = true;
+        line = items.last();
+        return why.empty() && !line.empty();
+      }
+    }
+  }
+
+  // Why the file could not be read, or "".
+  const std::string& failed() const { return why; }
+
+ private:
+  static constexpr std::size_t chunksize = 65536;
+  const std::string& path;
+  std::istream& in;
+  std::FILE* f = nullptr;
+  std::unique_ptr<char[]> chunk;
+  itemreader items;
+  bool ended = false;
+  std::string why;
+
+  // The next chunk's bytes into chunk; 0 at the end or on an error.
+  std::size_t read() {
+    if (!f) {
+      in.read(chunk.get(), chunksize);
+      if (in.bad()) why = "cannot read";
+      return why.empty() ? static_cast<std::size_t>(in.gcount()) : 0;
+    }
+    std::size_t n = std::fread(chunk.get(), 1, chunksize, f);
+    if (n == 0 && std::ferror(f)) why = std::string("cannot read: ") + std::strerror(errno);
+    return n;
+  }
+};
+
+}  // namespace
 
 // Parses the N of --line: decimal digits only. Values too large for the
 // count saturate; no file has that many lines.
@@ -282,41 +384,55 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
 
   std::string path = files.empty() ? "charts.vnk" : files[0];
   std::string shownpath = path == "-" ? "standard input" : shown(path);
-  std::string text;
-  if (path == "-") {
-    if (!readstream(in, text)) {
-      err << prog << ": " << shownpath << ": cannot read\n";
-      return 2;
-    }
-  } else if (!readfile(path, text, why)) {
+  linesource src(path, in);
+  if (!src.open(why)) {
     err << prog << ": " << shownpath << ": " << why << "\n";
     return 2;
   }
+  auto unreadable = [&] {
+    err << prog << ": " << shownpath << ": " << src.failed() << "\n";
+    return 2;
+  };
 
-  // The chart list's items; the empty one after a final line feed is no line.
-  std::vector<std::string_view> lines = splititems(text);
-  if (lines.back().empty()) lines.pop_back();
-  std::size_t first = 0, last = lines.size();
-  int status = 0;
-  if (one) {
-    if (only >= lines.size()) {
+  // One chosen line (--line N, or the one line of a PNG or SVG) is read
+  // with the whole file first, so that a file that cannot be read, a line
+  // it does not have or a second chart is told before anything is written.
+  bool onepage = page.format == pageformat::png || page.format == pageformat::svg;
+  bool chosen = one || onepage;
+  std::string chosenline;
+  std::uint64_t count = 0;
+  std::string_view line;
+  if (chosen) {
+    bool found = false;
+    for (; src.next(line); ++count) {
+      if (count == only) {
+        chosenline.assign(line);
+        found = true;
+      }
+    }
+    if (!src.failed().empty()) return unreadable();
+    if (one && !found) {
       err << prog << ": " << shownpath << ": no line " << only;
-      if (lines.empty())
+      if (count == 0)
         err << ": the file has no lines\n";
       else
-        err << ": the file has lines 0 to " << lines.size() - 1 << "\n";
+        err << ": the file has lines 0 to " << count - 1 << "\n";
       return 1;
     }
-    first = static_cast<std::size_t>(only);
-    last = first + 1;
+    if (!one && count > 1) {
+      err << prog << ": " << shownpath << " has " << count
+          << " lines, and a PNG or SVG holds one chart: choose one with --line N\n";
+      return 2;
+    }
+    count = found ? 1 : 0;
   }
 
-  bool onepage = page.format == pageformat::png || page.format == pageformat::svg;
-  if (onepage && last - first > 1) {
-    err << prog << ": " << shownpath << " has " << last - first
-        << " lines, and a PNG or SVG holds one chart: choose one with --line N\n";
-    return 2;
-  }
+  // Otherwise every line in turn, the first read before a page file is
+  // begun, so that a file that cannot be read leaves none behind.
+  bool have = chosen ? count == 1 : src.next(line);
+  if (chosen) line = chosenline;
+  if (!src.failed().empty()) return unreadable();
+
   pagefile pf(page, out);
   std::string shownout = page.path == "-" ? "standard output" : shown(page.path);
   if (page.format != pageformat::none && !pf.open(why)) {
@@ -324,38 +440,63 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
     return 2;
   }
 
+  // Charts are gathered and written in large pieces; before a message the
+  // output so far goes out, to keep the two in order on a terminal.
+  std::string buf;
+  auto flush = [&] {
+    if (!buf.empty()) out.write(buf.data(), static_cast<std::streamsize>(buf.size()));
+    buf.clear();
+    return static_cast<bool>(out);
+  };
+  auto cantwrite = [&] {
+    err << prog << ": cannot write the output\n";
+    return 2;
+  };
+
+  int status = 0;
   bool printed = false;
-  for (std::size_t n = first; n < last; ++n) {
+  for (std::uint64_t n = chosen ? only : 0; have; ++n) {
     long long index = static_cast<long long>(n);
-    lineread lr = readchartline(lines[n]);
+    lineread lr = readchartline(line);
     if (!lr.ok) {
+      if (!flush()) return cantwrite();
       err << prog << ": " << shownpath << ": line " << index << ": " << shown(lr.why)
           << "\n";
-      if (json)
-        out << "{\"line\": " << index << ", \"error\": " << jsonstr(lr.why) << "}\n";
+      if (json) {
+        buf += "{\"line\": ";
+        addint(buf, index);
+        buf += ", \"error\": ";
+        addjsonstr(buf, lr.why);
+        buf += "}\n";
+      }
       status = 1;
-      continue;
-    }
-    chartstate s = castchart(lr.rec);
-    if (page.format != pageformat::none) {
-      pf.add(lr.rec, s);
-    } else if (json) {
-      out << chartjson(index, lr.rec, s);
     } else {
-      if (printed) out << "\n";
-      out << charttext(lr.rec, s);
+      chartstate s = castchart(lr.rec);
+      if (page.format != pageformat::none) {
+        pf.add(lr.rec, s);
+      } else if (json) {
+        addchartjson(buf, index, lr.rec, s);
+      } else {
+        if (printed) buf += '\n';
+        addcharttext(buf, lr.rec, s);
+      }
+      printed = true;
     }
-    printed = true;
+    if (buf.size() >= 65536 && !flush()) return cantwrite();
+    have = !chosen && src.next(line);
+  }
+  // A file that cannot be read to its end leaves no page file behind.
+  if (!src.failed().empty()) {
+    flush();
+    return unreadable();
   }
 
   if (page.format != pageformat::none && !pf.finish(why)) {
     err << prog << ": " << shownout << ": " << why << "\n";
     return pf.pages() == 0 ? 1 : 2;
   }
+  flush();
   out.flush();
-  if (!out) {
-    err << prog << ": cannot write the output\n";
-    return 2;
-  }
+  if (!out) return cantwrite();
   return status;
 }

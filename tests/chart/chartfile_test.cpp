@@ -81,6 +81,29 @@ TEST(Splititems, LineFeedsZeroBytesAnd1023Bytes) {
   for (const auto& c : cases) EXPECT_EQ(splititems(c.text), c.want) << c.text.substr(0, 20);
 }
 
+// The reader of a text in pieces cuts the items that splititems cuts from
+// it whole, wherever the pieces end.
+TEST(Itemreader, CutsTheItemsOfSplititemsWhateverThePieces) {
+  std::string a(1023, 'a'), b(1024, 'b'), z("x\0y\0\0", 5);
+  const std::string texts[] = {"", "\n", "one\ntwo", "one\ntwo\n", z, a, a + "\n", b,
+                               b + "\n", a + b + b + "c" + a + a, z + a + "\r\n" + b + "d\0"};
+  for (const std::string& text : texts) {
+    std::vector<std::string> want;
+    for (std::string_view s : splititems(text)) want.emplace_back(s);
+    for (std::size_t size : {1, 2, 3, 511, 1022, 1023, 1024, 1025, 4096}) {
+      std::vector<std::string> got;
+      itemreader r;
+      std::string_view item;
+      for (std::size_t at = 0; at < text.size(); at += size) {
+        r.feed(std::string_view(text).substr(at, size));
+        while (r.next(item)) got.emplace_back(item);
+      }
+      got.emplace_back(r.last());
+      EXPECT_EQ(got, want) << "pieces of " << size << ", text of " << text.size();
+    }
+  }
+}
+
 TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   put(line + std::string(30, 'x') + "\n" + line + std::string(1500, 'y') + "\n" + line);
   bool opened = false;

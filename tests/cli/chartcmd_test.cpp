@@ -49,6 +49,8 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       "Try 'vornak-chart --help' for more information.\n";
   const std::string prog = "vornak-chart: ", number = prog + "--line needs a line number";
   const std::string missing = ": cannot open: No such file or directory\n";
+  std::string many;
+  for (int i = 0; i < 700; ++i) many += delhi + "\n";
   const struct {
     std::vector<std::string> args;
     std::string input;
@@ -73,6 +75,9 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       {{"--line", "18446744073709551617", "-"}, three, 1, 0, "",
        in + "no line 1844674407370955161: the file has lines 0 to 2\n"},
       {{"-"}, "", 0, 0, "", ""},  // nothing to cast, nothing wrong
+      // The file is read in pieces of 64 KiB: line 655 spans two of them.
+      {{"--json", "-"}, many + badmonth, 1, 701, "{\"line\": 0, \"name\": \"Delhi Noon UT ",
+       in + "line 700: unknown month \"Xyz\"\n"},
       // Control bytes are shown as \xHH in text; JSON stays valid UTF-8.
       {{"-"}, name + j2000.substr(23), 0, 88, "Q\"B\\S\\x01 \xff \xc3\xa9" "abcdefghijk\xc3\n", ""},
       {{"--json", "-"}, name + j2000.substr(23), 0, 1,
