@@ -1,6 +1,7 @@
-// The chart file's splitter, list and loader on arbitrary file contents:
-// the list and the loader agree on every item, and an item they load is a
-// chart within the dialog's ranges.
+// The chart file's splitter, item reader, list and loader on arbitrary file
+// contents: the reader fed in pieces, the list and the loader agree with the
+// splitter on every item, and an item they load is a chart within the
+// dialog's ranges.
 #include <unistd.h>
 
 #include <cstdint>
@@ -17,6 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (std::string_view item : items)
     if (item.size() > 1023 || item.find('\n') != item.npos || item.find('\0') != item.npos)
       std::abort();
+
+  // The same items from pieces of 1 to 1100 bytes, the size taken from the text.
+  std::size_t piece = size ? 1 + (data[0] * 131u + size) % 1100 : 1;
+  itemreader reader;
+  std::size_t n = 0;
+  for (std::size_t at = 0; at < size; at += piece) {
+    reader.feed(text.substr(at, piece));
+    for (std::string_view item; reader.next(item); ++n)
+      if (n >= items.size() || item != items[n]) std::abort();
+  }
+  if (n + 1 != items.size() || reader.last() != items[n]) std::abort();
 
   static std::string path = "/tmp/vornak-fuzz-" + std::to_string(getpid()) + ".vnk";
   FILE* f = std::fopen(path.c_str(), "wb");
