@@ -264,6 +264,9 @@ TEST(Escape, ThreeWays) {
        "a\\x00\\x1f\\x7f\\x22\\x5c\\xc3\\xa9~"},
       {std::string("a\"b\\c\0\t\n\x1f\x7f", 10), escapes::json,
        "a\\\"b\\\\c\\u0000\\u0009\\u000a\\u001f\x7f"},
+      // A character's bytes end where its length says: what follows is escaped.
+      {"\xc3\xa9\"\xe2\x82\xac\x01\xf0\x9f\x98\x80\\", escapes::json,
+       "\xc3\xa9\\\"\xe2\x82\xac\\u0001\xf0\x9f\x98\x80\\\\"},
       // Every edge of UTF-8: shortest forms, surrogates, U+10FFFF, cut sequences.
       {"\xc2\x80 \xdf\xbf \xe0\xa0\x80 \xed\x9f\xbf \xee\x80\x80 \xef\xbf\xbf", escapes::json,
        "\xc2\x80 \xdf\xbf \xe0\xa0\x80 \xed\x9f\xbf \xee\x80\x80 \xef\xbf\xbf"},

@@ -49,6 +49,7 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       "Try 'vornak-chart --help' for more information.\n";
   const std::string prog = "vornak-chart: ", number = prog + "--line needs a line number";
   const std::string missing = ": cannot open: No such file or directory\n";
+  const std::string pdf = ::testing::TempDir() + "vornak-nochart.pdf";
   std::string many;
   for (int i = 0; i < 700; ++i) many += delhi + "\n";
   const struct {
@@ -93,6 +94,11 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       {{"/none/charts.vnk"}, "", 2, 0, "", prog + "/none/charts.vnk" + missing},
       {{"--", "--json"}, "", 2, 0, "", prog + "--json" + missing},
       {{"/"}, "", 2, 0, "", prog + "/: cannot read: Is a directory\n"},
+      // Page files: the option's value after "=" too; no chart left to draw.
+      {{"--png=/none/x.png", "-"}, j2000, 2, 0, "",
+       prog + "/none/x.png: cannot write: No such file or directory\n"},
+      {{"--pdf", pdf, "-"}, badmonth, 1, 0, "",
+       in + "line 0: unknown month \"Xyz\"\n" + prog + pdf + ": no chart to write; nothing written\n"},
       // Page options that do not go together.
       {{"--north"}, "", 2, 0, "", prog + "--north and --scale go with --png, --svg or --pdf" + usage},
       {{"--scale", "2", "--svg", "a"}, "", 2, 0, "", prog + "--scale goes with --png only" + usage},
@@ -120,6 +126,10 @@ TEST(ChartCmd, HelpVersionAndFailures) {
   std::ostringstream err;
   EXPECT_EQ(chartcmd({"-"}, in, out, err), 2);
   EXPECT_EQ(err.str(), "vornak-chart: cannot write the output\n");
+  std::istringstream again(j2000);
+  std::ostringstream err2;
+  EXPECT_EQ(chartcmd({"--svg", "-", "-"}, again, out, err2), 2);
+  EXPECT_EQ(err2.str(), "vornak-chart: standard output: cannot write\n");
   // Without FILE, charts.vnk in the working directory.
   ASSERT_EQ(chdir("/"), 0);
   EXPECT_EQ(run({}).err, "vornak-chart: charts.vnk: cannot open: No such file or directory\n");
