@@ -9,6 +9,8 @@
 #include "chart/chartline.h"
 #include "page/page.h"
 #include "page/pagetext.h"
+#include "page/filestyle.h"
+#include "page/svgcanvas.h"
 #include "tests/golden.h"
 
 TEST(Dashalist, EveryMoonPositionKeepsTheLayout) {
@@ -94,4 +96,55 @@ TEST(Page, GoldenLog) {
     }
   }
   golden("page.log", text);
+}
+
+// The SVG canvas: lines in a group on the pixel grid, texts as text in the
+// toolkit's fonts and colours, markup escaped.
+TEST(Svgcanvas, ElementsFontsAndColours) {
+  svgcanvas c(20, 10);
+  c.setcolor(56);
+  c.setfont(0, 11);
+  c.drawline(0, 0, 19, 0);
+  c.drawtext("a<b&\"c\">", 1, 9);
+  c.setfont(5, 12);
+  c.drawtext("x", 2, 8);
+  c.setfont(10, 11);
+  c.setcolor(88);
+  c.drawline(0, 0, 0, 9);
+  c.drawtext("y", 3, 7);
+  EXPECT_EQ(c.svg(),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"20\" height=\"10\" "
+            "viewBox=\"0 0 20 10\">\n"
+            "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n"
+            "<g stroke=\"#000000\" stroke-width=\"1\" stroke-linecap=\"square\" "
+            "transform=\"translate(0.5 0.5)\">\n"
+            "<line x1=\"0\" y1=\"0\" x2=\"19\" y2=\"0\"/>\n"
+            "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"9\" stroke=\"#ff0000\"/>\n"
+            "</g>\n"
+            "<g font-family=\"DejaVu Sans, sans-serif\" font-size=\"11\" fill=\"#000000\" "
+            "xml:space=\"preserve\">\n"
+            "<text x=\"1\" y=\"9\">a&lt;b&amp;&quot;c&quot;&gt;</text>\n"
+            "<text x=\"2\" y=\"8\" font-family=\"DejaVu Sans Mono, monospace\" font-size=\"12\" "
+            "font-weight=\"bold\">x</text>\n"
+            "<text x=\"3\" y=\"7\" font-family=\"DejaVu Serif, serif\" font-size=\"11\" "
+            "font-style=\"italic\" fill=\"#ff0000\">y</text>\n"
+            "</g>\n</svg>\n");
+}
+
+// What the file canvases draw for a text's bytes, and the toolkit's colours.
+TEST(Filestyle, DrawnTextAndColours) {
+  const struct { const char* in; const char* want; } texts[] = {
+      {"As 16", "As 16"},
+      {"\xc3\xa9\xe0\xa4\x95\xf0\x9f\x98\x80", "\xc3\xa9\xe0\xa4\x95\xf0\x9f\x98\x80"},
+      {"\x80\x9f\xe9", "\xe2\x82\xac\xc5\xb8\xc3\xa9"},            // Windows-1252
+      {"\xe0\x9f\xbf", "\xc3\xa0\xc5\xb8\xc2\xbf"},                 // overlong: three bytes
+      {"\x01\x81\x7f", "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"}};   // nothing to show
+  for (const auto& t : texts) EXPECT_EQ(drawntext(t.in), t.want) << t.in;
+  const struct { int index, r, g, b; } colours[] = {
+      {56, 0, 0, 0}, {255, 255, 255, 255}, {88, 255, 0, 0}, {63, 0, 255, 0}, {216, 0, 0, 255}};
+  for (const auto& k : colours) {
+    rgb v = colourof(k.index);
+    EXPECT_TRUE(v.r == k.r && v.g == k.g && v.b == k.b) << k.index;
+  }
 }
