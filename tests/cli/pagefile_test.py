@@ -11,7 +11,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-from PIL import Image
+from PIL import Image, ImageFilter
 
 prog, pagelog, samples = sys.argv[1:4]
 lines = open(samples).read().splitlines()
@@ -25,8 +25,8 @@ def check(cond, what):
         print("FAILED:", what)
 
 
-def run(*args):
-    return subprocess.run([prog, *args], capture_output=True, timeout=60)
+def run(*args, stdin=None):
+    return subprocess.run([prog, *args], input=stdin, capture_output=True, timeout=60)
 
 
 def png(*args):
@@ -58,6 +58,28 @@ for k in (2, 3):
     img = png("--scale", str(k), "--line", "1")
     col = [img.getpixel((200 * k, 52 * k + d)) for d in range(-1, k + 1)]
     check(img.size == (760 * k, 600 * k) and col == [255] + [0] * k + [255], "scale %d: %s" % (k, col))
+
+# Against the window: docs/south.png and docs/north.png are screenshots of the
+# window (the end-to-end tests check that it still draws them pixel for pixel)
+# with the start-up chart under their fixed clock. The PNG of that chart has
+# its dark pixels in the same places below the header, whose date line the
+# window writes in its own form; the page is at (8, 20), 736 x 400 visible.
+# The slanting lines of the North chart may take a neighbouring pixel where
+# the window's line steps elsewhere: there each dark pixel of one has a dark
+# pixel of the other within one pixel.
+start = (b"Prasna                 Dec 05, 202612:22:00 PM    +00:00000W00'00 "
+         b"00N00'00 Nowhere                 \n")
+docs = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs")
+for style in ("south", "north"):
+    r = run("--png", "-", *(["--north"] if style == "north" else []), "-", stdin=start)
+    page = Image.open(io.BytesIO(r.stdout)).convert("L")
+    win = Image.open(os.path.join(docs, style + ".png")).convert("L").crop((8, 20, 744, 420))
+    near = 3 if style == "north" else 1
+    wide, pwide = (i.filter(ImageFilter.MinFilter(near)) for i in (win, page))
+    differ = [(x, y) for y in range(44, 400) for x in range(736)
+              if (win.getpixel((x, y)) < 128 and pwide.getpixel((x, y)) >= 128)
+              or (page.getpixel((x, y)) < 128 and wide.getpixel((x, y)) >= 128)]
+    check(not differ, "%s: %d pixels differ from the window: %s" % (style, len(differ), differ[:5]))
 
 # SVG: one line element per logged line, one text per logged text, in order.
 segs, texts = log(2)
