@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "version.h"
 #include "page/cairocanvas.h"
 #include "page/cairopng.h"
 #include "page/filestyle.h"
@@ -147,7 +148,7 @@ bool pagefile::open(std::string& why) {
 bool pagefile::startpdf() {
   if (o.format == pageformat::pdf) {
     pdf = cairo_pdf_surface_create_for_stream(writeout, this, a4width, a4height);
-    cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, "vornak-chart 1.1");
+    cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, "vornak-chart " VORNAK_VERSION);
   }
   return true;
 }
