@@ -3,9 +3,7 @@
 
 #include <cstdio>
 
-// Length of the valid UTF-8 sequence at the start of s, or 0 when its first
-// byte does not begin one.
-static std::size_t utf8len(std::string_view s) {
+std::size_t utf8len(std::string_view s) {
   auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
   auto cont = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xbf) {
     return i < s.size() && at(i) >= lo && at(i) <= hi;

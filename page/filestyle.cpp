@@ -1,6 +1,8 @@
 // Texts, fonts and colours for the file canvases.
 #include "page/filestyle.h"
 
+#include "chart/escape.h"
+
 namespace {
 
 // Windows-1252 at 0x80..0x9F; 0 where the code page leaves the byte undefined.
@@ -10,25 +12,6 @@ const char16_t cp1252[32] = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-// Length of the valid UTF-8 sequence at the start of s, or 0 when its first
-// byte does not begin one (overlong forms, surrogates and code points past
-// U+10FFFF are not valid).
-std::size_t utf8len(std::string_view s) {
-  auto cont = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xbf) {
-    unsigned char c = i < s.size() ? s[i] : 0;
-    return c >= lo && c <= hi;
-  };
-  unsigned c = static_cast<unsigned char>(s[0]);
-  if (c < 0x80) return 1;
-  if (c >= 0xc2 && c <= 0xdf) return cont(1) ? 2 : 0;
-  if (c >= 0xe0 && c <= 0xef)
-    return cont(1, c == 0xe0 ? 0xa0 : 0x80, c == 0xed ? 0x9f : 0xbf) && cont(2) ? 3 : 0;
-  if (c >= 0xf0 && c <= 0xf4)
-    return cont(1, c == 0xf0 ? 0x90 : 0x80, c == 0xf4 ? 0x8f : 0xbf) && cont(2) && cont(3)
-               ? 4 : 0;
-  return 0;
-}
 
 void put(std::string& r, unsigned u) {
   if (u < 0x80) {

@@ -8,16 +8,11 @@
 
 #include "chart/chartline.h"
 #include "chart/entrycheck.h"
+#include "chart/escape.h"
 
 static bool validutf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    unsigned char c = s[i];
-    int n = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-    if (n < 0 || i + n >= s.size()) return false;
-    for (int k = 1; k <= n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xc0) != 0x80) return false;
-    i += n + 1;
-  }
+  for (std::size_t i = 0, n; i < s.size(); i += n)
+    if ((n = utf8len(s.substr(i))) == 0) return false;
   return true;
 }
 
