@@ -24,10 +24,16 @@ std::size_t utf8len(std::string_view s) {
   return 0;
 }
 
-std::string escapebytes(std::string_view s, escapes how) {
-  std::string r;
+void escapeinto(std::string& r, std::string_view s, escapes how) {
   std::size_t i = 0;
   while (i < s.size()) {
+    // A run of printable ASCII other than the quote and the backslash stands
+    // as it is in every way.
+    std::size_t run = i;
+    while (run < s.size() && s[run] >= 0x20 && s[run] <= 0x7e && s[run] != '"' && s[run] != '\\')
+      ++run;
+    r.append(s.substr(i, run - i));
+    if ((i = run) == s.size()) break;
     unsigned char c = s[i];
     std::size_t n = how == escapes::json ? utf8len(s.substr(i)) : 1;
     bool control = c < 0x20 || (c == 0x7f && how != escapes::json);
@@ -50,5 +56,10 @@ std::string escapebytes(std::string_view s, escapes how) {
     }
     i += n;
   }
+}
+
+std::string escapebytes(std::string_view s, escapes how) {
+  std::string r;
+  escapeinto(r, s, how);
   return r;
 }

@@ -17,6 +17,9 @@ enum class escapes { control, ascii, json };
 
 std::string escapebytes(std::string_view s, escapes how);
 
+// The same, added to the end of r.
+void escapeinto(std::string& r, std::string_view s, escapes how);
+
 // Length of the valid UTF-8 sequence at the start of s (1 to 4), or 0 when
 // its first byte does not begin one: overlong forms, surrogates and code
 // points past U+10FFFF are not valid.

@@ -87,32 +87,18 @@ static const char* const helptext =
     "  2  bad usage (several charts for one PNG or SVG included), the file\n"
     "     could not be read, or the output could not be written\n";
 
-// Whether every byte of s is printable ASCII (a blank to 0x7e) and neither
-// a quote nor a backslash: then it stands as it is, in text and in JSON.
-static bool plain(std::string_view s) {
-  for (unsigned char c : s)
-    if (c < 0x20 || c > 0x7e || c == '"' || c == '\\') return false;
-  return true;
-}
-
 // Control bytes as \xHH, so that a chart file cannot drive the terminal.
 static std::string shown(std::string_view s) {
   return escapebytes(s, escapes::control);
 }
 
 static void addshown(std::string& r, std::string_view s) {
-  if (plain(s))
-    r += s;
-  else
-    r += shown(s);
+  escapeinto(r, s, escapes::control);
 }
 
 static void addjsonstr(std::string& r, std::string_view s) {
   r += '"';
-  if (plain(s))
-    r += s;
-  else
-    r += escapebytes(s, escapes::json);
+  escapeinto(r, s, escapes::json);
   r += '"';
 }
 
