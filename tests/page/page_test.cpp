@@ -112,6 +112,8 @@ TEST(Svgcanvas, ElementsFontsAndColours) {
   c.setcolor(88);
   c.drawline(0, 0, 0, 9);
   c.drawtext("y", 3, 7);
+  c.setfont(12, 11);  // the symbol face: the default font stands in
+  c.drawtext("z", 4, 6);
   EXPECT_EQ(c.svg(),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"20\" height=\"10\" "
@@ -129,6 +131,7 @@ TEST(Svgcanvas, ElementsFontsAndColours) {
             "font-weight=\"bold\">x</text>\n"
             "<text x=\"3\" y=\"7\" font-family=\"DejaVu Serif, serif\" font-size=\"11\" "
             "font-style=\"italic\" fill=\"#ff0000\">y</text>\n"
+            "<text x=\"4\" y=\"6\" fill=\"#ff0000\">z</text>\n"
             "</g>\n</svg>\n");
 }
 
@@ -139,10 +142,10 @@ TEST(Filestyle, DrawnTextAndColours) {
       {"\xc3\xa9\xe0\xa4\x95\xf0\x9f\x98\x80", "\xc3\xa9\xe0\xa4\x95\xf0\x9f\x98\x80"},
       {"\x80\x9f\xe9", "\xe2\x82\xac\xc5\xb8\xc3\xa9"},            // Windows-1252
       {"\xe0\x9f\xbf", "\xc3\xa0\xc5\xb8\xc2\xbf"},                 // overlong: three bytes
-      {"\x01\x81\x7f", "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"}};   // nothing to show
+      {"\x01\x81\x90\x7f", "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"}};  // nothing to show
   for (const auto& t : texts) EXPECT_EQ(drawntext(t.in), t.want) << t.in;
   const struct { int index, r, g, b; } colours[] = {
-      {56, 0, 0, 0}, {255, 255, 255, 255}, {88, 255, 0, 0}, {63, 0, 255, 0}, {216, 0, 0, 255}};
+      {0, 0, 0, 0}, {256, 0, 0, 0}, {56, 0, 0, 0}, {255, 255, 255, 255}, {88, 255, 0, 0}, {63, 0, 255, 0}, {216, 0, 0, 255}};
   for (const auto& k : colours) {
     rgb v = colourof(k.index);
     EXPECT_TRUE(v.r == k.r && v.g == k.g && v.b == k.b) << k.index;
