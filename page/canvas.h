@@ -6,9 +6,7 @@
 
 // Colour indices and font faces of the toolkit.
 constexpr int colblack = 56;
-constexpr int colwhite = 255;
 constexpr int facehelvetica = 0;
-constexpr int facecourier = 4;
 
 // Positions are page coordinates: pixels from the chart view's top-left
 // corner; a text position is the left end of its baseline.

@@ -221,7 +221,7 @@ TEST(Entries, CommitAndEditMode) {
   const struct { const char* text; int v; } ints[] = {
       {"", 0}, {"08", 8}, {"0x1A", 0}, {" \t+7", 7}, {"-5", -5}, {"12abc", 12}, {"-", 0},
       {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
-  for (const auto& c : ints) EXPECT_EQ(readint(c.text), c.v) << c.text;
+  for (const auto& c : ints) EXPECT_EQ(readdecimal(c.text), c.v) << c.text;
   // Texts lose control characters and keep at most 23 bytes, never half a
   // UTF-8 character.
   entries e{"A\tB\nC\x7f" "D\x01" "E\r",
@@ -238,7 +238,11 @@ TEST(Entries, CommitAndEditMode) {
       {"aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80",
        "aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80"},
       {"abcdefghijklmnopqrstuv\xc3\xa9", "abcdefghijklmnopqrstuv"},
-      {"abcdefghijklmnopqrstu\xc3\xa9x", "abcdefghijklmnopqrstu\xc3\xa9"}};
+      {"abcdefghijklmnopqrstu\xc3\xa9x", "abcdefghijklmnopqrstu\xc3\xa9"},
+      {"abcdefghijklmnopqrst\xf0\x9f\x98\x80", "abcdefghijklmnopqrst"},  // 3 bytes back
+      // A byte outside valid UTF-8 is a character of its own.
+      {"abcdefghijklmnopqrstu\xc3\xa9\x80", "abcdefghijklmnopqrstu\xc3\xa9"},
+      {"abcdefghijklmnopqrstuv\xe0\xa4", "abcdefghijklmnopqrstuv\xe0"}};
   for (const auto& c : cuts) {
     e.name = c.typed;
     EXPECT_STREQ(commitentries(e).name, c.kept) << c.typed;
