@@ -180,9 +180,14 @@ TEST(Chartline, RoundTripOverTheDialogRanges) {
     std::string s = written(b);
     lineread r = readchartline(s);
     // Texts come back blank-filled; a sign set on a zero value comes back cleared.
-    ASSERT_TRUE(r.ok && s.size() == 100 && written(r.rec) == s) << r.why << "\n" << s;
-    ASSERT_TRUE(r.rec.zone == b.zone && r.rec.lon == b.lon && r.rec.lat == b.lat) << s;
-    ASSERT_TRUE(r.rec.zeast == (b.zeast && b.zone != 0) && r.rec.dtstr == dateof(b)) << s;
+    ASSERT_TRUE(r.ok) << r.why << "\n" << s;
+    ASSERT_EQ(s.size(), 100u) << s;
+    ASSERT_EQ(written(r.rec), s);
+    ASSERT_EQ(r.rec.zone, b.zone) << s;
+    ASSERT_EQ(r.rec.lon, b.lon) << s;
+    ASSERT_EQ(r.rec.lat, b.lat) << s;
+    ASSERT_EQ(r.rec.zeast, b.zeast && b.zone != 0) << s;
+    ASSERT_EQ(r.rec.dtstr, dateof(b)) << s;
   }
 }
 
@@ -249,13 +254,20 @@ TEST(Entries, CommitAndEditMode) {
   }
   EXPECT_EQ(written(b).substr(23, 52), example.substr(23, 52));
   EXPECT_STREQ(b.dtstr, "Mar 14, 1987 18:05 Zone: -1:00");
-  EXPECT_TRUE(b.zone == -1.0 && b.lon == -12.5 && b.lat == 41.9);
+  EXPECT_EQ(b.zone, -1.0);
+  EXPECT_EQ(b.lon, -12.5);
+  EXPECT_EQ(b.lat, 41.9);
   // Edit mode shows a record again, integers without leading zeros; a loaded
   // record keeps its blanks, and a month outside 1..12 shows as "Jan".
   entries shown = entriesof(readchartline(example).rec);
   EXPECT_EQ(written(commitentries(shown)), example + "\n");
-  EXPECT_TRUE(shown.min == "5" && shown.zmin == "0" && shown.mon == 2 && shown.zone == 1 &&
-              shown.lonew == 1 && shown.latns == 0 && shown.place == "Sample Town            ");
+  EXPECT_EQ(shown.min, "5");
+  EXPECT_EQ(shown.zmin, "0");
+  EXPECT_EQ(shown.mon, 2);
+  EXPECT_EQ(shown.zone, 1);
+  EXPECT_EQ(shown.lonew, 1);
+  EXPECT_EQ(shown.latns, 0);
+  EXPECT_EQ(shown.place, "Sample Town            ");
   b.mon = 0;
   EXPECT_EQ(entriesof(b).mon, 0);
 }
