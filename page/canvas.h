@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-// Colour indices and font faces of the toolkit.
+// The page's one colour and one font face, as the toolkit numbers them: the
+// page is black on white, all in Helvetica.
 constexpr int colblack = 56;
 constexpr int facehelvetica = 0;
 
