@@ -9,9 +9,11 @@
 
 #include "chart/birth.h"
 #include "chart/chartline.h"
+#include "chart/dasha.h"
 #include "cli/chartcmd.h"
 #include "page/page.h"
 #include "page/pagetext.h"
+#include "engine/calendar.h"
 #include "engine/chart.h"
 
 namespace {
@@ -41,15 +43,17 @@ void BM_castchart(benchmark::State& state) {
 }
 BENCHMARK(BM_castchart);
 
-// The dasha list of a chart: 73 to 81 entries with their printed dates.
+// The dasha list of a chart: 73 to 81 periods and their printed dates.
 void BM_dashalist(benchmark::State& state) {
-  dashaentry list[81];
-  int moon = 0;
+  dashaperiod list[maxdashas];
+  char date[jd2date_size];
+  chartstate s;
+  s.jd = 2451545.5;
   for (auto _ : state) {
-    int n = dashalist(2451545.5, moon, list);
-    benchmark::DoNotOptimize(n);
+    int n = dashaperiods(s, list);
+    for (int k = 0; k < n; ++k) benchmark::DoNotOptimize(jd2date(date, list[k].day));
     benchmark::DoNotOptimize(list);
-    moon = (moon + 997) % 21600;
+    s.tpos[2] = (s.tpos[2] + 997) % 21600;
   }
 }
 BENCHMARK(BM_dashalist);

@@ -2,7 +2,6 @@
 #include "chart/birth.h"
 
 #include <climits>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -57,19 +56,10 @@ const char* monthname(int mon) {
   return mon >= 1 && mon <= 12 ? mstr[mon - 1] : "???";
 }
 
-// Whole hours of a zone, truncated toward zero. Values beyond the int range
-// saturate instead of overflowing the conversion; NaN gives 0.
-static int zonehours(double zone) {
-  if (std::isnan(zone)) return 0;
-  if (zone >= 2147483647.0) return INT_MAX;
-  if (zone <= -2147483648.0) return INT_MIN;
-  return static_cast<int>(zone);
-}
-
 void dateline(char* dtstr, const birthdata& b) {
   std::snprintf(dtstr, 64, "%s %d, %d %02d:%02d Zone: %02d:%02d",
                 monthname(b.mon), b.day, b.year, b.hour, b.min,
-                zonehours(b.zone), b.zmin);
+                trunc32(b.zone), b.zmin);
 }
 
 birthdata startrecord(const std::tm& now) {

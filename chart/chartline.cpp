@@ -10,11 +10,11 @@
 #include "engine/calendar.h"
 
 // Copies a name or place text of at most 23 bytes into out (24 bytes),
-// with line feeds turned into blanks: a line feed inside a text would split
-// the chart line in two.
+// with control bytes turned into blanks: a line feed inside a text would
+// split the chart line in two.
 static void linetext(char* out, const char* text) {
   std::size_t n = strnlen(text, 23);
-  for (std::size_t i = 0; i < n; ++i) out[i] = text[i] == '\n' ? ' ' : text[i];
+  blankcontrols(out, text, n);
   out[n] = '\0';
 }
 

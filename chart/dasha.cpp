@@ -1,5 +1,5 @@
-// The Vimshottari periods: lords, years, sub-period lengths, and where the
-// cycle stands at a birth.
+// The Vimshottari periods: lords, years, sub-period lengths, where the cycle
+// stands at a birth, and the periods of a chart.
 #include "chart/dasha.h"
 
 const char* const dashnam[9] = {"Ke", "Ve", "Su", "Mo", "Ma",
@@ -50,4 +50,27 @@ dashabirth dashaposition(int moon) {
   p.sub = (p.major + i) % 9;
   p.remaining = sum - p.elapsed;
   return p;
+}
+
+int dashaperiods(const chartstate& s, dashaperiod* out) {
+  dashabirth p = dashaposition(s.tpos[2]);
+  int count = 0;
+  double d = s.jd;
+  double len = p.remaining;
+  int k = p.k;
+  // The birth's major period from its running sub-period on; each later one
+  // whole, beginning with its own lord's sub-period.
+  for (int b = 0; b < 9; ++b) {
+    int major = (p.major + b) % 9;
+    int sub = b == 0 ? p.sub : major;
+    int entries = b == 0 ? 9 - p.i : 9;
+    for (int e = 0; e < entries; ++e) {
+      out[count++] = {major, sub, d};
+      d += len;
+      sub = (sub + 1) % 9;
+      k = (k + 1) % 81;
+      len = doffs[k];
+    }
+  }
+  return count;
 }

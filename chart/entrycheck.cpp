@@ -1,12 +1,12 @@
 // The chart data dialog's checks and commit.
 #include "chart/entrycheck.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "chart/escape.h"
 #include "chart/fields.h"
-
-int readint(const std::string& text) { return readdecimal(text); }
 
 // The month choice's item, taken as "Jan" when no item is chosen.
 static int monthitem(const entries& e) {
@@ -19,23 +19,20 @@ const char* checkentries(const entries& e) {
 }
 
 // Copies a typed text into a record's 23-byte text with control characters
-// (a pasted line feed or tab) turned into blanks: the page draws the text on
-// one line and the chart file keeps one chart per line. A UTF-8 character
-// that does not fit whole is left out rather than cut in half (a Devanagari
-// letter is three bytes).
+// (a pasted line feed or tab) turned into blanks. A UTF-8 character that
+// does not fit whole is left out rather than cut in half (a Devanagari
+// letter is three bytes); a byte that is not part of valid UTF-8 counts as
+// a character of its own, as the page draws it.
 static void committext(char* dst, const std::string& src) {
+  std::string_view s = src;
+  std::size_t n = 0;
+  while (n < s.size()) {
+    std::size_t len = std::max<std::size_t>(utf8len(s.substr(n)), 1);
+    if (n + len > 23) break;
+    n += len;
+  }
   char text[24];
-  std::size_t n = src.size() < 23 ? src.size() : 23;
-  if (src.size() > 23) {
-    auto cont = [&](std::size_t i) { return (static_cast<unsigned char>(src[i]) & 0xc0) == 0x80; };
-    std::size_t k = n;
-    while (k > 0 && n - k < 3 && cont(k)) --k;
-    if (static_cast<unsigned char>(src[k]) >= 0xc0) n = k;
-  }
-  for (std::size_t i = 0; i < n; ++i) {
-    unsigned char c = static_cast<unsigned char>(src[i]);
-    text[i] = c < 0x20 || c == 0x7f ? ' ' : src[i];
-  }
+  blankcontrols(text, s.data(), n);
   text[n] = '\0';
   copytext(dst, text);
 }
@@ -45,18 +42,18 @@ birthdata commitentries(const entries& e) {
   committext(b.name, e.name);
   committext(b.place, e.place);
   b.mon = monthitem(e) + 1;
-  b.day = readint(e.day);
-  b.year = readint(e.year);
-  b.hour = readint(e.hour);
-  b.min = readint(e.min);
-  b.zhour = readint(e.zhour);
-  b.zmin = readint(e.zmin);
+  b.day = readdecimal(e.day);
+  b.year = readdecimal(e.year);
+  b.hour = readdecimal(e.hour);
+  b.min = readdecimal(e.min);
+  b.zhour = readdecimal(e.zhour);
+  b.zmin = readdecimal(e.zmin);
   b.zeast = e.zone != 0;
-  b.londg = readint(e.lond);
-  b.lonmn = readint(e.lonm);
+  b.londg = readdecimal(e.lond);
+  b.lonmn = readdecimal(e.lonm);
   b.loneast = e.lonew != 0;
-  b.latdg = readint(e.latd);
-  b.latmn = readint(e.latm);
+  b.latdg = readdecimal(e.latd);
+  b.latmn = readdecimal(e.latm);
   b.latsouth = e.latns != 0;
   derive(b);
   dateline(b.dtstr, b);

@@ -25,20 +25,16 @@ struct entries {
   std::string latm;
 };
 
-// An integer field read as a plain decimal number: leading blanks, an
-// optional sign, digits up to the first other character. An empty text (or
-// one without digits) gives 0; "08" gives 8. Values beyond the int range
-// saturate to INT_MAX or INT_MIN, so that they fail every range check.
-int readint(const std::string& text);
-
 // Checks the entries in the dialog's order. Returns nullptr when every check
 // passes, else the message of the first that fails, e.g.
 // "Enter year between\n1600-2400.".
 const char* checkentries(const entries& e);
 
 // The birth data committed from entries that passed checkentries: texts cut
-// to 23 bytes with control characters turned into blanks, the integer fields,
-// the signs, the derived zone, lon and lat, and the date line.
+// to 23 bytes with control characters turned into blanks, the integer fields
+// read as plain decimal numbers (readdecimal: "08" is 8, an empty field 0,
+// values beyond the int range saturate and so fail every range check), the
+// signs, the derived zone, lon and lat, and the date line.
 birthdata commitentries(const entries& e);
 
 // The entries that show a record in the dialog's edit mode: the texts, the

@@ -3,6 +3,13 @@
 
 #include <cstdio>
 
+void blankcontrols(char* dst, const char* src, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    unsigned char c = static_cast<unsigned char>(src[i]);
+    dst[i] = c < 0x20 || c == 0x7f ? ' ' : src[i];
+  }
+}
+
 std::size_t utf8len(std::string_view s) {
   auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
   auto cont = [&](std::size_t i, unsigned lo = 0x80, unsigned hi = 0xbf) {

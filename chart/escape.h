@@ -1,4 +1,5 @@
-// Bytes of a chart's texts made safe for a terminal, a message or JSON.
+// Bytes of a chart's texts made safe for a terminal, a message, JSON or a
+// line of their own.
 #pragma once
 
 #include <string>
@@ -19,6 +20,11 @@ std::string escapebytes(std::string_view s, escapes how);
 
 // The same, added to the end of r.
 void escapeinto(std::string& r, std::string_view s, escapes how);
+
+// Copies n bytes of src to dst with each control byte (below 0x20, and 0x7f)
+// turned into a blank, so that a text stays on one line of the page and of
+// the chart file.
+void blankcontrols(char* dst, const char* src, std::size_t n);
 
 // Length of the valid UTF-8 sequence at the start of s (1 to 4), or 0 when
 // its first byte does not begin one: overlong forms, surrogates and code

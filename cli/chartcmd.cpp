@@ -13,7 +13,9 @@
 #include "version.h"
 #include "chart/chartfile.h"
 #include "chart/chartline.h"
+#include "chart/dasha.h"
 #include "chart/escape.h"
+#include "engine/calendar.h"
 #include "page/pagetext.h"
 #include "cli/pagefile.h"
 
@@ -119,11 +121,15 @@ std::string placeline(const birthdata& b) {
   return buf;
 }
 
-// A dasha label without the blank that the page draws after it.
-static std::string_view dashalabel(const dashaentry& e) {
-  std::string_view l = e.label;
-  while (!l.empty() && l.back() == ' ') l.remove_suffix(1);
-  return l;
+// A period's label and start date, as "Ve/Su" and "May 29, 2000".
+static void addlabel(std::string& r, const dashaperiod& p) {
+  r += dashnam[p.major];
+  r += '/';
+  r += dashnam[p.sub];
+}
+
+static std::string_view datetext(char* buf, const dashaperiod& p) {
+  return std::string_view(buf, jd2date(buf, p.day));
 }
 
 // The text of a chart added to r (charttext).
@@ -159,11 +165,12 @@ static void addcharttext(std::string& r, const birthdata& b, const chartstate& s
     addint(r, navamsha(s.tpos[i]));
   }
   r += "\nVimshottari Dashas\n";
-  dashaentry list[81];
-  int n = dashalist(s.jd, s.tpos[2], list);
-  for (int k = 0; k < n; ++k) {
-    r += list[k].label;
-    r += list[k].date;
+  dashaperiod list[maxdashas];
+  char date[jd2date_size];
+  for (int k = 0, n = dashaperiods(s, list); k < n; ++k) {
+    addlabel(r, list[k]);
+    r += ' ';
+    r += datetext(date, list[k]);
     r += '\n';
   }
 }
@@ -216,13 +223,13 @@ static void addchartjson(std::string& r, long long line, const birthdata& b,
     addint(r, navamsha(s.tpos[i]));
   }
   r += "], \"dashas\": [";
-  dashaentry list[81];
-  int n = dashalist(s.jd, s.tpos[2], list);
-  for (int k = 0; k < n; ++k) {
-    r += k ? ", [" : "[";
-    addjsonstr(r, dashalabel(list[k]));
-    r += ", ";
-    addjsonstr(r, list[k].date);
+  dashaperiod list[maxdashas];
+  char date[jd2date_size];
+  for (int k = 0, n = dashaperiods(s, list); k < n; ++k) {
+    r += k ? ", [\"" : "[\"";
+    addlabel(r, list[k]);
+    r += "\", ";
+    addjsonstr(r, datetext(date, list[k]));
     r += ']';
   }
   r += "]}\n";

@@ -7,10 +7,6 @@
 #include "engine/planets.h"
 #include "engine/sidereal.h"
 
-namespace {
-
-// Truncation toward zero into int32; NaN gives 0 and values beyond the
-// int32 range are clamped, so no input can make the conversion undefined.
 int32_t trunc32(double v)
 {
   if (!(v == v))
@@ -21,8 +17,6 @@ int32_t trunc32(double v)
     return -2147483647 - 1;
   return static_cast<int32_t>(v);
 }
-
-}  // namespace
 
 int32_t sidarcmin(double lon, double ayan)
 {

@@ -26,6 +26,10 @@ struct chartstate {
 chartstate castchart(int mon, int day, int year, int hour, int min,
                      double zone, double lon, double lat);
 
+// Truncation toward zero into int32: NaN gives 0 and values beyond the int32
+// range are clamped, so no input can make the conversion undefined.
+int32_t trunc32(double v);
+
 // Sidereal longitude in whole arc-minutes, as stored in tpos.
 //   lon    tropical longitude, degrees (any finite value)
 //   ayan   ayanamsa as from getayan (negative degrees)

@@ -3,12 +3,12 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/fl_ask.H>
 
 #include "chart/chartfile.h"
 #include "gui/commands.h"
+#include "gui/modalwin.h"
 #include "gui/shell.h"
 
 void save_cb(Fl_Widget*, void* sh) {
@@ -73,25 +73,13 @@ void load_chart(shell& sh, int n) {
   setchart(sh, r.rec);
 }
 
-// The list window, with its browser and the shell it loads into. It is
-// destroyed from inside the callback of one of its own widgets;
-// Fl::delete_widget waits until that event has been handled, and closed
-// keeps a late callback from acting twice.
-struct listwin : Fl_Double_Window {
+// The list window, with its browser and the shell it loads into.
+struct listwin : modalwin {
   explicit listwin(shell& s);
-  void close();
 
   shell& sh;
-  bool closed = false;
   chartbrowser* br;
 };
-
-void listwin::close() {
-  if (closed) return;
-  closed = true;
-  hide();
-  Fl::delete_widget(this);
-}
 
 // OK, and Return, keypad Enter or a double-click on an item: loads the
 // chosen line and closes the list.
@@ -106,7 +94,7 @@ void vnkbr_sel(Fl_Widget*, void* v) {
 // Cancel (and the window's close or Escape): closes the list.
 void vnkbr_close(Fl_Widget*, void* v) { static_cast<listwin*>(v)->close(); }
 
-listwin::listwin(shell& s) : Fl_Double_Window(360, 300, "Select Chart"), sh(s) {
+listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
   begin();
   br = new chartbrowser(20, 20, 300, 200, "Chart List");
   br->callback(vnkbr_sel, this);

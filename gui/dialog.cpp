@@ -6,13 +6,13 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
-#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/fl_ask.H>
 
 #include "chart/entrycheck.h"
 #include "gui/commands.h"
+#include "gui/modalwin.h"
 #include "gui/shell.h"
 
 namespace {
@@ -45,18 +45,13 @@ Fl_Choice* choice(int x, int y, int w, int h, const char* label,
 int item(const Fl_Choice* c) { return c->value() > 0 ? c->value() : 0; }
 
 // The dialog window, with its entry widgets and the shell it commits to.
-// It is destroyed from inside the callback of one of its own widgets;
-// Fl::delete_widget waits until that event has been handled, and closed
-// keeps a late callback from acting twice.
-struct chartdlg : Fl_Double_Window {
+struct chartdlg : modalwin {
   chartdlg(shell& s, bool edit);
   entries readentries() const;
   void showdate(const entries& e);
   void showentries(const entries& e);
-  void close();
 
   shell& sh;
-  bool closed = false;
   Fl_Input *in_name, *in_place;
   Fl_Choice *in_mon, *in_zone, *in_lonew, *in_latns;
   Fl_Int_Input *in_day, *in_year, *in_hour, *in_min, *in_zhour, *in_zmin;
@@ -108,13 +103,6 @@ void chartdlg::showentries(const entries& e) {
   in_latm->value(e.latm.c_str());
 }
 
-void chartdlg::close() {
-  if (closed) return;
-  closed = true;
-  hide();
-  Fl::delete_widget(this);
-}
-
 // The form is laid out for labels and texts of 12 pixels; FLTK 1.3's
 // default of 14 would cut "Name:" and "Time: " at the window's left edge
 // and "Mar" in the month choice.
@@ -155,7 +143,7 @@ void ok_cdlg(Fl_Widget*, void* v) {
 }
 
 chartdlg::chartdlg(shell& s, bool edit)
-    : Fl_Double_Window(280, 240, "Chart Data"), sh(s) {
+    : modalwin(280, 240, "Chart Data"), sh(s) {
   begin();
   in_name = new Fl_Input(40, 10, 184, 25, "Name:");
   in_mon = choice(60, 40, 50, 25, "Date: ", monthitems);

@@ -13,18 +13,13 @@ cairocanvas::cairocanvas(cairo_t* cr) : cr(cr) {
   cairo_set_source_rgb(cr, 0, 0, 0);
 }
 
-void cairocanvas::setcolor(int colour) {
-  rgb c = colourof(colour);
-  cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
-}
+// Everything is black: the page's one colour.
+void cairocanvas::setcolor(int) {}
 
-// The size is in pixels, as the toolkit's font sizes are.
-void cairocanvas::setfont(int face, int size) {
-  bool bold, italic;
-  const char* family = fontfamily(face, bold, italic);
-  cairo_select_font_face(cr, family,
-                         italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+// The page's one family; the size is in pixels, as the toolkit's font sizes
+// are.
+void cairocanvas::setfont(int, int size) {
+  cairo_select_font_face(cr, pagefamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, size);
 }
 

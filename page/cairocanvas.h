@@ -10,7 +10,8 @@
 // One page unit is one pixel at scale 1; a line is one unit wide and covers
 // the same pixels as the toolkit's line between the same points, at every
 // scale without blur. A text is drawn in the family that stands in for the
-// toolkit's face, at the same pixel size, from the left end of its baseline.
+// page's face, at the same pixel size, from the left end of its baseline;
+// lines and texts are black.
 class cairocanvas : public canvas {
  public:
   explicit cairocanvas(cairo_t* cr);

@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
-// Colour indices and font faces of the toolkit.
+// The page's one colour and one font face, as the toolkit numbers them: the
+// page is black on white, all in Helvetica.
 constexpr int colblack = 56;
-constexpr int colwhite = 255;
 constexpr int facehelvetica = 0;
-constexpr int facecourier = 4;
 
 // Positions are page coordinates: pixels from the chart view's top-left
 // corner; a text position is the left end of its baseline.

@@ -1,4 +1,4 @@
-// Texts, fonts and colours for the file canvases.
+// The page's texts as the file canvases draw them.
 #include "page/filestyle.h"
 
 #include "chart/escape.h"
@@ -47,27 +47,4 @@ std::string drawntext(std::string_view text) {
     }
   }
   return r;
-}
-
-// Faces come in fours: regular, bold, italic, bold italic.
-const char* fontfamily(int face, bool& bold, bool& italic) {
-  bold = face % 4 == 1 || face % 4 == 3;
-  italic = face % 4 >= 2;
-  if (face >= 4 && face < 8) return "DejaVu Sans Mono";
-  if (face >= 8 && face < 12) return "DejaVu Serif";
-  return "DejaVu Sans";
-}
-
-// The cube has 5 reds, 8 greens and 5 blues, green varying fastest; the ramp
-// runs from black to white in 24 steps.
-rgb colourof(int colour) {
-  if (colour >= 56 && colour <= 255) {
-    int i = colour - 56;
-    return {i / 8 % 5 * 255 / 4, i % 8 * 255 / 7, i / 40 * 255 / 4};
-  }
-  if (colour >= 32 && colour < 56) {
-    int v = (colour - 32) * 255 / 23;
-    return {v, v, v};
-  }
-  return {0, 0, 0};
 }

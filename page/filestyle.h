@@ -1,5 +1,5 @@
-// What the file canvases share: texts, fonts and colours as the window
-// shows them.
+// What the file canvases share: the page's texts and its one font as the
+// window shows them. The page is black on white.
 #pragma once
 
 #include <string>
@@ -12,16 +12,6 @@
 // cannot hold them and a font has no glyph for them.
 std::string drawntext(std::string_view text);
 
-// The font family that stands in for a toolkit face on this system, as the
-// window's font configuration picks it: Helvetica is DejaVu Sans, Courier
-// DejaVu Sans Mono, Times DejaVu Serif. bold and italic are set from the
-// face's style.
-const char* fontfamily(int face, bool& bold, bool& italic);
-
-// A toolkit colour index as red, green and blue, 0 to 255 each: the colour
-// cube (56 black to 255 white) and the grey ramp (32 to 55); any other index
-// is black.
-struct rgb {
-  int r, g, b;
-};
-rgb colourof(int colour);
+// The family that stands in for the page's one face, the toolkit's
+// Helvetica, as the window's font configuration picks it on this system.
+constexpr const char* pagefamily = "DejaVu Sans";

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "chart/dasha.h"
+#include "engine/calendar.h"
 #include "page/pagetext.h"
 
 namespace {
@@ -180,14 +182,32 @@ void draw_navamsha(canvas& c, const chartstate& s, int x, int y) {
   }
 }
 
-// The list comes ready from dashalist; this only places its texts.
+// The periods come from dashaperiods; this only places and labels them.
+// Within a major period's block, entries stand two to a line, 12 pixels
+// apart; a block starts 16 pixels below the last line of the one before,
+// or 12 below a block of a single entry.
 void draw_dashas(canvas& c, const chartstate& s, int x, int y) {
-  dashaentry list[81];
+  dashaperiod list[maxdashas];
+  char label[8];
+  char date[jd2date_size];
   c.drawtext("Vimshottari Dashas", x, y);
   c.drawline(x, y + 2, x + 140, y + 2);
-  int n = dashalist(s.jd, s.tpos[2], list);
-  for (int e = 0; e < n; ++e) {
-    c.drawtext(list[e].label, x + list[e].dx, y + list[e].dy);
-    c.drawtext(list[e].date, x + list[e].dx + 40, y + list[e].dy);
+  int n = dashaperiods(s, list);
+  int line = y + 20;  // baseline of the current line
+  int e = 0;          // entries of the current block so far
+  for (int k = 0; k < n; ++k) {
+    if (k > 0 && list[k].major != list[k - 1].major) {
+      line += e > 1 ? 16 : 12;
+      e = 0;
+    } else if (e > 0 && e % 2 == 0) {
+      line += 12;
+    }
+    int at = e % 2 == 0 ? x : x + 130;
+    std::snprintf(label, sizeof label, "%s/%s ", dashnam[list[k].major],
+                  dashnam[list[k].sub]);
+    c.drawtext(label, at, line);
+    jd2date(date, list[k].day);
+    c.drawtext(date, at + 40, line);
+    ++e;
   }
 }

@@ -1,13 +1,7 @@
-// The texts of the chart page: labels, positions, nakshatras, navamshas and
-// the Vimshottari dasha list.
+// The texts of the chart page: labels, positions, nakshatras and navamshas.
 #include "page/pagetext.h"
 
 #include <cstdio>
-
-#include "engine/calendar.h"
-
-static_assert(sizeof(dashaentry{}.date) >= jd2date_size,
-              "a list entry holds a whole printed date");
 
 const char* const plnam[nbody] = {"As", "Su", "Mo", "Ma", "Me",
                                   "Ju", "Ve", "Sa", "Ra", "Ke"};
@@ -51,36 +45,3 @@ int nakshatra(int v) { return v / 800; }
 // One navamsha is 200 arc-minutes; they are counted on from 0 Aries
 // through the signs.
 int navamsha(int v) { return v / 200 % 12 + 1; }
-
-int dashalist(double jd, int moon, dashaentry* out) {
-  dashabirth p = dashaposition(moon);
-  int count = 0;
-  int pos = 8;  // running line position below the heading
-  double d = jd;
-  double len = p.remaining;
-  int k = p.k;
-  for (int b = 0; b < 9; ++b) {
-    int major = (p.major + b) % 9;
-    int sub = b == 0 ? p.sub : major;
-    int entries = b == 0 ? 9 - p.i : 9;
-    for (int e = 0; e < entries; ++e) {
-      dashaentry& de = out[count++];
-      de.major = major;
-      de.sub = sub;
-      de.day = d;
-      std::snprintf(de.label, sizeof de.label, "%s/%s ", dashnam[major],
-                    dashnam[sub]);
-      jd2date(de.date, d);
-      // Two entries to a line; the first of a line at the heading's x.
-      de.dx = e % 2 == 0 ? 0 : 130;
-      de.dy = pos + 12;
-      d += len;
-      sub = (sub + 1) % 9;
-      k = (k + 1) % 81;
-      len = doffs[k];
-      if (e % 2 == 1 && e + 1 < entries) pos += 12;
-    }
-    pos += entries > 1 ? 16 : 12;
-  }
-  return count;
-}

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "chart/birth.h"
-#include "chart/dasha.h"
 #include "engine/chart.h"
 
 extern const char* const plnam[nbody];  // "As" .. "Ke"
@@ -30,20 +29,3 @@ int prtdhm(char* dst, int v);
 // position in arc-minutes 0..21599.
 int nakshatra(int v);
 int navamsha(int v);
-
-// One entry of the dasha list, placed relative to the list's heading
-// position (x, y): its label at (x + dx, y + dy), its date at
-// (x + dx + 40, y + dy).
-struct dashaentry {
-  int major = 0;
-  int sub = 0;
-  double day = 0.0;    // day count on which the entry starts (jd convention)
-  char label[8] = {};  // "%s/%s " of the two lords, e.g. "Ve/Su "
-  char date[32] = {};  // jd2date of day, e.g. "May 29, 2000"
-  int dx = 0;
-  int dy = 0;
-};
-
-// The whole list for a chart: fills out (room for 81) and returns the count
-// (73 to 81).
-int dashalist(double jd, int moon, dashaentry* out);

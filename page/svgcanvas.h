@@ -10,7 +10,7 @@
 // found, selected and edited, and the file is small. (cairo's SVG surface
 // would turn every text into glyph outlines.) The lines' group is moved by
 // half a pixel so that one-pixel lines fall on whole pixels, as in the
-// window; the fonts are named as the window's font configuration picks them.
+// window; the font is named as the window's font configuration picks it.
 class svgcanvas : public canvas {
  public:
   // A page of width x height pixels, white.
@@ -25,7 +25,6 @@ class svgcanvas : public canvas {
 
  private:
   int width, height;
-  std::string colour = "#000000";
-  std::string font;  // style attribute of a text not in the default font
+  std::string font;  // size attribute of a text not in the default size
   std::string lines, texts;
 };

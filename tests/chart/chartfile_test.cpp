@@ -108,7 +108,8 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   put(line + std::string(30, 'x') + "\n" + line + std::string(1500, 'y') + "\n" + line);
   bool opened = false;
   std::vector<std::string> items = listitems(file.c_str(), &opened);
-  ASSERT_TRUE(opened && items.size() == 7u);  // 1500 bytes: 1023, one dropped, 476
+  ASSERT_TRUE(opened);
+  ASSERT_EQ(items.size(), 7u);  // 1500 bytes: 1023, one dropped, 476
   EXPECT_EQ(items[4], std::string(476, 'y'));
   const std::string outcomes[] = {"", "line is too short (30 bytes, a chart line has 99)", "",
                                   "unknown month \"yyy\"", "unknown month \"yyy\"", "",
@@ -117,14 +118,23 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
     lineread r = loadchart(file.c_str(), n);
     EXPECT_EQ(r.why, outcomes[n < 0 ? 8 : n]) << n;
     // No chart at the empty last item, beyond it or at -1; neither flag for a bad line.
-    EXPECT_TRUE(r.ok == r.why.empty() && r.nochart == (n < 0 || n > 5) && !r.unreadable) << n;
+    EXPECT_EQ(r.ok, r.why.empty()) << n;
+    EXPECT_EQ(r.nochart, n < 0 || n > 5) << n;
+    EXPECT_FALSE(r.unreadable) << n;
   }
   std::remove(file.c_str());
   for (const char* path : {file.c_str(), "", static_cast<const char*>(nullptr)}) {
     lineread r = loadchart(path, 0);
-    EXPECT_TRUE(r.unreadable && !r.nochart && !r.ok && r.why == "Couldn't open chart file!");
+    EXPECT_TRUE(r.unreadable);
+    EXPECT_FALSE(r.nochart);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.why, "Couldn't open chart file!");
   }
-  EXPECT_TRUE(listitems(file.c_str(), &opened).empty() && !opened);
-  EXPECT_TRUE(listitems("", &opened).empty() && opened);
-  EXPECT_TRUE(listitems(nullptr, &opened).empty() && opened);
+  // A file that cannot be opened gives no items and says so; no path gives none.
+  EXPECT_TRUE(listitems(file.c_str(), &opened).empty());
+  EXPECT_FALSE(opened);
+  for (const char* path : {"", static_cast<const char*>(nullptr)}) {
+    EXPECT_TRUE(listitems(path, &opened).empty());
+    EXPECT_TRUE(opened);
+  }
 }

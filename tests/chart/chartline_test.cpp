@@ -180,9 +180,14 @@ TEST(Chartline, RoundTripOverTheDialogRanges) {
     std::string s = written(b);
     lineread r = readchartline(s);
     // Texts come back blank-filled; a sign set on a zero value comes back cleared.
-    ASSERT_TRUE(r.ok && s.size() == 100 && written(r.rec) == s) << r.why << "\n" << s;
-    ASSERT_TRUE(r.rec.zone == b.zone && r.rec.lon == b.lon && r.rec.lat == b.lat) << s;
-    ASSERT_TRUE(r.rec.zeast == (b.zeast && b.zone != 0) && r.rec.dtstr == dateof(b)) << s;
+    ASSERT_TRUE(r.ok) << r.why << "\n" << s;
+    ASSERT_EQ(s.size(), 100u) << s;
+    ASSERT_EQ(written(r.rec), s);
+    ASSERT_EQ(r.rec.zone, b.zone) << s;
+    ASSERT_EQ(r.rec.lon, b.lon) << s;
+    ASSERT_EQ(r.rec.lat, b.lat) << s;
+    ASSERT_EQ(r.rec.zeast, b.zeast && b.zone != 0) << s;
+    ASSERT_EQ(r.rec.dtstr, dateof(b)) << s;
   }
 }
 
@@ -221,7 +226,7 @@ TEST(Entries, CommitAndEditMode) {
   const struct { const char* text; int v; } ints[] = {
       {"", 0}, {"08", 8}, {"0x1A", 0}, {" \t+7", 7}, {"-5", -5}, {"12abc", 12}, {"-", 0},
       {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
-  for (const auto& c : ints) EXPECT_EQ(readint(c.text), c.v) << c.text;
+  for (const auto& c : ints) EXPECT_EQ(readdecimal(c.text), c.v) << c.text;
   // Texts lose control characters and keep at most 23 bytes, never half a
   // UTF-8 character.
   entries e{"A\tB\nC\x7f" "D\x01" "E\r",
@@ -238,20 +243,31 @@ TEST(Entries, CommitAndEditMode) {
       {"aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80",
        "aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80"},
       {"abcdefghijklmnopqrstuv\xc3\xa9", "abcdefghijklmnopqrstuv"},
-      {"abcdefghijklmnopqrstu\xc3\xa9x", "abcdefghijklmnopqrstu\xc3\xa9"}};
+      {"abcdefghijklmnopqrstu\xc3\xa9x", "abcdefghijklmnopqrstu\xc3\xa9"},
+      {"abcdefghijklmnopqrst\xf0\x9f\x98\x80", "abcdefghijklmnopqrst"},  // 3 bytes back
+      // A byte outside valid UTF-8 is a character of its own.
+      {"abcdefghijklmnopqrstu\xc3\xa9\x80", "abcdefghijklmnopqrstu\xc3\xa9"},
+      {"abcdefghijklmnopqrstuv\xe0\xa4", "abcdefghijklmnopqrstuv\xe0"}};
   for (const auto& c : cuts) {
     e.name = c.typed;
     EXPECT_STREQ(commitentries(e).name, c.kept) << c.typed;
   }
   EXPECT_EQ(written(b).substr(23, 52), example.substr(23, 52));
   EXPECT_STREQ(b.dtstr, "Mar 14, 1987 18:05 Zone: -1:00");
-  EXPECT_TRUE(b.zone == -1.0 && b.lon == -12.5 && b.lat == 41.9);
+  EXPECT_EQ(b.zone, -1.0);
+  EXPECT_EQ(b.lon, -12.5);
+  EXPECT_EQ(b.lat, 41.9);
   // Edit mode shows a record again, integers without leading zeros; a loaded
   // record keeps its blanks, and a month outside 1..12 shows as "Jan".
   entries shown = entriesof(readchartline(example).rec);
   EXPECT_EQ(written(commitentries(shown)), example + "\n");
-  EXPECT_TRUE(shown.min == "5" && shown.zmin == "0" && shown.mon == 2 && shown.zone == 1 &&
-              shown.lonew == 1 && shown.latns == 0 && shown.place == "Sample Town            ");
+  EXPECT_EQ(shown.min, "5");
+  EXPECT_EQ(shown.zmin, "0");
+  EXPECT_EQ(shown.mon, 2);
+  EXPECT_EQ(shown.zone, 1);
+  EXPECT_EQ(shown.lonew, 1);
+  EXPECT_EQ(shown.latns, 0);
+  EXPECT_EQ(shown.place, "Sample Town            ");
   b.mon = 0;
   EXPECT_EQ(entriesof(b).mon, 0);
 }

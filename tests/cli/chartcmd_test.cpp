@@ -117,9 +117,11 @@ TEST(ChartCmd, LinesStatusAndMessages) {
 
 TEST(ChartCmd, HelpVersionAndFailures) {
   result r = run({"--version"});
-  EXPECT_TRUE(r.status == 0 && r.out == "vornak-chart Version 1.1\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "vornak-chart Version 1.1\n");
   r = run({"--help"});
-  EXPECT_TRUE(r.status == 0 && r.out.find("U+FFFD") != std::string::npos);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("U+FFFD"), std::string::npos);
   // Output that cannot be written is a failure.
   std::istringstream in(j2000);
   std::ostream out(nullptr);

@@ -1,0 +1,22 @@
+// The modal windows of the menu commands (the chart data dialog and the
+// chart list): built afresh at each opening, destroyed when they close.
+#pragma once
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+
+// A modal window that is destroyed from inside the callback of one of its
+// own widgets: Fl::delete_widget waits until that event has been handled,
+// and closed keeps a late callback from acting twice.
+struct modalwin : Fl_Double_Window {
+  modalwin(int w, int h, const char* title) : Fl_Double_Window(w, h, title) {}
+
+  void close() {
+    if (closed) return;
+    closed = true;
+    hide();
+    Fl::delete_widget(this);
+  }
+
+  bool closed = false;
+};
