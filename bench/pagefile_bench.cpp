@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "chart/chartline.h"
-#include "cli/pagefile.h"
+#include "page/pagefile.h"
 
 namespace {
 

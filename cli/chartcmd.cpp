@@ -15,7 +15,7 @@
 #include "chart/chartline.h"
 #include "chart/escape.h"
 #include "page/pagetext.h"
-#include "cli/pagefile.h"
+#include "cli/pageoption.h"
 
 static const char* const prog = "vornak-chart";
 
