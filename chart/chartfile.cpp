@@ -1,36 +1,52 @@
 // The chart file, with C stdio.
 #include "chart/chartfile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-// Whether the file at path is non-empty and its last byte is not a line
-// feed. A file that cannot be read is taken as ending well.
-static bool lacksfinalnewline(const char* path) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  bool lacks = false;
-  if (std::fseek(f, -1, SEEK_END) == 0) {
-    int c = std::getc(f);
-    lacks = c != EOF && c != '\n';
+bool appendchart(const char* path, const birthdata& b, writefn w) {
+  char line[129];
+  int n = writechartline(line + 1, b);
+  if (!path || n <= 0) return false;
+  // Read and write on one descriptor; a file that cannot be read is still
+  // appended to when it is empty, as there is no last byte to check.
+  // O_NONBLOCK: a FIFO must not hold the window; it is refused below.
+  int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = open(path, O_RDWR | flags, 0666);
+  if (fd < 0 && errno == EACCES) fd = open(path, O_WRONLY | flags, 0666);
+  if (fd < 0) return false;
+  // A file system without locks (ENOLCK) still takes the line.
+  bool ok = flock(fd, LOCK_EX) == 0 || errno == ENOLCK;
+  struct stat st;
+  ok = ok && fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  char* from = line + 1;
+  if (ok && st.st_size > 0) {
+    char last;
+    ok = pread(fd, &last, 1, st.st_size - 1) == 1;
+    if (ok && last != '\n') *--from = '\n';
   }
-  std::fclose(f);
-  return lacks;
-}
-
-bool appendchart(const char* path, const birthdata& b) {
-  char line[128];
-  writechartline(line, b);
-  if (!path) return false;
-  std::FILE* f = std::fopen(path, "a");
-  if (!f) return false;
-  bool bad = false;
-  if (lacksfinalnewline(path)) bad = std::fputc('\n', f) == EOF;
-  if (!bad) bad = std::fputs(line, f) == EOF;
-  bad = std::ferror(f) || bad;
-  // Buffered bytes reach the file only at the close, so its result counts.
-  if (std::fclose(f) != 0) bad = true;
-  return !bad;
+  if (ok) {
+    std::size_t left = static_cast<std::size_t>(line + 1 + n - from);
+    while (ok && left > 0) {
+      long k = w ? w(fd, from, left) : write(fd, from, left);
+      if (k < 0 && errno == EINTR) continue;
+      ok = k > 0;
+      if (ok) from += k, left -= static_cast<std::size_t>(k);
+    }
+    // On disk before the lock goes: a file system that finds no room only
+    // when it writes back says so here.
+    ok = ok && fsync(fd) == 0;
+    if (!ok && ftruncate(fd, st.st_size) != 0) fsync(fd);
+  }
+  // After fsync the line is on disk; closing can no longer lose it.
+  close(fd);
+  return ok;
 }
 
 const char* itemend(const char* p, const char* end, std::size_t held) {

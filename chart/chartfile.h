@@ -1,6 +1,7 @@
 // The chart file: appending a chart, listing its lines, loading one.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +12,20 @@
 // Name of the chart file, in the working directory.
 constexpr const char* chartfilename = "charts.vnk";
 
-// Appends the chart line of b to the file at path (created when missing).
-// When the file does not end in a line feed, one is written first, so that
-// its last line and the new one both stay whole. Returns false when the
-// file cannot be opened, written or closed.
-bool appendchart(const char* path, const birthdata& b);
+// The write that Save makes, as write(2): tests put one in its place that
+// fails part way.
+using writefn = long (*)(int fd, const void* data, std::size_t n);
+
+// Appends the chart line of b to the file at path (created when missing),
+// all or nothing. The file is held under an exclusive lock (flock) from the
+// check of its last byte to the end of the write, so that two Saves (two
+// windows, or a window and a script that locks) never interleave; when it
+// does not end in a line feed, one is written before the line, so that its
+// last line and the new one both stay whole. A write that fails or falls
+// short cuts the file back to its former size. Returns false, with the file
+// as it was, when it is not a regular file, cannot be opened, its last byte
+// cannot be read, or the line cannot be written and put on disk.
+bool appendchart(const char* path, const birthdata& b, writefn w = nullptr);
 
 // A chart file's bytes split into the chart list's items: an item ends at a
 // line feed, a zero byte or the end of the text (none of them kept), or when

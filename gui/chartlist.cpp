@@ -1,4 +1,4 @@
-// Save, and the chart list of File > Open.
+// The chart list of File > Open.
 #include <string>
 
 #include <FL/Fl.H>
@@ -10,13 +10,6 @@
 #include "chart/chartfile.h"
 #include "gui/commands.h"
 #include "gui/shell.h"
-
-void save_cb(Fl_Widget*, void* sh) {
-  if (appendchart(chartfilename, static_cast<shell*>(sh)->birth))
-    fl_message("Chart has been saved.");
-  else
-    fl_alert("Error saving chart!");
-}
 
 namespace {
 
