@@ -15,7 +15,9 @@
 #include "chart/chartline.h"
 #include "chart/escape.h"
 #include "page/pagetext.h"
+#include "cli/fdinput.h"
 #include "cli/pageoption.h"
+#include "page/outfile.h"
 
 static const char* const prog = "vornak-chart";
 
@@ -291,7 +293,7 @@ class linesource {
   std::size_t read() {
     if (!f) {
       in.read(chunk.get(), chunksize);
-      if (in.bad()) why = "cannot read";
+      if (in.bad()) why = readfailure(in);
       return why.empty() ? static_cast<std::size_t>(in.gcount()) : 0;
     }
     std::size_t n = std::fread(chunk.get(), 1, chunksize, f);
@@ -325,6 +327,7 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
   bool json = false;
   bool one = false;
   std::uint64_t only = 0;
+  std::string onlyarg;  // as given, for the messages
   std::vector<std::string> files;
   bool optsdone = false;
   pageopts page;
@@ -357,6 +360,7 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
       if (!parseline(v, only))
         return badusage(err, "--line needs a line number from 0 on, not \"" + v + "\"");
       one = true;
+      onlyarg = v;
     } else if (int r = pageoption(args, i, page, why)) {
       if (r < 0) return badusage(err, why);
     } else {
@@ -370,6 +374,13 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
 
   std::string path = files.empty() ? "charts.vnk" : files[0];
   std::string shownpath = path == "-" ? "standard input" : shown(path);
+  // The input is never written over, whatever name the output has.
+  std::string outpath = page.format == pageformat::none ? "-" : page.path;
+  if (isinput(outpath, path)) {
+    err << prog << ": " << (outpath == "-" ? "standard output" : shown(outpath))
+        << ": is the input file; nothing written\n";
+    return 2;
+  }
   linesource src(path, in);
   if (!src.open(why)) {
     err << prog << ": " << shownpath << ": " << why << "\n";
@@ -398,7 +409,7 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
     }
     if (!src.failed().empty()) return unreadable();
     if (one && !found) {
-      err << prog << ": " << shownpath << ": no line " << only;
+      err << prog << ": " << shownpath << ": no line " << shown(onlyarg);
       if (count == 0)
         err << ": the file has no lines\n";
       else
