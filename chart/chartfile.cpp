@@ -100,41 +100,76 @@ bool itemreader::next(std::string_view& item) {
   return true;
 }
 
-// The whole of the file at path; false when it cannot be opened (a read
-// error ends the text where it happens).
-static bool readall(const char* path, std::string& text) {
-  std::FILE* f = path && *path ? std::fopen(path, "r") : nullptr;
-  if (!f) return false;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  std::fclose(f);
-  return true;
+int openchartfile(const char* path, bool* notfile) {
+  if (notfile) *notfile = false;
+  if (!path || !*path) return -1;
+  // O_NONBLOCK: opening a FIFO must not wait for a writer.
+  int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (notfile) *notfile = true;
+    close(fd);
+    return -1;
+  }
+  return fd;
 }
+
+long readpiece(int fd, char* buf, std::size_t size) {
+  for (;;) {
+    ssize_t n = read(fd, buf, size);
+    if (n >= 0 || errno != EINTR) return static_cast<long>(n);
+  }
+}
+
+void closechartfile(int fd) { close(fd); }
 
 std::vector<std::string> listitems(const char* path, bool* opened) {
   std::vector<std::string> items;
-  std::string text;
-  bool ok = !(path && *path) || readall(path, text);
-  if (ok && path && *path)
-    for (std::string_view s : splititems(text)) items.emplace_back(s);
-  if (opened) *opened = ok;
+  listing l = listfile(path, maxlistitems, [&](std::string_view s) { items.emplace_back(s); });
+  if (!l.opened) items.clear();
+  if (opened) *opened = l.opened;
   return items;
 }
 
 lineread loadchart(const char* path, int n) {
   lineread r;
-  std::string text;
-  if (!readall(path, text)) {
+  int fd = openchartfile(path, nullptr);
+  if (fd < 0) {
     r.why = "Couldn't open chart file!";
     r.unreadable = true;
     return r;
   }
-  std::vector<std::string_view> items = splititems(text);
-  if (n < 0 || static_cast<std::size_t>(n) >= items.size() || items[n].empty()) {
+  // Item n, read up to its end and no further.
+  std::string item;
+  bool found = false, failed = false;
+  if (n >= 0) {
+    std::vector<char> piece(65536);
+    itemreader items;
+    std::string_view s;
+    long count = 0;
+    while (!found) {
+      long k = readpiece(fd, piece.data(), piece.size());
+      if (k < 0) failed = true;
+      if (k <= 0) {
+        if (!failed && count == n) item.assign(items.last()), found = true;
+        break;
+      }
+      items.feed(std::string_view(piece.data(), static_cast<std::size_t>(k)));
+      while (!found && items.next(s))
+        if (count++ == n) item.assign(s), found = true;
+    }
+  }
+  closechartfile(fd);
+  if (failed) {
+    r.why = "Couldn't open chart file!";
+    r.unreadable = true;
+    return r;
+  }
+  if (!found || item.empty()) {
     r.why = "no chart at item " + std::to_string(n);
     r.nochart = true;
     return r;
   }
-  return readchartline(items[n]);
+  return readchartline(item);
 }

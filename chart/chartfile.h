@@ -65,13 +65,77 @@ class itemreader {
   bool done = false;      // held was given out whole: empty it next time
 };
 
-// The chart list's items of the file at path (splititems). opened is false
-// (and the list empty) when the file cannot be opened; a null or empty path
-// gives no items and opened true.
+// The most items the chart list holds, so that its memory stays bounded
+// whatever the file (a file of zero bytes is an item per byte).
+constexpr std::size_t maxlistitems = 1000000;
+
+// How reading the chart file for the list went.
+struct listing {
+  bool opened = false;   // it was opened and read to its end or to the limit
+  bool notfile = false;  // it is not a regular file (a FIFO, a device, a folder)
+  bool cut = false;      // the list stopped at its limit
+};
+
+// Gives the chart list's items of the file at path (splititems), one by
+// one in file order, to add: at most limit of them, read in pieces so that
+// the file is never held whole. A file that is not a regular file is not
+// read at all (nor waited on, for a FIFO). Not opened when the file cannot
+// be opened or a read fails (add may then have had some items); a null or
+// empty path gives no items and opened.
+template <class F>
+listing listfile(const char* path, std::size_t limit, F add);
+
+// The chart list's items of the file at path, as listfile gives them up to
+// maxlistitems; opened is false (and the list empty) when the file cannot
+// be opened or read, or is not a regular file.
 std::vector<std::string> listitems(const char* path, bool* opened);
 
 // Reads item n of the file (counted as listitems counts them) as a chart.
-// Not ok, with why, when the file cannot be opened ("Couldn't open chart
-// file!"), when there is no item n or it is empty ("no chart at item N"),
-// or when the item is not a valid chart line (readchartline).
+// Not ok, with why, when the file cannot be opened or is not a regular
+// file ("Couldn't open chart file!"), when there is no item n or it is
+// empty ("no chart at item N"), or when the item is not a valid chart line
+// (readchartline). Only item n is held, however long the file.
 lineread loadchart(const char* path, int n);
+
+// The open chart file for reading, or -1 with notfile set when it is not a
+// regular file, -1 alone when it cannot be opened.
+int openchartfile(const char* path, bool* notfile);
+// The next piece of the file into buf (size bytes): its length, 0 at the
+// end, -1 when the read fails.
+long readpiece(int fd, char* buf, std::size_t size);
+void closechartfile(int fd);
+
+template <class F>
+listing listfile(const char* path, std::size_t limit, F add) {
+  listing l;
+  if (!path || !*path) {
+    l.opened = true;
+    return l;
+  }
+  int fd = openchartfile(path, &l.notfile);
+  if (fd < 0) return l;
+  std::vector<char> piece(65536);
+  itemreader items;
+  std::size_t count = 0;
+  for (;;) {
+    long n = readpiece(fd, piece.data(), piece.size());
+    if (n < 0) break;
+    if (n == 0) {
+      l.opened = true;
+      if (count < limit)
+        add(items.last());
+      else
+        l.cut = true;
+      break;
+    }
+    items.feed(std::string_view(piece.data(), static_cast<std::size_t>(n)));
+    std::string_view item;
+    while (count < limit && items.next(item)) add(item), ++count;
+    if (count == limit) {
+      l.opened = l.cut = true;
+      break;
+    }
+  }
+  closechartfile(fd);
+  return l;
+}
