@@ -126,7 +126,7 @@ void closechartfile(int fd) { close(fd); }
 
 std::vector<std::string> listitems(const char* path, bool* opened) {
   std::vector<std::string> items;
-  listing l = listfile(path, maxlistitems, [&](std::string_view s) { items.emplace_back(s); });
+  listing l = listfile(path, [&](std::string_view s) { items.emplace_back(s); });
   if (!l.opened) items.clear();
   if (opened) *opened = l.opened;
   return items;

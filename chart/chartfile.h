@@ -65,9 +65,13 @@ class itemreader {
   bool done = false;      // held was given out whole: empty it next time
 };
 
-// The most items the chart list holds, so that its memory stays bounded
-// whatever the file (a file of zero bytes is an item per byte).
-constexpr std::size_t maxlistitems = 1000000;
+// The most the chart list holds, so that its memory stays bounded whatever
+// the file: items (a file of zero bytes is an item per byte) and bytes of
+// their text (an item has up to 1023). A million chart lines fit.
+struct listlimit {
+  std::size_t items = 1000000;
+  std::size_t bytes = std::size_t{128} << 20;
+};
 
 // How reading the chart file for the list went.
 struct listing {
@@ -77,16 +81,16 @@ struct listing {
 };
 
 // Gives the chart list's items of the file at path (splititems), one by
-// one in file order, to add: at most limit of them, read in pieces so that
+// one in file order, to add: no more than limit, read in pieces so that
 // the file is never held whole. A file that is not a regular file is not
 // read at all (nor waited on, for a FIFO). Not opened when the file cannot
 // be opened or a read fails (add may then have had some items); a null or
 // empty path gives no items and opened.
 template <class F>
-listing listfile(const char* path, std::size_t limit, F add);
+listing listfile(const char* path, F add, listlimit limit = {});
 
-// The chart list's items of the file at path, as listfile gives them up to
-// maxlistitems; opened is false (and the list empty) when the file cannot
+// The chart list's items of the file at path, as listfile gives them;
+// opened is false (and the list empty) when the file cannot
 // be opened or read, or is not a regular file.
 std::vector<std::string> listitems(const char* path, bool* opened);
 
@@ -106,7 +110,7 @@ long readpiece(int fd, char* buf, std::size_t size);
 void closechartfile(int fd);
 
 template <class F>
-listing listfile(const char* path, std::size_t limit, F add) {
+listing listfile(const char* path, F add, listlimit limit) {
   listing l;
   if (!path || !*path) {
     l.opened = true;
@@ -116,13 +120,16 @@ listing listfile(const char* path, std::size_t limit, F add) {
   if (fd < 0) return l;
   std::vector<char> piece(65536);
   itemreader items;
-  std::size_t count = 0;
+  std::size_t count = 0, bytes = 0;
+  auto fits = [&](std::string_view item) {
+    return count < limit.items && bytes + item.size() <= limit.bytes;
+  };
   for (;;) {
     long n = readpiece(fd, piece.data(), piece.size());
     if (n < 0) break;
     if (n == 0) {
       l.opened = true;
-      if (count < limit)
+      if (fits(items.last()))
         add(items.last());
       else
         l.cut = true;
@@ -130,11 +137,13 @@ listing listfile(const char* path, std::size_t limit, F add) {
     }
     items.feed(std::string_view(piece.data(), static_cast<std::size_t>(n)));
     std::string_view item;
-    while (count < limit && items.next(item)) add(item), ++count;
-    if (count == limit) {
-      l.opened = l.cut = true;
-      break;
+    while (!l.cut && items.next(item)) {
+      if (fits(item))
+        add(item), ++count, bytes += item.size();
+      else
+        l.opened = l.cut = true;
     }
+    if (l.cut) break;
   }
   closechartfile(fd);
   return l;

@@ -114,7 +114,7 @@ listwin::listwin(shell& s) : Fl_Double_Window(360, 300, "Select Chart"), sh(s) {
   br = new chartbrowser(20, 20, 300, 200, "Chart List");
   br->callback(vnkbr_sel, this);
   br->textfont(FL_COURIER);
-  shown = listfile(chartfilename, maxlistitems, [&](std::string_view s) { br->additem(s); });
+  shown = listfile(chartfilename, [&](std::string_view s) { br->additem(s); });
   // A file that could not be read to its end lists nothing, as one that
   // could not be opened.
   if (!shown.opened) br->clear();
@@ -142,7 +142,7 @@ void open_cb(Fl_Widget*, void* sh) {
     return;
   }
   if (w->shown.cut) {
-    std::string most = std::to_string(maxlistitems);
+    std::string most = std::to_string(w->br->size());
     for (std::size_t at = most.size(); at > 3; at -= 3) most.insert(at - 3, ",");
     fl_alert("%s has more lines than the list holds:\nit shows the first %s only.",
              chartfilename, most.c_str());

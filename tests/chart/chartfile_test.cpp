@@ -250,3 +250,26 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   EXPECT_TRUE(listitems("", &opened).empty() && opened);
   EXPECT_TRUE(listitems(nullptr, &opened).empty() && opened);
 }
+
+TEST_F(ChartFile, ListStopsAtItsLimitAndTakesOnlyRegularFiles) {
+  put(line + line + line);  // four items, the last empty
+  const struct { listlimit limit; std::size_t items; bool cut; } cases[] = {
+      {{4, 1000}, 4, false}, {{3, 1000}, 3, true}, {{1000, 297}, 4, false},
+      {{1000, 296}, 2, true}, {{0, 0}, 0, true}};
+  for (const auto& c : cases) {
+    std::size_t n = 0;
+    listing l = listfile(file.c_str(), [&](std::string_view s) { n += s.size() == 99 || s.empty(); },
+                         c.limit);
+    EXPECT_TRUE(l.opened && !l.notfile && l.cut == c.cut && n == c.items) << c.limit.items;
+  }
+  // A FIFO (which would hold the reader) and a folder are refused at once.
+  std::remove(file.c_str());
+  ASSERT_EQ(mkfifo(file.c_str(), 0666), 0);
+  for (const std::string& path : {file, dir}) {
+    std::size_t n = 0;
+    listing l = listfile(path.c_str(), [&](std::string_view) { ++n; });
+    EXPECT_TRUE(!l.opened && l.notfile && n == 0) << path;
+    lineread r = loadchart(path.c_str(), 0);
+    EXPECT_TRUE(r.unreadable && r.why == "Couldn't open chart file!") << path;
+  }
+}
