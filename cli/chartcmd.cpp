@@ -76,7 +76,8 @@ static const char* const helptext =
     "for its texts. FILE \"-\" writes to standard output. A PNG or SVG holds\n"
     "one chart, so a file of more than one line needs --line N. The file is\n"
     "written under a temporary name beside FILE and renamed to FILE only when\n"
-    "complete.\n"
+    "complete; devices, FIFOs and /dev/stdout are written directly. An output\n"
+    "that is the input file is refused.\n"
     "\n"
     "A line that is not a chart is reported on standard error with its line\n"
     "number and the reason; the other lines are still cast (and still go into\n"
@@ -87,7 +88,8 @@ static const char* const helptext =
     "  1  a line was not a chart, or the file has no line N, or no chart was\n"
     "     left to write a page of\n"
     "  2  bad usage (several charts for one PNG or SVG included), the file\n"
-    "     could not be read, or the output could not be written\n";
+    "     could not be read, the output is the input file, or the output could\n"
+    "     not be written\n";
 
 // Control bytes as \xHH, so that a chart file cannot drive the terminal.
 static std::string shown(std::string_view s) {
