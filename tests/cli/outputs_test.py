@@ -7,6 +7,7 @@ by a signal, closed standard descriptors, and read errors of standard input.
 Usage: outputs_test.py VORNAK_CHART SAMPLES_FILE"""
 import os
 import pty
+import re
 import signal
 import stat
 import subprocess
@@ -130,6 +131,23 @@ with tempfile.TemporaryDirectory() as d:
     long = "x" * 251 + ".svg"
     r = run("--svg", long, "--line", "0", vnk, cwd=d)
     check(r.returncode == 0 and os.path.isfile(os.path.join(d, long)), "long name: %r" % r.stderr)
+
+    # A write that fails says why, naming the temporary file when that is
+    # where it failed, and leaves nothing: a full tmpfs (root only, in a
+    # mount namespace of its own), and a device written directly.
+    if os.geteuid() == 0:
+        mnt = os.path.join(d, "mnt")
+        os.mkdir(mnt)
+        r = subprocess.run(["unshare", "-m", "sh", "-c", 'mount -t tmpfs -o size=16k tmpfs "$1" || exit 77;'
+                            '"$0" --pdf "$1/full.pdf" "$2"; s=$?; ls -A "$1"; exit $s', prog, mnt, vnk],
+                           capture_output=True, timeout=60)
+        check(r.returncode == 77 or (r.returncode == 2 and r.stdout == b"" and re.fullmatch(
+              rb"vornak-chart: \S*/full.pdf: cannot write: No space left on device \(writing the "
+              rb"temporary file \S*/mnt/\.vnk\w{6}\)\n", r.stderr)), "full disk: %r" % (r,))
+        os.rmdir(mnt)
+    r = run("--svg", "/dev/full", "--line", "0", vnk)
+    check(r.returncode == 2 and r.stderr == b"vornak-chart: /dev/full: cannot write: No space left on "
+          b"device\n", "/dev/full: %r" % r.stderr)
 
     # With standard error closed, a message does not land in the PDF.
     bad = os.path.join(d, "bad.vnk")
