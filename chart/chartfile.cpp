@@ -1,4 +1,5 @@
-// The chart file, with C stdio.
+// The chart file, through its descriptor: Save under a lock, the list and
+// the loader in pieces.
 #include "chart/chartfile.h"
 
 #include <fcntl.h>
@@ -7,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 bool appendchart(const char* path, const birthdata& b, writefn w) {
