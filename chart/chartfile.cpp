@@ -100,7 +100,9 @@ bool itemreader::next(std::string_view& item) {
   return true;
 }
 
-int openchartfile(const char* path, bool* notfile) {
+// The open chart file for reading, or -1 with notfile set when it is not a
+// regular file, -1 alone when it cannot be opened.
+static int openchartfile(const char* path, bool* notfile) {
   if (notfile) *notfile = false;
   if (!path || !*path) return -1;
   // O_NONBLOCK: opening a FIFO must not wait for a writer.
@@ -115,14 +117,55 @@ int openchartfile(const char* path, bool* notfile) {
   return fd;
 }
 
-long readpiece(int fd, char* buf, std::size_t size) {
+// The next piece of the file into buf (size bytes): its length, 0 at the
+// end, -1 when the read fails.
+static long readpiece(int fd, char* buf, std::size_t size) {
   for (;;) {
     ssize_t n = read(fd, buf, size);
     if (n >= 0 || errno != EINTR) return static_cast<long>(n);
   }
 }
 
-void closechartfile(int fd) { close(fd); }
+
+listing listfile(const char* path, const std::function<void(std::string_view)>& add,
+                 listlimit limit) {
+  listing l;
+  if (!path || !*path) {
+    l.opened = true;
+    return l;
+  }
+  int fd = openchartfile(path, &l.notfile);
+  if (fd < 0) return l;
+  std::vector<char> piece(65536);
+  itemreader items;
+  std::size_t count = 0, bytes = 0;
+  auto fits = [&](std::string_view item) {
+    return count < limit.items && bytes + item.size() <= limit.bytes;
+  };
+  for (;;) {
+    long n = readpiece(fd, piece.data(), piece.size());
+    if (n < 0) break;
+    if (n == 0) {
+      l.opened = true;
+      if (fits(items.last()))
+        add(items.last());
+      else
+        l.cut = true;
+      break;
+    }
+    items.feed(std::string_view(piece.data(), static_cast<std::size_t>(n)));
+    std::string_view item;
+    while (!l.cut && items.next(item)) {
+      if (fits(item))
+        add(item), ++count, bytes += item.size();
+      else
+        l.opened = l.cut = true;
+    }
+    if (l.cut) break;
+  }
+  close(fd);
+  return l;
+}
 
 std::vector<std::string> listitems(const char* path, bool* opened) {
   std::vector<std::string> items;
@@ -160,7 +203,7 @@ lineread loadchart(const char* path, int n) {
         if (count++ == n) item.assign(s), found = true;
     }
   }
-  closechartfile(fd);
+  close(fd);
   if (failed) {
     r.why = "Couldn't open chart file!";
     r.unreadable = true;

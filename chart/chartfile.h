@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,8 +87,8 @@ struct listing {
 // read at all (nor waited on, for a FIFO). Not opened when the file cannot
 // be opened or a read fails (add may then have had some items); a null or
 // empty path gives no items and opened.
-template <class F>
-listing listfile(const char* path, F add, listlimit limit = {});
+listing listfile(const char* path, const std::function<void(std::string_view)>& add,
+                 listlimit limit = {});
 
 // The chart list's items of the file at path, as listfile gives them;
 // opened is false (and the list empty) when the file cannot
@@ -100,51 +101,3 @@ std::vector<std::string> listitems(const char* path, bool* opened);
 // empty ("no chart at item N"), or when the item is not a valid chart line
 // (readchartline). Only item n is held, however long the file.
 lineread loadchart(const char* path, int n);
-
-// The open chart file for reading, or -1 with notfile set when it is not a
-// regular file, -1 alone when it cannot be opened.
-int openchartfile(const char* path, bool* notfile);
-// The next piece of the file into buf (size bytes): its length, 0 at the
-// end, -1 when the read fails.
-long readpiece(int fd, char* buf, std::size_t size);
-void closechartfile(int fd);
-
-template <class F>
-listing listfile(const char* path, F add, listlimit limit) {
-  listing l;
-  if (!path || !*path) {
-    l.opened = true;
-    return l;
-  }
-  int fd = openchartfile(path, &l.notfile);
-  if (fd < 0) return l;
-  std::vector<char> piece(65536);
-  itemreader items;
-  std::size_t count = 0, bytes = 0;
-  auto fits = [&](std::string_view item) {
-    return count < limit.items && bytes + item.size() <= limit.bytes;
-  };
-  for (;;) {
-    long n = readpiece(fd, piece.data(), piece.size());
-    if (n < 0) break;
-    if (n == 0) {
-      l.opened = true;
-      if (fits(items.last()))
-        add(items.last());
-      else
-        l.cut = true;
-      break;
-    }
-    items.feed(std::string_view(piece.data(), static_cast<std::size_t>(n)));
-    std::string_view item;
-    while (!l.cut && items.next(item)) {
-      if (fits(item))
-        add(item), ++count, bytes += item.size();
-      else
-        l.opened = l.cut = true;
-    }
-    if (l.cut) break;
-  }
-  closechartfile(fd);
-  return l;
-}
