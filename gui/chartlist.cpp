@@ -37,11 +37,6 @@ class chartbrowser : public Fl_Hold_Browser {
     add(shownitem.c_str());
   }
 
- private:
-  std::string shownitem;
-
- public:
-
   int handle(int event) override {
     if (event == FL_KEYBOARD &&
         (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
@@ -54,6 +49,9 @@ class chartbrowser : public Fl_Hold_Browser {
       do_callback();
     return used;
   }
+
+ private:
+  std::string shownitem;  // the item being added, with its "@."
 };
 
 // Makes item n (from 0) of the chart file the current chart. An item that
