@@ -1,12 +1,12 @@
 // Benchmarks: the chart page written as a PNG, an SVG and a one-page PDF,
-// and a PDF of 1,000 charts, each into memory through vornak-chart's writer.
+// and a PDF of 1,000 charts, each into memory through the page-file writer.
 #include <benchmark/benchmark.h>
 
 #include <sstream>
 #include <string_view>
 
 #include "chart/chartline.h"
-#include "cli/pagefile.h"
+#include "page/pagefile.h"
 
 namespace {
 

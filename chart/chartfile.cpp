@@ -1,36 +1,52 @@
-// The chart file, with C stdio.
+// The chart file, through its descriptor: Save under a lock, the list and
+// the loader in pieces.
 #include "chart/chartfile.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 
-// Whether the file at path is non-empty and its last byte is not a line
-// feed. A file that cannot be read is taken as ending well.
-static bool lacksfinalnewline(const char* path) {
-  std::FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  bool lacks = false;
-  if (std::fseek(f, -1, SEEK_END) == 0) {
-    int c = std::getc(f);
-    lacks = c != EOF && c != '\n';
+bool appendchart(const char* path, const birthdata& b, writefn w) {
+  char line[129];
+  int n = writechartline(line + 1, b);
+  if (!path || n <= 0) return false;
+  // Read and write on one descriptor; a file that cannot be read is still
+  // appended to when it is empty, as there is no last byte to check.
+  // O_NONBLOCK: a FIFO must not hold the window; it is refused below.
+  int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = open(path, O_RDWR | flags, 0666);
+  if (fd < 0 && errno == EACCES) fd = open(path, O_WRONLY | flags, 0666);
+  if (fd < 0) return false;
+  // A file system without locks (ENOLCK) still takes the line.
+  bool ok = flock(fd, LOCK_EX) == 0 || errno == ENOLCK;
+  struct stat st;
+  ok = ok && fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  char* from = line + 1;
+  if (ok && st.st_size > 0) {
+    char last;
+    ok = pread(fd, &last, 1, st.st_size - 1) == 1;
+    if (ok && last != '\n') *--from = '\n';
   }
-  std::fclose(f);
-  return lacks;
-}
-
-bool appendchart(const char* path, const birthdata& b) {
-  char line[128];
-  writechartline(line, b);
-  if (!path) return false;
-  std::FILE* f = std::fopen(path, "a");
-  if (!f) return false;
-  bool bad = false;
-  if (lacksfinalnewline(path)) bad = std::fputc('\n', f) == EOF;
-  if (!bad) bad = std::fputs(line, f) == EOF;
-  bad = std::ferror(f) || bad;
-  // Buffered bytes reach the file only at the close, so its result counts.
-  if (std::fclose(f) != 0) bad = true;
-  return !bad;
+  if (ok) {
+    std::size_t left = static_cast<std::size_t>(line + 1 + n - from);
+    while (ok && left > 0) {
+      long k = w ? w(fd, from, left) : write(fd, from, left);
+      if (k < 0 && errno == EINTR) continue;
+      ok = k > 0;
+      if (ok) from += k, left -= static_cast<std::size_t>(k);
+    }
+    // On disk before the lock goes: a file system that finds no room only
+    // when it writes back says so here.
+    ok = ok && fsync(fd) == 0;
+    if (!ok && ftruncate(fd, st.st_size) != 0) fsync(fd);
+  }
+  // After fsync the line is on disk; closing can no longer lose it.
+  close(fd);
+  return ok;
 }
 
 const char* itemend(const char* p, const char* end, std::size_t held) {
@@ -84,41 +100,119 @@ bool itemreader::next(std::string_view& item) {
   return true;
 }
 
-// The whole of the file at path; false when it cannot be opened (a read
-// error ends the text where it happens).
-static bool readall(const char* path, std::string& text) {
-  std::FILE* f = path && *path ? std::fopen(path, "r") : nullptr;
-  if (!f) return false;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  std::fclose(f);
-  return true;
+// The open chart file for reading, or -1 with notfile set when it is not a
+// regular file, -1 alone when it cannot be opened.
+static int openchartfile(const char* path, bool* notfile) {
+  if (notfile) *notfile = false;
+  if (!path || !*path) return -1;
+  // O_NONBLOCK: opening a FIFO must not wait for a writer.
+  int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (notfile) *notfile = true;
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// The next piece of the file into buf (size bytes): its length, 0 at the
+// end, -1 when the read fails.
+static long readpiece(int fd, char* buf, std::size_t size) {
+  for (;;) {
+    ssize_t n = read(fd, buf, size);
+    if (n >= 0 || errno != EINTR) return static_cast<long>(n);
+  }
+}
+
+
+listing listfile(const char* path, const std::function<void(std::string_view)>& add,
+                 listlimit limit) {
+  listing l;
+  if (!path || !*path) {
+    l.opened = true;
+    return l;
+  }
+  int fd = openchartfile(path, &l.notfile);
+  if (fd < 0) return l;
+  std::vector<char> piece(65536);
+  itemreader items;
+  std::size_t count = 0, bytes = 0;
+  auto fits = [&](std::string_view item) {
+    return count < limit.items && bytes + item.size() <= limit.bytes;
+  };
+  for (;;) {
+    long n = readpiece(fd, piece.data(), piece.size());
+    if (n < 0) break;
+    if (n == 0) {
+      l.opened = true;
+      if (fits(items.last()))
+        add(items.last());
+      else
+        l.cut = true;
+      break;
+    }
+    items.feed(std::string_view(piece.data(), static_cast<std::size_t>(n)));
+    std::string_view item;
+    while (!l.cut && items.next(item)) {
+      if (fits(item))
+        add(item), ++count, bytes += item.size();
+      else
+        l.opened = l.cut = true;
+    }
+    if (l.cut) break;
+  }
+  close(fd);
+  return l;
 }
 
 std::vector<std::string> listitems(const char* path, bool* opened) {
   std::vector<std::string> items;
-  std::string text;
-  bool ok = !(path && *path) || readall(path, text);
-  if (ok && path && *path)
-    for (std::string_view s : splititems(text)) items.emplace_back(s);
-  if (opened) *opened = ok;
+  listing l = listfile(path, [&](std::string_view s) { items.emplace_back(s); });
+  if (!l.opened) items.clear();
+  if (opened) *opened = l.opened;
   return items;
 }
 
 lineread loadchart(const char* path, int n) {
   lineread r;
-  std::string text;
-  if (!readall(path, text)) {
+  int fd = openchartfile(path, nullptr);
+  if (fd < 0) {
     r.why = "Couldn't open chart file!";
     r.unreadable = true;
     return r;
   }
-  std::vector<std::string_view> items = splititems(text);
-  if (n < 0 || static_cast<std::size_t>(n) >= items.size() || items[n].empty()) {
+  // Item n, read up to its end and no further.
+  std::string item;
+  bool found = false, failed = false;
+  if (n >= 0) {
+    std::vector<char> piece(65536);
+    itemreader items;
+    std::string_view s;
+    long count = 0;
+    while (!found) {
+      long k = readpiece(fd, piece.data(), piece.size());
+      if (k < 0) failed = true;
+      if (k <= 0) {
+        if (!failed && count == n) item.assign(items.last()), found = true;
+        break;
+      }
+      items.feed(std::string_view(piece.data(), static_cast<std::size_t>(k)));
+      while (!found && items.next(s))
+        if (count++ == n) item.assign(s), found = true;
+    }
+  }
+  close(fd);
+  if (failed) {
+    r.why = "Couldn't open chart file!";
+    r.unreadable = true;
+    return r;
+  }
+  if (!found || item.empty()) {
     r.why = "no chart at item " + std::to_string(n);
     r.nochart = true;
     return r;
   }
-  return readchartline(items[n]);
+  return readchartline(item);
 }

@@ -1,6 +1,8 @@
 // The chart file: appending a chart, listing its lines, loading one.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +13,20 @@
 // Name of the chart file, in the working directory.
 constexpr const char* chartfilename = "charts.vnk";
 
-// Appends the chart line of b to the file at path (created when missing).
-// When the file does not end in a line feed, one is written first, so that
-// its last line and the new one both stay whole. Returns false when the
-// file cannot be opened, written or closed.
-bool appendchart(const char* path, const birthdata& b);
+// The write that Save makes, as write(2): tests put one in its place that
+// fails part way.
+using writefn = long (*)(int fd, const void* data, std::size_t n);
+
+// Appends the chart line of b to the file at path (created when missing),
+// all or nothing. The file is held under an exclusive lock (flock) from the
+// check of its last byte to the end of the write, so that two Saves (two
+// windows, or a window and a script that locks) never interleave; when it
+// does not end in a line feed, one is written before the line, so that its
+// last line and the new one both stay whole. A write that fails or falls
+// short cuts the file back to its former size. Returns false, with the file
+// as it was, when it is not a regular file, cannot be opened, its last byte
+// cannot be read, or the line cannot be written and put on disk.
+bool appendchart(const char* path, const birthdata& b, writefn w = nullptr);
 
 // A chart file's bytes split into the chart list's items: an item ends at a
 // line feed, a zero byte or the end of the text (none of them kept), or when
@@ -55,13 +66,38 @@ class itemreader {
   bool done = false;      // held was given out whole: empty it next time
 };
 
-// The chart list's items of the file at path (splititems). opened is false
-// (and the list empty) when the file cannot be opened; a null or empty path
-// gives no items and opened true.
+// The most the chart list holds, so that its memory stays bounded whatever
+// the file: items (a file of zero bytes is an item per byte) and bytes of
+// their text (an item has up to 1023). A million chart lines fit.
+struct listlimit {
+  std::size_t items = 1000000;
+  std::size_t bytes = std::size_t{128} << 20;
+};
+
+// How reading the chart file for the list went.
+struct listing {
+  bool opened = false;   // it was opened and read to its end or to the limit
+  bool notfile = false;  // it is not a regular file (a FIFO, a device, a folder)
+  bool cut = false;      // the list stopped at its limit
+};
+
+// Gives the chart list's items of the file at path (splititems), one by
+// one in file order, to add: no more than limit, read in pieces so that
+// the file is never held whole. A file that is not a regular file is not
+// read at all (nor waited on, for a FIFO). Not opened when the file cannot
+// be opened or a read fails (add may then have had some items); a null or
+// empty path gives no items and opened.
+listing listfile(const char* path, const std::function<void(std::string_view)>& add,
+                 listlimit limit = {});
+
+// The chart list's items of the file at path, as listfile gives them;
+// opened is false (and the list empty) when the file cannot
+// be opened or read, or is not a regular file.
 std::vector<std::string> listitems(const char* path, bool* opened);
 
 // Reads item n of the file (counted as listitems counts them) as a chart.
-// Not ok, with why, when the file cannot be opened ("Couldn't open chart
-// file!"), when there is no item n or it is empty ("no chart at item N"),
-// or when the item is not a valid chart line (readchartline).
+// Not ok, with why, when the file cannot be opened or is not a regular
+// file ("Couldn't open chart file!"), when there is no item n or it is
+// empty ("no chart at item N"), or when the item is not a valid chart line
+// (readchartline). Only item n is held, however long the file.
 lineread loadchart(const char* path, int n);

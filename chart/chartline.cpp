@@ -88,7 +88,7 @@ static std::string badfield(const birthdata& b, int clock, bool pm) {
 // missing or cut short.
 constexpr std::size_t minlinelen = 74;
 
-lineread readchartline(std::string_view line) {
+static lineread readcolumns(std::string_view line) {
   lineread r;
   if (!line.empty() && line.back() == '\n') {
     line.remove_suffix(1);
@@ -138,5 +138,15 @@ lineread readchartline(std::string_view line) {
   }
   r.why = badfield(b, clock, pm);
   r.ok = r.why.empty();
+  return r;
+}
+
+lineread readchartline(std::string_view line) {
+  lineread r = readcolumns(line);
+  // An editor's byte-order mark moves every column three bytes on, which
+  // the reason would otherwise put down to the month or a number. A line
+  // that reads well with it (a name that starts with U+FEFF) stays a chart.
+  if (!r.ok && line.substr(0, 3) == "\xEF\xBB\xBF")
+    r.why = "line starts with a UTF-8 byte-order mark (EF BB BF): save the file without it";
   return r;
 }

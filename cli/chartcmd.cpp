@@ -17,7 +17,9 @@
 #include "chart/escape.h"
 #include "engine/calendar.h"
 #include "page/pagetext.h"
-#include "cli/pagefile.h"
+#include "cli/fdinput.h"
+#include "cli/pageoption.h"
+#include "page/outfile.h"
 
 static const char* const prog = "vornak-chart";
 
@@ -76,7 +78,8 @@ static const char* const helptext =
     "for its texts. FILE \"-\" writes to standard output. A PNG or SVG holds\n"
     "one chart, so a file of more than one line needs --line N. The file is\n"
     "written under a temporary name beside FILE and renamed to FILE only when\n"
-    "complete.\n"
+    "complete; devices, FIFOs and /dev/stdout are written directly. An output\n"
+    "that is the input file is refused.\n"
     "\n"
     "A line that is not a chart is reported on standard error with its line\n"
     "number and the reason; the other lines are still cast (and still go into\n"
@@ -87,7 +90,8 @@ static const char* const helptext =
     "  1  a line was not a chart, or the file has no line N, or no chart was\n"
     "     left to write a page of\n"
     "  2  bad usage (several charts for one PNG or SVG included), the file\n"
-    "     could not be read, or the output could not be written\n";
+    "     could not be read, the output is the input file, or the output could\n"
+    "     not be written\n";
 
 // Control bytes as \xHH, so that a chart file cannot drive the terminal.
 static std::string shown(std::string_view s) {
@@ -298,7 +302,7 @@ class linesource {
   std::size_t read() {
     if (!f) {
       in.read(chunk.get(), chunksize);
-      if (in.bad()) why = "cannot read";
+      if (in.bad()) why = readfailure(in);
       return why.empty() ? static_cast<std::size_t>(in.gcount()) : 0;
     }
     std::size_t n = std::fread(chunk.get(), 1, chunksize, f);
@@ -332,6 +336,7 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
   bool json = false;
   bool one = false;
   std::uint64_t only = 0;
+  std::string onlyarg;  // as given, for the messages
   std::vector<std::string> files;
   bool optsdone = false;
   pageopts page;
@@ -364,6 +369,7 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
       if (!parseline(v, only))
         return badusage(err, "--line needs a line number from 0 on, not \"" + v + "\"");
       one = true;
+      onlyarg = v;
     } else if (int r = pageoption(args, i, page, why)) {
       if (r < 0) return badusage(err, why);
     } else {
@@ -377,6 +383,13 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
 
   std::string path = files.empty() ? "charts.vnk" : files[0];
   std::string shownpath = path == "-" ? "standard input" : shown(path);
+  // The input is never written over, whatever name the output has.
+  std::string outpath = page.format == pageformat::none ? "-" : page.path;
+  if (isinput(outpath, path)) {
+    err << prog << ": " << (outpath == "-" ? "standard output" : shown(outpath))
+        << ": is the input file; nothing written\n";
+    return 2;
+  }
   linesource src(path, in);
   if (!src.open(why)) {
     err << prog << ": " << shownpath << ": " << why << "\n";
@@ -405,7 +418,7 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in,
     }
     if (!src.failed().empty()) return unreadable();
     if (one && !found) {
-      err << prog << ": " << shownpath << ": no line " << only;
+      err << prog << ": " << shownpath << ": no line " << shown(onlyarg);
       if (count == 0)
         err << ": the file has no lines\n";
       else

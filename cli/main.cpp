@@ -5,11 +5,17 @@
 #include <vector>
 
 #include "cli/chartcmd.h"
+#include "cli/fdinput.h"
 #include "page/cairocanvas.h"
+#include "page/outfile.h"
 
 int main(int argc, char** argv) {
+  // A closed standard descriptor would be taken by the next file opened.
+  openstdfds();
   std::vector<std::string> args(argv + 1, argv + argc);
-  int status = chartcmd(args, std::cin, std::cout, std::cerr);
+  fdinbuf inbuf(0);
+  std::istream in(&inbuf);
+  int status = chartcmd(args, in, std::cout, std::cerr);
   cairofontsend();
   // Output that never reached its file is a failure, not a success.
   std::cout.flush();

@@ -1,5 +1,6 @@
-// Save, and the chart list of File > Open.
+// The chart list of File > Open.
 #include <string>
+#include <string_view>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -10,13 +11,6 @@
 #include "gui/commands.h"
 #include "gui/modalwin.h"
 #include "gui/shell.h"
-
-void save_cb(Fl_Widget*, void* sh) {
-  if (appendchart(chartfilename, static_cast<shell*>(sh)->birth))
-    fl_message("Chart has been saved.");
-  else
-    fl_alert("Error saving chart!");
-}
 
 namespace {
 
@@ -38,7 +32,10 @@ class chartbrowser : public Fl_Hold_Browser {
   // the rest is printed as it is. (Switching the codes off with
   // format_char(0) instead makes FLTK 1.3 read past the end of an empty
   // item.) Without column widths a tab does not split an item.
-  void additem(const std::string& text) { add(("@." + text).c_str()); }
+  void additem(std::string_view text) {
+    shownitem.assign("@.").append(text);
+    add(shownitem.c_str());
+  }
 
   int handle(int event) override {
     if (event == FL_KEYBOARD &&
@@ -52,6 +49,9 @@ class chartbrowser : public Fl_Hold_Browser {
       do_callback();
     return used;
   }
+
+ private:
+  std::string shownitem;  // the item being added, with its "@."
 };
 
 // Makes item n (from 0) of the chart file the current chart. An item that
@@ -79,6 +79,7 @@ struct listwin : modalwin {
 
   shell& sh;
   chartbrowser* br;
+  listing shown;  // how the file was read
 };
 
 // OK, and Return, keypad Enter or a double-click on an item: loads the
@@ -99,12 +100,13 @@ listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
   br = new chartbrowser(20, 20, 300, 200, "Chart List");
   br->callback(vnkbr_sel, this);
   br->textfont(FL_COURIER);
-  bool opened = false;
-  for (const std::string& item : listitems(chartfilename, &opened))
-    br->additem(item);
+  shown = listfile(chartfilename, [&](std::string_view s) { br->additem(s); });
+  // A file that could not be read to its end lists nothing, as one that
+  // could not be opened.
+  if (!shown.opened) br->clear();
   // The first line is chosen until the user picks another.
   if (br->size() > 0) br->value(1);
-  if (opened) (new Fl_Button(40, 250, 40, 25, "OK"))->callback(vnkbr_sel, this);
+  if (shown.opened) (new Fl_Button(40, 250, 40, 25, "OK"))->callback(vnkbr_sel, this);
   (new Fl_Button(240, 250, 60, 25, "Cancel"))->callback(vnkbr_close, this);
   end();
   // Closing the window or pressing Escape cancels, and so destroys it
@@ -115,4 +117,21 @@ listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
 
 }  // namespace
 
-void open_cb(Fl_Widget*, void* sh) { (new listwin(*static_cast<shell*>(sh)))->show(); }
+// A chart file that is not a regular file (a FIFO would hold the window, a
+// device such as /dev/zero never ends) is refused; a file longer than the
+// list's limit is listed up to it, and the alert says so.
+void open_cb(Fl_Widget*, void* sh) {
+  listwin* w = new listwin(*static_cast<shell*>(sh));
+  if (w->shown.notfile) {
+    delete w;
+    fl_alert("%s is not a regular file: it is not listed.", chartfilename);
+    return;
+  }
+  if (w->shown.cut) {
+    std::string most = std::to_string(w->br->size());
+    for (std::size_t at = most.size(); at > 3; at -= 3) most.insert(at - 3, ",");
+    fl_alert("%s has more lines than the list holds:\nit shows the first %s only.",
+             chartfilename, most.c_str());
+  }
+  w->show();
+}

@@ -12,6 +12,7 @@
 #include "gui/chartview.h"
 #include "gui/commands.h"
 #include "gui/shell.h"
+#include "page/outfile.h"
 
 // Each style item carries its style as user data (1 North, 0 South); the
 // menu bar passes itself and carries the shell.
@@ -32,6 +33,9 @@ static void about_cb(Fl_Widget*, void*) {
 }
 
 int main(int argc, char** argv) {
+  // A closed standard descriptor would be taken by the chart file, and the
+  // toolkit's warnings would go into it.
+  openstdfds();
   // The toolkit's own window switches only; anything else ends the program
   // before a window is shown.
   int i = 0;

@@ -1,8 +1,13 @@
 // The chart file: Save's append, the one item splitter, the list and the loader.
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdio>
 #include <fstream>
@@ -60,6 +65,123 @@ TEST_F(ChartFile, SaveFailuresAreReported) {
   if (geteuid() != 0) {
     EXPECT_FALSE(append());
   }
+}
+
+// A write that stops after `room` bytes, as a full disk does: a short
+// write, then "No space left on device".
+static long room;
+static long fullwrite(int fd, const void* p, std::size_t n) {
+  if (room <= 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  long k = write(fd, p, n < static_cast<std::size_t>(room) ? n : static_cast<std::size_t>(room));
+  if (k > 0) room -= k;
+  return k;
+}
+
+TEST_F(ChartFile, SaveThatFailsLeavesTheFileAsItWas) {
+  for (const std::string& before : {std::string(), line, line + line.substr(0, 99)}) {
+    for (long left : {0L, 1L, 72L, 96L, 99L}) {
+      put(before);
+      room = left;
+      EXPECT_FALSE(appendchart(file.c_str(), readchartline(line).rec, fullwrite))
+          << before.size() << " " << left;
+      EXPECT_EQ(readfile(file), before) << before.size() << " " << left;
+    }
+  }
+  // Room for the line: the seam writes it as write(2) would.
+  room = 101;
+  put(line.substr(0, 99));
+  EXPECT_TRUE(appendchart(file.c_str(), readchartline(line).rec, fullwrite));
+  EXPECT_EQ(readfile(file), line + line);
+}
+
+// Runs f in a child process as the user nobody when the test runs as root
+// (who may read any file); its result is the child's status, 0 for true.
+template <class F>
+static bool asuser(F f) {
+  if (geteuid() != 0) return f();
+  pid_t pid = fork();
+  if (pid == 0) _exit(setgid(65534) == 0 && setuid(65534) == 0 && f() ? 0 : 1);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(ChartFile, SaveRefusesWhatItCannotCheckOrAppendWhole) {
+  ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+  // A write-only file whose last line lacks its line feed: its last byte
+  // cannot be read, so the line is not glued to it. An empty one takes it.
+  put(line.substr(0, 99));
+  ASSERT_EQ(chmod(file.c_str(), 0222), 0);
+  EXPECT_FALSE(asuser([&] { return append(); }));
+  EXPECT_EQ(readfile(file), line.substr(0, 99));
+  put("");
+  EXPECT_TRUE(asuser([&] { return append(); }));
+  EXPECT_EQ(readfile(file), line);
+  // A FIFO is refused at once, not waited on.
+  std::remove(file.c_str());
+  ASSERT_EQ(mkfifo(file.c_str(), 0666), 0);
+  EXPECT_FALSE(append());
+}
+
+// Two processes saving at the same moment, each many times, into a file
+// whose last line lacks its line feed: one line feed is added, by whichever
+// comes first, and every line stays whole (no empty line between them).
+TEST_F(ChartFile, SavesAtTheSameMomentTakeTurns) {
+  const int rounds = 500;
+  int bad = 0;
+  for (int r = 0; r < rounds && bad == 0; ++r) {
+    put(line.substr(0, 99));
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    pid_t kids[2];
+    for (pid_t& k : kids) {
+      k = fork();
+      if (k == 0) {
+        char c;
+        close(go[1]);
+        _exit(read(go[0], &c, 1) == 0 && append() ? 0 : 1);
+      }
+    }
+    close(go[0]);
+    close(go[1]);  // both start now
+    for (pid_t k : kids) {
+      int status = 0;
+      waitpid(k, &status, 0);
+      bad += !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    bad += readfile(file) != line + line + line;
+  }
+  EXPECT_EQ(bad, 0);
+}
+
+// A full disk for real: a tmpfs of two pages in a mount namespace of its
+// own (only root may make one; skipped otherwise). The file has 96 bytes of
+// room in its page and the other page is taken, so the line's write falls
+// short; the file must come back to its former size.
+TEST_F(ChartFile, SaveOnAFullDisk) {
+  if (geteuid() != 0) GTEST_SKIP() << "a tmpfs needs root";
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=8k") != 0)
+      _exit(77);
+    std::string before = line.substr(0, 99) + std::string(4000 - 99, 'x');
+    put(before);
+    std::FILE* f = std::fopen((dir + "/filler").c_str(), "wb");
+    while (f && std::fputc('x', f) != EOF && std::fflush(f) == 0) {}
+    if (f) std::fclose(f);
+    bool saved = append();
+    bool same = readfile(file) == before;
+    umount2(dir.c_str(), MNT_DETACH);
+    _exit(!saved && same ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 77) GTEST_SKIP() << "no tmpfs";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST(Splititems, LineFeedsZeroBytesAnd1023Bytes) {
@@ -136,5 +258,28 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   for (const char* path : {"", static_cast<const char*>(nullptr)}) {
     EXPECT_TRUE(listitems(path, &opened).empty());
     EXPECT_TRUE(opened);
+  }
+}
+
+TEST_F(ChartFile, ListStopsAtItsLimitAndTakesOnlyRegularFiles) {
+  put(line + line + line);  // four items, the last empty
+  const struct { listlimit limit; std::size_t items; bool cut; } cases[] = {
+      {{4, 1000}, 4, false}, {{3, 1000}, 3, true}, {{1000, 297}, 4, false},
+      {{1000, 296}, 2, true}, {{0, 0}, 0, true}};
+  for (const auto& c : cases) {
+    std::size_t n = 0;
+    listing l = listfile(file.c_str(), [&](std::string_view s) { n += s.size() == 99 || s.empty(); },
+                         c.limit);
+    EXPECT_TRUE(l.opened && !l.notfile && l.cut == c.cut && n == c.items) << c.limit.items;
+  }
+  // A FIFO (which would hold the reader) and a folder are refused at once.
+  std::remove(file.c_str());
+  ASSERT_EQ(mkfifo(file.c_str(), 0666), 0);
+  for (const std::string& path : {file, dir}) {
+    std::size_t n = 0;
+    listing l = listfile(path.c_str(), [&](std::string_view) { ++n; });
+    EXPECT_TRUE(!l.opened && l.notfile && n == 0) << path;
+    lineread r = loadchart(path.c_str(), 0);
+    EXPECT_TRUE(r.unreadable && r.why == "Couldn't open chart file!") << path;
   }
 }

@@ -121,6 +121,11 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
       {patched(23, "Xyz"), "unknown month \"Xyz\""},
       {patched(23, "\xc3\xa9\""), "unknown month \"\\xc3\\xa9\\x22\""},
       {std::string(99, '\0'), "unknown month \"\\x00\\x00\\x00\""},
+      // An editor's byte-order mark is named; a name that starts with U+FEFF is no mark.
+      {"\xEF\xBB\xBF" + example,
+       "line starts with a UTF-8 byte-order mark (EF BB BF): save the file without it"},
+      {"\xEF\xBB\xBF\n", "line starts with a UTF-8 byte-order mark (EF BB BF): save the file without it"},
+      {"\xEF\xBB\xBF" + example.substr(3), "Mar 14, 1987 18:05 Zone: -1:00"},
       {patched(31, "1599"), "year 1599 is outside 1600-2400"},
       {patched(31, "2401"), "year 2401 is outside 1600-2400"},
       {patched(31, "999999999999"), "year 21474836 is outside 1600-2400"},

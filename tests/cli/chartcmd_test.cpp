@@ -72,9 +72,11 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       {{"--line=2", "--json", "-"}, three, 0, 1, "{\"line\": 2, \"name\": \"Delhi Noon UT ", ""},
       {{"--line", "3", "-"}, three, 1, 0, "", in + "no line 3: the file has lines 0 to 2\n"},
       {{"--line", "0", "-"}, "", 1, 0, "", in + "no line 0: the file has no lines\n"},
-      // A number past any count saturates instead of wrapping round to line 1.
+      // A number past any count saturates instead of wrapping round to line
+      // 1; the number is shown as given.
       {{"--line", "18446744073709551617", "-"}, three, 1, 0, "",
-       in + "no line 1844674407370955161: the file has lines 0 to 2\n"},
+       in + "no line 18446744073709551617: the file has lines 0 to 2\n"},
+      {{"--line", "0003", "-"}, three, 1, 0, "", in + "no line 0003: the file has lines 0 to 2\n"},
       {{"-"}, "", 0, 0, "", ""},  // nothing to cast, nothing wrong
       // The file is read in pieces of 64 KiB: line 655 spans two of them.
       {{"--json", "-"}, many + badmonth, 1, 701, "{\"line\": 0, \"name\": \"Delhi Noon UT ",

@@ -63,4 +63,30 @@ def test_refusals():
                       "the chart changed: %r" % s.chartfile())
 
 
-harness.run(test_load, test_refusals)
+def test_unsafe_files():
+    # Open on what is not a chart file: refused with the alert, the window
+    # still answering (a FIFO would hold it, /dev/zero never ends). A file of
+    # 1 GiB of zero bytes is an item per byte: the list stops at its limit
+    # with an alert, in good time.
+    with harness.Session() as s:
+        path = os.path.join(s.cwd, "charts.vnk")
+        for make, undo in ((os.mkfifo, os.remove), (lambda p: os.symlink("/dev/zero", p), os.remove),
+                           (os.mkdir, os.rmdir)):
+            make(path)
+            s.menu("Open")
+            harness.check(s.box() == "alert", "%s was not refused" % make)
+            harness.check("Select Chart" not in s.windows().values(), "a list was shown")
+            undo(path)
+        with open(path, "wb") as f:
+            f.truncate(1 << 30)
+        s.menu("Open")
+        harness.check(s.box() == "alert", "the list's limit was not told")
+        q = s.find("Select Chart")
+        s.click(*CANCEL, wid=q)
+        s.gone(q)
+        os.remove(path)
+        s.save()
+        harness.check(s.chartfile() == harness.START_LINE, "the chart changed: %r" % s.chartfile())
+
+
+harness.run(test_load, test_refusals, test_unsafe_files)

@@ -1,14 +1,9 @@
 // The chart page as a PNG, SVG or PDF file.
-#include "cli/pagefile.h"
+#include "page/pagefile.h"
 
 #include <cairo-pdf.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <ostream>
 
@@ -41,106 +36,14 @@ std::string outlinename(const birthdata& b) {
 
 }  // namespace
 
-int pageoption(const std::vector<std::string>& args, std::size_t& i, pageopts& o,
-               std::string& why) {
-  const std::string& a = args[i];
-  if (a == "--north") {
-    o.north = true;
-    return 1;
-  }
-  static const struct {
-    const char* name;
-    pageformat format;
-  } valued[] = {{"--png", pageformat::png}, {"--svg", pageformat::svg},
-                {"--pdf", pageformat::pdf}, {"--scale", pageformat::none}};
-  for (const auto& opt : valued) {
-    std::string name = opt.name;
-    std::string v;
-    if (a == name) {
-      if (i + 1 >= args.size()) {
-        why = name + (opt.format == pageformat::none ? " needs a number from 1 to 4"
-                                                     : " needs a file name");
-        return -1;
-      }
-      v = args[++i];
-    } else if (a.rfind(name + "=", 0) == 0) {
-      v = a.substr(name.size() + 1);
-    } else {
-      continue;
-    }
-    if (opt.format == pageformat::none) {
-      if (v.size() != 1 || v[0] < '1' || v[0] > '4') {
-        why = "--scale needs a number from 1 to 4, not \"" + v + "\"";
-        return -1;
-      }
-      o.scale = v[0] - '0';
-      o.scaleset = true;
-    } else {
-      if (o.format != pageformat::none) {
-        why = "only one of --png, --svg and --pdf, please";
-        return -1;
-      }
-      if (v.empty()) {
-        why = name + " needs a file name";
-        return -1;
-      }
-      o.format = opt.format;
-      o.path = v;
-    }
-    return 1;
-  }
-  return 0;
-}
-
-std::string pageoptscheck(const pageopts& o) {
-  if (o.format == pageformat::none && (o.north || o.scaleset))
-    return "--north and --scale go with --png, --svg or --pdf";
-  if (o.scaleset && o.format != pageformat::png) return "--scale goes with --png only";
-  return "";
-}
-
 pagefile::pagefile(const pageopts& o, std::ostream& out) : o(o), out(out) {}
 
 pagefile::~pagefile() { discard(); }
 
-// A new file gets the permissions that creating it directly would give it,
-// a replaced one keeps its own; a symbolic link is followed, so that the
-// file it names is replaced, not the link. Whatever is not a regular file (a
-// device, a pipe, /dev/stdout) is written directly: renaming onto it would
-// replace it.
 bool pagefile::open(std::string& why) {
-  auto fail = [&] {
-    why = std::string("cannot write: ") + std::strerror(errno);
-    return false;
-  };
   if (o.path != "-") {
-    struct stat st;
-    bool exists = stat(o.path.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) {
-      f = std::fopen(o.path.c_str(), "wb");
-      return f ? startpdf() : fail();
-    }
-    dest = o.path;
-    if (exists) {
-      char* real = realpath(o.path.c_str(), nullptr);
-      if (!real) return fail();
-      dest = real;
-      std::free(real);
-    }
-    std::string name = dest + ".XXXXXX";
-    int fd = mkstemp(name.data());
-    if (fd < 0) return fail();
-    tmp = name;
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, exists ? st.st_mode & 07777 : 0666 & ~mask);
-    f = fdopen(fd, "wb");
-    if (!f) {
-      int e = errno;
-      close(fd);
-      errno = e;
-      return fail();
-    }
+    if (!file.open(o.path, why)) return false;
+    tofile = true;
   }
   return startpdf();
 }
@@ -155,9 +58,8 @@ bool pagefile::startpdf() {
 
 bool pagefile::put(const void* data, std::size_t n) {
   if (failed) return false;
-  if (f) {
-    failed = std::fwrite(data, 1, n, f) != n;
-    if (failed) err = errno;
+  if (tofile) {
+    failed = !file.write(data, n);
   } else {
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(n));
     failed = !out;
@@ -215,29 +117,25 @@ bool pagefile::finish(std::string& why) {
     cairo_surface_destroy(pdf);
     pdf = nullptr;
   }
-  if (f) {
-    // On disk before the rename, so that the name never holds a short file.
-    if (std::fflush(f) != 0 || (!tmp.empty() && fsync(fileno(f)) != 0)) {
-      if (!failed) err = errno;
-      failed = true;
+  if (tofile) {
+    // A write that failed is told by the commit, with its reason; a page
+    // that cairo could not make has none.
+    if (failed && !file.writefailed()) {
+      discard();
+      why = "cannot write";
+      return false;
     }
-    if (std::fclose(f) != 0 && !failed) {
-      err = errno;
-      failed = true;
+    tofile = false;
+    if (!file.commit(why)) {
+      discard();
+      return false;
     }
-    f = nullptr;
-    if (!failed && !tmp.empty() && std::rename(tmp.c_str(), dest.c_str()) != 0) {
-      err = errno;
-      failed = true;
-    }
-    if (!failed) tmp.clear();
-  } else {
-    out.flush();
-    failed = failed || !out;
+    return true;
   }
-  if (failed) {
+  out.flush();
+  if (failed || !out) {
     discard();
-    why = err ? std::string("cannot write: ") + std::strerror(err) : "cannot write";
+    why = "cannot write";
     return false;
   }
   return true;
@@ -251,12 +149,6 @@ void pagefile::discard() {
     cairo_surface_destroy(pdf);
     pdf = nullptr;
   }
-  if (f) {
-    std::fclose(f);
-    f = nullptr;
-  }
-  if (!tmp.empty()) {
-    std::remove(tmp.c_str());
-    tmp.clear();
-  }
+  file.discard();
+  tofile = false;
 }

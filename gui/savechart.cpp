@@ -1,0 +1,13 @@
+// File > Save: the current chart appended to the chart file.
+#include <FL/fl_ask.H>
+
+#include "chart/chartfile.h"
+#include "gui/commands.h"
+#include "gui/shell.h"
+
+void save_cb(Fl_Widget*, void* sh) {
+  if (appendchart(chartfilename, static_cast<shell*>(sh)->birth))
+    fl_message("Chart has been saved.");
+  else
+    fl_alert("Error saving chart!");
+}

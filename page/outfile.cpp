@@ -1,0 +1,331 @@
+// Output files written beside their name and renamed into place.
+#include "page/outfile.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+// The temporary files that exist, for the signal handler: a folder's
+// descriptor and a name in it, set and cleared with the signals blocked.
+constexpr int nslots = 8;
+struct liveslot {
+  int dirfd;
+  char name[16];
+};
+liveslot slots[nslots];
+volatile sig_atomic_t used[nslots];
+int nlive = 0;
+
+const int endsignals[] = {SIGINT, SIGTERM, SIGHUP};
+bool ours[3];  // our handler is installed for endsignals[i]
+
+// Removes the temporary files, then ends the process by the same signal
+// (the handler has been reset to the default on entry).
+extern "C" void onendsignal(int sig) {
+  int e = errno;
+  for (int i = 0; i < nslots; ++i)
+    if (used[i]) unlinkat(slots[i].dirfd, slots[i].name, 0);
+  errno = e;
+  raise(sig);
+}
+
+sigset_t blockends() {
+  sigset_t set, old;
+  sigemptyset(&set);
+  for (int s : endsignals) sigaddset(&set, s);
+  sigprocmask(SIG_BLOCK, &set, &old);
+  return old;
+}
+
+// Notes a temporary file; a signal that the process would end by removes
+// it first (a signal that is ignored, or has a handler of its own, is left
+// alone). Returns its slot, or -1 when all are taken.
+int addlive(int dirfd, const char* name) {
+  int slot = -1;
+  for (int i = 0; i < nslots && slot < 0; ++i)
+    if (!used[i]) slot = i;
+  if (slot < 0) return -1;
+  slots[slot].dirfd = dirfd;
+  std::strcpy(slots[slot].name, name);
+  used[slot] = 1;
+  if (nlive++ == 0) {
+    for (int i = 0; i < 3; ++i) {
+      struct sigaction old;
+      if (sigaction(endsignals[i], nullptr, &old) != 0 || old.sa_handler != SIG_DFL) continue;
+      struct sigaction act {};
+      act.sa_handler = onendsignal;
+      act.sa_flags = SA_RESETHAND | SA_NODEFER;
+      sigemptyset(&act.sa_mask);
+      ours[i] = sigaction(endsignals[i], &act, nullptr) == 0;
+    }
+  }
+  return slot;
+}
+
+void droplive(int slot) {
+  if (slot < 0) return;
+  used[slot] = 0;
+  if (--nlive == 0) {
+    for (int i = 0; i < 3; ++i) {
+      struct sigaction cur;
+      if (ours[i] && sigaction(endsignals[i], nullptr, &cur) == 0 &&
+          cur.sa_handler == onendsignal)
+        signal(endsignals[i], SIG_DFL);
+      ours[i] = false;
+    }
+  }
+}
+
+// Six letters or digits for a temporary name.
+void randomname(char* out) {
+  static const char set[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static unsigned long counter;
+  unsigned char r[6];
+  if (getrandom(r, sizeof r, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof r)) {
+    unsigned long x = static_cast<unsigned long>(std::time(nullptr)) ^
+                      (static_cast<unsigned long>(getpid()) << 16) ^ (++counter * 2654435761u);
+    for (unsigned char& c : r) c = static_cast<unsigned char>(x >>= 5);
+  }
+  for (int i = 0; i < 6; ++i) out[i] = set[r[i] % 62];
+  out[6] = '\0';
+}
+
+// Whether p names a descriptor of this process (/dev/fd/N, /proc/self/fd/N,
+// /proc/PID/fd/N and the like), with its number in n.
+bool fdname(const std::string& p, int& n) {
+  if (p == "/dev/stdin" || p == "/dev/stdout" || p == "/dev/stderr") {
+    n = p == "/dev/stdin" ? 0 : p == "/dev/stdout" ? 1 : 2;
+    return true;
+  }
+  std::size_t slash = p.rfind('/');
+  if (slash == std::string::npos || slash + 1 == p.size() || p.size() - slash > 10) return false;
+  long v = 0;
+  for (std::size_t i = slash + 1; i < p.size(); ++i) {
+    if (p[i] < '0' || p[i] > '9') return false;
+    v = v * 10 + (p[i] - '0');
+  }
+  char* real = realpath(p.substr(0, slash).c_str(), nullptr);
+  if (!real) return false;
+  std::string dir = real, self = "/proc/" + std::to_string(getpid());
+  std::free(real);
+  bool mine = dir == self + "/fd" ||
+              (dir.rfind(self + "/task/", 0) == 0 && dir.size() > 3 &&
+               dir.compare(dir.size() - 3, 3, "/fd") == 0);
+  if (mine) n = static_cast<int>(v);
+  return mine;
+}
+
+// A write of all n bytes, through short writes and interruptions.
+bool writeall(int fd, const char* p, std::size_t n) {
+  while (n > 0) {
+    ssize_t w = ::write(fd, p, n);
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) {
+      if (w == 0) errno = EIO;
+      return false;
+    }
+    p += w;
+    n -= static_cast<std::size_t>(w);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool outfile::fail(std::string& why, const std::string& what) {
+  why = std::string("cannot write: ") + std::strerror(errno) + what;
+  return false;
+}
+
+std::string outfile::temppath() const {
+  return tmpname[0] ? dir + tmpname : std::string();
+}
+
+bool outfile::open(const std::string& path, std::string& why) {
+  // Follow the path's links one at a time, to see what it names at last.
+  std::string p = path;
+  struct stat st;
+  for (int hops = 0;; ++hops) {
+    int n;
+    if (hops > 40) {
+      errno = ELOOP;
+      return fail(why, "");
+    }
+    if (fdname(p, n)) {
+      fd = fcntl(n, F_DUPFD_CLOEXEC, 3);
+      return fd >= 0 || fail(why, "");
+    }
+    if (lstat(p.c_str(), &st) != 0) {
+      if (errno != ENOENT) return fail(why, "");
+      st.st_mode = 0;
+      break;
+    }
+    if (!S_ISLNK(st.st_mode)) break;
+    char target[PATH_MAX];
+    ssize_t k = readlink(p.c_str(), target, sizeof target - 1);
+    if (k < 0) return fail(why, "");
+    target[k] = '\0';
+    std::size_t slash = p.rfind('/');
+    p = target[0] == '/' || slash == std::string::npos ? std::string(target)
+                                                        : p.substr(0, slash + 1) + target;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    errno = EISDIR;
+    return fail(why, "");
+  }
+  if (st.st_mode != 0 && !S_ISREG(st.st_mode)) {
+    fd = ::open(p.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    return fd >= 0 || fail(why, "");
+  }
+
+  // A regular file, or none yet: a temporary file beside it.
+  std::size_t slash = p.rfind('/');
+  dir = slash == std::string::npos ? "" : p.substr(0, slash + 1);
+  base = p.substr(dir.size());
+  if (base.empty()) {
+    errno = EISDIR;
+    return fail(why, "");
+  }
+  if (st.st_mode != 0) {
+    // The file is replaced only where it could have been opened for writing.
+    if (faccessat(AT_FDCWD, p.c_str(), W_OK, AT_EACCESS) != 0) return fail(why, "");
+    mode = st.st_mode & 0777;
+  } else {
+    mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  dirfd = ::open(dir.empty() ? "." : dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (dirfd < 0) return fail(why, "");
+  for (int tries = 0; fd < 0 && tries < 100; ++tries) {
+    char name[16] = ".vnk";
+    randomname(name + 4);
+    sigset_t old = blockends();
+    fd = openat(dirfd, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+      std::strcpy(tmpname, name);
+      slot = addlive(dirfd, name);
+    }
+    int e = errno;
+    sigprocmask(SIG_SETMASK, &old, nullptr);
+    errno = e;
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0)
+    return fail(why, " (creating a temporary file in " + (dir.empty() ? std::string(".") : dir) + ")");
+  return true;
+}
+
+bool outfile::flush() {
+  if (!failed && !buf.empty() && !writeall(fd, buf.data(), buf.size())) {
+    failed = true;
+    err = errno;
+  }
+  buf.clear();
+  return !failed;
+}
+
+bool outfile::write(const void* data, std::size_t n) {
+  if (failed || fd < 0) return false;
+  if (buf.size() + n > 65536 && !flush()) return false;
+  if (n >= 65536) {
+    if (!writeall(fd, static_cast<const char*>(data), n)) {
+      failed = true;
+      err = errno;
+    }
+    return !failed;
+  }
+  buf.append(static_cast<const char*>(data), n);
+  return true;
+}
+
+bool outfile::commit(std::string& why) {
+  if (fd < 0) {
+    errno = EBADF;
+    return fail(why, "");
+  }
+  flush();
+  // On disk with its final permissions before the rename, so that the name
+  // never holds a short file.
+  auto step = [&](bool ok) {
+    if (!ok && !failed) {
+      failed = true;
+      err = errno;
+    }
+  };
+  if (tmpname[0]) {
+    step(fchmod(fd, static_cast<mode_t>(mode)) == 0);
+    step(fsync(fd) == 0);
+  }
+  step(::close(fd) == 0);
+  fd = -1;
+  std::string tmp = temppath();
+  if (failed) {
+    discard();
+    errno = err;
+    return fail(why, tmp.empty() ? "" : " (writing the temporary file " + tmp + ")");
+  }
+  if (tmpname[0]) {
+    sigset_t old = blockends();
+    bool moved = renameat(dirfd, tmpname, dirfd, base.c_str()) == 0;
+    int e = errno;
+    if (moved) {
+      droplive(slot);
+      slot = -1;
+      tmpname[0] = '\0';
+    }
+    sigprocmask(SIG_SETMASK, &old, nullptr);
+    if (!moved) {
+      discard();
+      errno = e;
+      return fail(why, " (renaming the temporary file " + tmp + " to " + base + ")");
+    }
+  }
+  discard();
+  return true;
+}
+
+void outfile::discard() {
+  failed = true;
+  buf.clear();
+  if (fd >= 0) ::close(fd);
+  fd = -1;
+  if (tmpname[0]) {
+    sigset_t old = blockends();
+    unlinkat(dirfd, tmpname, 0);
+    droplive(slot);
+    slot = -1;
+    tmpname[0] = '\0';
+    sigprocmask(SIG_SETMASK, &old, nullptr);
+  }
+  if (dirfd >= 0) ::close(dirfd);
+  dirfd = -1;
+}
+
+bool isinput(const std::string& out, const std::string& in) {
+  struct stat a, b;
+  if ((in == "-" ? fstat(0, &a) : stat(in.c_str(), &a)) != 0 || !S_ISREG(a.st_mode)) return false;
+  if ((out == "-" ? fstat(1, &b) : stat(out.c_str(), &b)) != 0) return false;
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+void openstdfds() {
+  for (int fd = 0; fd < 3; ++fd) {
+    if (fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+    int n = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (n >= 0 && n != fd) {
+      dup2(n, fd);
+      ::close(n);
+    }
+  }
+}
