@@ -117,46 +117,53 @@ std::string atlas::readfiles() {
 void atlas::addnames(const cityrow& r, uint32_t where) {
   const size_t first = index_.size();
   const auto text = [this](const namekey& k) { return std::string_view(keys_).substr(k.off, k.len); };
-  const auto add = [&](std::string_view name) {
+  const auto add = [&](std::string_view name, bool main) {
     const namekey k{uint32_t(keysend_),
-                    uint32_t(foldraw(&keys_[keysend_], name) - &keys_[keysend_]), where};
+                    uint32_t(foldraw(&keys_[keysend_], name) - &keys_[keysend_]), where, main};
     if (k.len == 0 || (index_.size() > first &&
                        (text(k) == text(index_[first]) || text(k) == text(index_.back()))))
       return;
     keysend_ += k.len;
     index_.push_back(k);
   };
-  add(r.name);
-  add(r.asciiname);
+  add(r.name, true);
+  add(r.asciiname, true);
   for (std::string_view alt = r.alternates; !alt.empty();) {
     const size_t comma = alt.find(',');
-    add(alt.substr(0, comma));
+    add(alt.substr(0, comma), false);
     alt.remove_prefix(comma == std::string_view::npos ? alt.size() : comma + 1);
   }
+}
+
+// Whether hit a comes before hit b: the more populous first; of equal
+// populations, one found by its own name, then by name.
+bool atlas::before(const hit& a, const hit& b) const {
+  const place &pa = places_[a.where], &pb = places_[b.where];
+  if (pa.population != pb.population) return pa.population > pb.population;
+  if (a.main != b.main) return a.main;
+  return pa.name < pb.name;
 }
 
 std::vector<const place*> atlas::search(std::string_view text, size_t limit) {
   std::vector<const place*> found;
   const std::string q = foldtext(text);
   if (q.empty() || !ready()) return found;
-  std::vector<uint32_t> hits;
+  // A place's own names come first among its keys, so its first match
+  // tells whether it was found by them.
+  std::vector<hit> hits;
   const char* keys = keys_.data();
   for (const namekey& k : index_) {
     if (k.len >= q.size() && !seen_[k.where] && keys[k.off] == q[0] &&
         keys_.compare(k.off, q.size(), q) == 0) {
       seen_[k.where] = 1;
-      hits.push_back(k.where);
+      hits.push_back({k.where, k.main});
     }
   }
-  for (uint32_t h : hits) seen_[h] = 0;
-  // Most populous first; of equal population, by name.
-  const auto before = [this](uint32_t a, uint32_t b) {
-    const place &pa = places_[a], &pb = places_[b];
-    return pa.population != pb.population ? pa.population > pb.population : pa.name < pb.name;
-  };
+  for (const hit& h : hits) seen_[h.where] = 0;
   const size_t n = std::min(limit, hits.size());
-  std::partial_sort(hits.begin(), hits.begin() + n, hits.end(), before);
-  for (size_t i = 0; i < n; ++i) found.push_back(&places_[hits[i]]);
+  std::partial_sort(hits.begin(), hits.begin() + n, hits.end(),
+                    [this](const hit& a, const hit& b) { return before(a, b); });
+  for (size_t i = 0; i < n; ++i) found.push_back(&places_[hits[i].where]);
   return found;
 }
 
@@ -177,7 +184,8 @@ const place* atlas::lookup(std::string_view text) {
     text.remove_prefix(comma + 1);
   }
   if (part.size() > 3 || part[0].empty() || !ready()) return nullptr;
-  const place* best = nullptr;
+  bool any = false;
+  hit best{};
   for (const namekey& k : index_) {
     if (k.len != part[0].size() || keys_.compare(k.off, k.len, part[0]) != 0) continue;
     const uint32_t w = k.where;
@@ -186,7 +194,9 @@ const place* atlas::lookup(std::string_view text) {
       ok = inarea(statei_[w], part[1]) || inarea(countryi_[w], part[1]);
     else if (part.size() == 3)
       ok = inarea(statei_[w], part[1]) && inarea(countryi_[w], part[2]);
-    if (ok && (!best || places_[w].population > best->population)) best = &places_[w];
+    const hit h{w, k.main};
+    if (ok && (!any || before(h, best))) best = h;
+    any = any || ok;
   }
-  return best;
+  return any ? &places_[best.where] : nullptr;
 }

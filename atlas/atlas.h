@@ -40,12 +40,13 @@ class atlas {
 
   // The places having a name or alternate name that starts with text, case,
   // accents and punctuation ignored ("sao paulo" finds São Paulo), most
-  // populous first, at most limit of them. Empty when text is blank or the
+  // populous first (of equal populations, those found by their own name
+  // first, then by name), at most limit of them. Empty when text is blank or the
   // atlas cannot be read (load() says why).
   std::vector<const place*> search(std::string_view text, size_t limit = 100);
 
-  // The most populous place named text ("place[, state][, country]": the
-  // name or an alternate name in full; the state by name or code; the
+  // The most populous place named text, in the order of search ("place[,
+  // state][, country]": the name or an alternate name in full; the state by name or code; the
   // country by name or ISO code, "IN" or "IND"), or nullptr when none is.
   const place* lookup(std::string_view text);
 
@@ -54,6 +55,11 @@ class atlas {
     uint32_t off;   // its bytes in keys
     uint32_t len;
     uint32_t where; // index in places
+    bool main;      // the place's name or its ASCII spelling
+  };
+  struct hit {      // a place found, and whether by its main name
+    uint32_t where;
+    bool main;
   };
   struct area {     // a state or a country, folded, as lookup matches it
     std::string name, ascii, code, code3;
@@ -63,6 +69,7 @@ class atlas {
   void addnames(const cityrow& r, uint32_t where);
   std::string readfiles();
   bool inarea(uint32_t a, std::string_view folded) const;
+  bool before(const hit& a, const hit& b) const;
 
   std::string dir_;
   bool tried_ = false;
