@@ -54,7 +54,9 @@ char* foldraw(char* o, std::string_view s) {
   };
   for (size_t i = 0; i < s.size(); ++i) {
     const unsigned char b = s[i];
-    if (b < 0x80) {
+    if ((b >= 'a' && b <= 'z') || (b >= 0x80 && b < 0xC0) || b >= 0xE3) {
+      *o++ = char(b);  // kept: small letters, and the bytes of 3- and 4-byte characters
+    } else if (b < 0x80) {
       if (b >= 'A' && b <= 'Z') *o++ = char(b + 32);
       else if (b == ' ' || b == '-' || b == '_' || b == '\t') blank();
       else if (b != '.' && b != '\'' && b != '`') *o++ = char(b);
