@@ -106,6 +106,7 @@ std::string atlas::readfiles() {
   }
   keys_.resize(keysend_);
   keys_.shrink_to_fit();
+  index_.shrink_to_fit();
   seen_.assign(places_.size(), 0);
   return "";
 }
