@@ -27,10 +27,6 @@ const std::string& atlas::load() {
   if (!tried_) {
     tried_ = true;
     error_ = readfiles();
-    if (!error_.empty()) {
-      places_.clear();
-      index_.clear();
-    }
   }
   return error_;
 }
@@ -57,8 +53,8 @@ std::string damaged(const std::string& path, size_t line) {
 
 }  // namespace
 
-// Reads and checks the three files, then fills places_, areas_ and the
-// index of names. Returns "" or the message for the user.
+// Reads and checks the three files, then builds the atlas from them; on a
+// failure nothing is built. Returns "" or the message for the user.
 std::string atlas::readfiles() {
   const std::string names[3] = {countryfile, admin1file, citiesfile};
   std::string text[3];
@@ -69,7 +65,14 @@ std::string atlas::readfiles() {
   if (size_t bad = parsecountries(text[0], countries)) return damaged(dir_ + "/" + names[0], bad);
   if (size_t bad = parseadmin1(text[1], states)) return damaged(dir_ + "/" + names[1], bad);
   if (size_t bad = parsecities(text[2], cities)) return damaged(dir_ + "/" + names[2], bad);
+  build(countries, states, cities, text[2].size());
+  return "";
+}
 
+// Fills places_, areas_ and the index of names from the rows of the files;
+// size: the size of the places file.
+void atlas::build(const std::vector<arearow>& countries, const std::vector<arearow>& states,
+                  const std::vector<cityrow>& cities, size_t size) {
   // The areas: every country, then every state, by code ("IN", "IN.25").
   std::unordered_map<std::string_view, uint32_t> areaof;
   std::vector<std::string_view> areaname;
@@ -87,7 +90,7 @@ std::string atlas::readfiles() {
 
   // The folded names fit in the bytes of the file they come from.
   places_.reserve(cities.size());
-  keys_.resize(text[2].size());
+  keys_.resize(size);
   index_.reserve(cities.size() * 8);
   std::string statecode;
   for (const cityrow& r : cities) {
@@ -108,7 +111,6 @@ std::string atlas::readfiles() {
   keys_.shrink_to_fit();
   index_.shrink_to_fit();
   seen_.assign(places_.size(), 0);
-  return "";
 }
 
 // Adds the folded names of city r, place number where, to keys_ and index_.

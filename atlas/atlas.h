@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-struct cityrow;  // a line of the places file (atlas/geonames.h)
+struct cityrow;  // lines of the GeoNames files (atlas/geonames.h)
+struct arearow;
 
 // The folder where libtimezonemap-data puts the GeoNames files.
 extern const char* const atlasdir;
@@ -41,13 +42,14 @@ class atlas {
   // The places having a name or alternate name that starts with text, case,
   // accents and punctuation ignored ("sao paulo" finds São Paulo), most
   // populous first (of equal populations, those found by their own name
-  // first, then by name), at most limit of them. Empty when text is blank or the
-  // atlas cannot be read (load() says why).
+  // first, then by name), at most limit of them. Empty when text is blank
+  // or the atlas cannot be read (load() says why).
   std::vector<const place*> search(std::string_view text, size_t limit = 100);
 
-  // The most populous place named text, in the order of search ("place[,
-  // state][, country]": the name or an alternate name in full; the state by name or code; the
-  // country by name or ISO code, "IN" or "IND"), or nullptr when none is.
+  // The place named text that search would list first, or nullptr when
+  // none is. text: "place[, state][, country]", the place by its name or an
+  // alternate name in full, the state by name or code ("Tamil Nadu", "NY"),
+  // the country by name or ISO code ("India", "IN", "IND").
   const place* lookup(std::string_view text);
 
  private:
@@ -68,6 +70,8 @@ class atlas {
   bool ready();
   void addnames(const cityrow& r, uint32_t where);
   std::string readfiles();
+  void build(const std::vector<arearow>& countries, const std::vector<arearow>& states,
+             const std::vector<cityrow>& cities, size_t size);
   bool inarea(uint32_t a, std::string_view folded) const;
   bool before(const hit& a, const hit& b) const;
 
@@ -75,12 +79,12 @@ class atlas {
   bool tried_ = false;
   std::string error_;
   std::vector<place> places_;
-  std::vector<area> areas_;               // the states and countries
+  std::vector<area> areas_;                  // the states and countries
   std::vector<uint32_t> statei_, countryi_;  // per place: its areas_
-  std::string keys_;                      // all folded names, end to end
-  size_t keysend_ = 0;                    // their length while reading
+  std::string keys_;                         // all folded names, end to end
+  size_t keysend_ = 0;                       // their length while reading
   std::vector<namekey> index_;
-  std::vector<uint8_t> seen_;             // scratch of search, per place
+  std::vector<uint8_t> seen_;                // scratch of search, per place
 };
 
 // The program's one atlas, of atlasdir, read on its first use.
