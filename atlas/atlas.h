@@ -32,6 +32,7 @@ std::string placelabel(const place& p);
 class atlas {
  public:
   // An atlas of the files in folder dir; nothing is read until first use.
+  // The places that search and lookup return live as long as the atlas.
   explicit atlas(std::string dir = atlasdir);
 
   // Reads the files when not yet done. Returns "" when the atlas is usable,
