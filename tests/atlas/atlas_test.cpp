@@ -1,0 +1,191 @@
+// The atlas: the search and the lookup on the GeoNames files of the Debian
+// package libtimezonemap-data, and the messages for missing and damaged
+// files on files of the test's own.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "atlas/atlas.h"
+#include "atlas/zonefind.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The names of the places a search gives, most populous first.
+std::vector<std::string> names(atlas& a, const char* text, size_t limit) {
+  std::vector<std::string> v;
+  for (const place* p : a.search(text, limit)) v.push_back(p->name);
+  return v;
+}
+
+TEST(atlas, findsplacesbyalternatenames) {
+  atlas& a = worldatlas();
+  ASSERT_EQ(a.load(), "");
+  const std::vector<const place*> madras = a.search("madras", 3);
+  ASSERT_FALSE(madras.empty());
+  const place& c = *madras[0];
+  EXPECT_EQ(placelabel(c), "Chennai, Tamil Nadu, India");
+  EXPECT_EQ(c.cc, "IN");
+  EXPECT_EQ(c.tz, "Asia/Kolkata");
+  EXPECT_DOUBLE_EQ(c.lat, 13.08784);
+  EXPECT_DOUBLE_EQ(c.lon, 80.27847);
+  EXPECT_EQ(c.population, 4328063);
+  EXPECT_EQ(names(a, "bombay", 1), std::vector<std::string>{"Mumbai"});
+  EXPECT_EQ(names(a, "Poona", 1), std::vector<std::string>{"Pune"});
+  EXPECT_EQ(names(a, "москва", 1), std::vector<std::string>{"Moscow"});
+}
+
+TEST(atlas, ignoresaccentsandcase) {
+  atlas& a = worldatlas();
+  for (const char* q : {"Sao Paulo", "são paulo", "SAO PAULO", "sao-paulo"}) {
+    const auto found = a.search(q, 5);
+    ASSERT_FALSE(found.empty()) << q;
+    EXPECT_EQ(found[0]->name, "São Paulo") << q;
+    EXPECT_EQ(placelabel(*found[0]), "São Paulo, Brazil") << q;  // its state has its name
+  }
+}
+
+TEST(atlas, mostpopulousfirst) {
+  atlas& a = worldatlas();
+  const auto ny = a.search("new york", 10);
+  ASSERT_FALSE(ny.empty());
+  EXPECT_EQ(placelabel(*ny[0]), "New York City, New York, United States");
+  const auto s = a.search("s", 50);
+  ASSERT_EQ(s.size(), 50u);
+  EXPECT_EQ(s[0]->name, "Shanghai");
+  for (size_t i = 1; i < s.size(); ++i) EXPECT_GE(s[i - 1]->population, s[i]->population);
+  EXPECT_EQ(names(a, "chenn", 1), std::vector<std::string>{"Chennai"});  // a prefix
+  EXPECT_TRUE(a.search("  ", 5).empty());
+  EXPECT_TRUE(a.search("qqqqzz", 5).empty());
+}
+
+TEST(atlas, lookuptakesthemostpopulousmatch) {
+  atlas& a = worldatlas();
+  const struct {
+    const char* text;
+    const char* label;  // nullptr: no place
+  } cases[] = {
+    {"Amsterdam", "Amsterdam, North Holland, Netherlands"},
+    {"Amsterdam, NY", "Amsterdam, New York, United States"},
+    {"amsterdam, new york", "Amsterdam, New York, United States"},
+    {"Amsterdam, US", "Amsterdam, New York, United States"},
+    {"Amsterdam, New York, USA", "Amsterdam, New York, United States"},
+    {"London", "London, England, United Kingdom"},
+    {"London, Canada", "London, Ontario, Canada"},
+    {"Poona, Maharashtra, IN", "Pune, Maharashtra, India"},
+    {"Madras, India", "Chennai, Tamil Nadu, India"},
+    {"Chenn", nullptr},  // the whole name, not a prefix
+    {"Amsterdam, Germany", nullptr},
+    {"Qqqq", nullptr},
+    {"", nullptr},
+    {"a, b, c, d", nullptr},
+  };
+  for (const auto& c : cases) {
+    const place* p = a.lookup(c.text);
+    if (!c.label) {
+      EXPECT_EQ(p, nullptr) << c.text;
+    } else {
+      ASSERT_NE(p, nullptr) << c.text;
+      EXPECT_EQ(placelabel(*p), c.label) << c.text;
+    }
+  }
+}
+
+// Every zone the atlas names is in tzdata: the places whose names start
+// with a letter or a digit (every place has an ASCII name).
+TEST(atlas, everyzoneisintzdata) {
+  atlas& a = worldatlas();
+  std::set<std::string> zones;
+  size_t places = 0;
+  for (char c : std::string("abcdefghijklmnopqrstuvwxyz0123456789")) {
+    for (const place* p : a.search(std::string(1, c), 100000)) {
+      zones.insert(p->tz);
+      ++places;
+    }
+  }
+  EXPECT_GE(places, 23461u);  // alternate names count some places twice
+  EXPECT_GT(zones.size(), 300u);
+  for (const std::string& tz : zones)
+    EXPECT_NE(findzone(tz, 0, 2000, 6, 1, 12, 0).kind, zonefound::failed) << tz;
+}
+
+// A folder of atlas files of the test's own, removed at the end.
+class atlasfiles : public ::testing::Test {
+ protected:
+  fs::path dir = fs::temp_directory_path() / ("vornak-atlas-" + std::to_string(::getpid()));
+  void SetUp() override {
+    fs::create_directories(dir);
+    write("countryInfo.txt", "#ISO\tISO3\tISO-Numeric\tfips\tCountry\n"
+                             "IN\tIND\t356\tIN\tIndia\n");
+    write("admin1Codes.txt", "IN.25\tTamil Nadu\tTamil Nadu\t1255053\n");
+    write("cities15000.txt", city("Chennai") + city("Madurai"));
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  void write(const char* name, const std::string& text) {
+    std::ofstream(dir / name, std::ios::binary) << text;
+  }
+  static std::string city(const std::string& name, const char* lat = "13.08784") {
+    return "1\t" + name + "\t" + name + "\t\t" + lat +
+           "\t80.27847\tP\tPPLA\tIN\t\t25\t\t\t\t1000\t\t14\tAsia/Kolkata\t2014-10-14\n";
+  }
+  std::string path(const char* name) const { return (dir / name).string(); }
+};
+
+TEST_F(atlasfiles, readsitsownfiles) {
+  atlas a(dir.string());
+  EXPECT_EQ(a.load(), "");
+  EXPECT_EQ(names(a, "ma", 5), std::vector<std::string>{"Madurai"});
+  EXPECT_EQ(names(a, "", 5), std::vector<std::string>{});
+  EXPECT_EQ(names(a, "c", 5), std::vector<std::string>{"Chennai"});
+}
+
+TEST_F(atlasfiles, missingfilenamesthepackage) {
+  fs::remove(dir / "cities15000.txt");
+  atlas a(dir.string());
+  EXPECT_EQ(a.load(), "The place atlas cannot be read: " + path("cities15000.txt") +
+                          " is missing. It comes with the Debian package libtimezonemap-data; "
+                          "until that is installed, enter the place by hand.");
+  EXPECT_TRUE(a.search("chennai", 5).empty());
+  EXPECT_EQ(a.lookup("Chennai"), nullptr);
+}
+
+TEST_F(atlasfiles, damagedfilenamesthelineandthepackage) {
+  const struct {
+    const char* file;
+    std::string text;
+    int line;
+  } cases[] = {
+    {"cities15000.txt", city("Chennai") + "1\tMadurai\tMadurai\n", 2},    // short
+    {"cities15000.txt", city("Chennai") + city("Madurai", "north"), 2},  // no latitude
+    {"cities15000.txt", city("Chennai") + city("Madurai", "91"), 2},     // out of range
+    {"cities15000.txt", "", 1},                                            // empty
+    {"admin1Codes.txt", "IN.25 Tamil Nadu\n", 1},
+    {"countryInfo.txt", "# only comments\n", 1},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    write(c.file, c.text);
+    atlas a(dir.string());
+    EXPECT_EQ(a.load(), "The place atlas is damaged: line " + std::to_string(c.line) + " of " +
+                            path(c.file) +
+                            " is not what the file should hold. Reinstall the Debian package "
+                            "libtimezonemap-data; until then, enter the place by hand.")
+        << c.file << " " << c.line;
+    EXPECT_TRUE(a.search("chennai", 5).empty());
+  }
+}
+
+TEST_F(atlasfiles, acceptscarriagereturnsandemptylines) {
+  write("cities15000.txt", "\n" + city("Chennai").insert(city("Chennai").size() - 1, "\r"));
+  atlas a(dir.string());
+  EXPECT_EQ(a.load(), "");
+  ASSERT_EQ(a.search("chennai", 5).size(), 1u);
+  EXPECT_EQ(a.search("chennai", 5)[0]->tz, "Asia/Kolkata");
+}
+
+}  // namespace
