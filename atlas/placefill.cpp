@@ -135,3 +135,35 @@ std::string zonequestion(const birthdata& b) {
   const int lonmin = (b.loneast ? 1 : -1) * (b.londg * 60 + b.lonmn);
   return checkmean(zone, lonmin).far ? meanquestion(zone, lonmin) : "";
 }
+
+std::string wrapped(std::string_view text, size_t width) {
+  std::string r;
+  size_t line = 0;  // characters on the last line of r
+  while (!text.empty()) {
+    size_t end = std::min(text.find_first_of(" \n"), text.size());
+    // A zone's sign stays with its figures: "- 04:55", "(- 04:55)".
+    if (end >= 1 && end <= 2 && (text[end - 1] == '+' || text[end - 1] == '-') &&
+        end + 1 < text.size() && text[end] == ' ')
+      end = std::min(text.find_first_of(" \n", end + 1), text.size());
+    const std::string_view word = text.substr(0, end);
+    // UTF-8 continuation bytes are no characters of their own.
+    const size_t chars = word.size() - std::count_if(word.begin(), word.end(), [](char c) {
+                           return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+                         });
+    if (line > 0 && line + 1 + chars > width) {
+      r += '\n';
+      line = 0;
+    } else if (line > 0) {
+      r += ' ';
+      ++line;
+    }
+    r += word;
+    line += chars;
+    if (end < text.size() && text[end] == '\n') {
+      r += '\n';
+      line = 0;
+    }
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return r;
+}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "atlas/atlas.h"
@@ -60,3 +61,9 @@ zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o);
 // The question to ask before b is committed when its zone is more than 3
 // hours from the local mean time of its longitude; empty when it is not.
 std::string zonequestion(const birthdata& b);
+
+// text broken into lines of at most width characters at its blanks, for the
+// toolkit's message boxes, which do not wrap; line breaks already in text
+// are kept, a zone's sign stays with its figures ("- 04:55"), and a word
+// longer than width stands on a line of its own.
+std::string wrapped(std::string_view text, size_t width);

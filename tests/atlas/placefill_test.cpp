@@ -189,4 +189,22 @@ TEST(zonequestion, asksonlywhenthezoneisfarfromthemeantime) {
   }
 }
 
+TEST(wrapped, breaksatblanksonly) {
+  const struct {
+    const char* text;
+    size_t width;
+    const char* lines;
+  } cases[] = {
+    {"Use it anyway?", 20, "Use it anyway?"},
+    {"Zone + 05:30 is 10 h 25 min", 12, "Zone + 05:30\nis 10 h 25\nmin"},
+    {"at 73E51 (- 04:55). Use", 12, "at 73E51\n(- 04:55).\nUse"},
+    {"a - b", 3, "a\n- b"},
+    {"Enter year between\n1600-2400.", 40, "Enter year between\n1600-2400."},
+    {"at America/Argentina/Buenos_Aires now", 10, "at\nAmerica/Argentina/Buenos_Aires\nnow"},
+    {"São Paulo é", 11, "São Paulo é"},  // characters, not bytes
+    {"", 10, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(wrapped(c.text, c.width), c.lines) << c.text;
+}
+
 }  // namespace
