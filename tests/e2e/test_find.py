@@ -7,9 +7,9 @@ import harness
 from test_dialog import CHOICE, FIELD, dialog
 
 FIND = (252, 120)
-PUNE = {"name": "Pune", "mon": "Mar", "day": "14", "year": "1987", "hour": "18", "min": "5", "zhour": "5",
-        "zmin": "30", "place": "Pune", "lond": "73", "lonew": "E", "lonm": "51", "latd": "18",
-        "latm": "31"}
+PUNE = {"name": "Pune", "mon": "Mar", "day": "14", "year": "1987", "hour": "18", "min": "5",
+        "zhour": "5", "zmin": "30", "place": "Pune", "lond": "73", "lonew": "E", "lonm": "51",
+        "latd": "18", "latm": "31"}
 
 
 def find(s, d, *keys):
