@@ -12,7 +12,7 @@
 
 namespace {
 
-// The largest zone the dialog's fields hold: 12 hours 59 minutes.
+// The largest zone a chart holds: 12 hours 59 minutes.
 constexpr int maxzone = 12 * 60 + 59;
 
 // "May 31, 2015 21:00": the local time year-mon-day hour:min moved by zone
@@ -30,11 +30,9 @@ std::string uttext(const birthdata& b, int zone) {
 // date and time.
 zonestep fill(entries& e, zonefollow& f, const zoneoffset& o, const birthdata& b) {
   zonestep s;
-  if (std::abs(o.zone) > maxzone) {
+  s.message = beyondzone(o, b);
+  if (!s.message.empty()) {
     s.kind = zonestep::refused;
-    s.message = "Zone " + zonetext(o.zone) + " (" + o.source +
-                ") is beyond the 12 hours that the dialog holds. Enter the time in "
-                "Universal Time, " + uttext(b, o.zone) + ", with zone + 00:00.";
     f.note = "Zone: " + f.tz + ", " + zonetext(o.zone) + ", beyond 12 hours";
     return s;
   }
@@ -62,6 +60,13 @@ bool sametime(const zonefollow& f, const birthdata& b) {
 }
 
 }  // namespace
+
+std::string beyondzone(const zoneoffset& o, const birthdata& b) {
+  if (std::abs(o.zone) <= maxzone) return "";
+  return "Zone " + zonetext(o.zone) + " (" + o.source +
+         ") is beyond the 12 hours that a chart holds: enter the time in Universal Time, " +
+         uttext(b, o.zone) + ", with zone + 00:00.";
+}
 
 zonestep chooseplace(entries& e, zonefollow& f, const place& p) {
   e.place = cuttext(p.name);

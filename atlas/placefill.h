@@ -58,6 +58,11 @@ zonestep followzone(entries& e, zonefollow& f);
 // The user chose o, one of the two offsets of a time that came twice.
 zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o);
 
+// Why offset o cannot be a chart's zone (it holds at most 12 hours 59
+// minutes, and Samoa was at UT+13), with the Universal Time of b's local
+// date and time to enter instead; empty when it can.
+std::string beyondzone(const zoneoffset& o, const birthdata& b);
+
 // The question to ask before b is committed when its zone is more than 3
 // hours from the local mean time of its longitude; empty when it is not.
 std::string zonequestion(const birthdata& b);

@@ -92,12 +92,12 @@ TEST(chooseplace, refusesaswhatcannotbefilled) {
      "Zone: America/New_York, no such time: the clocks moved forward"},
     // Samoa at UT+13, Kiribati's Line Islands at UT+14.
     {&apia, at(6, "1", "2015", "10", "0"),
-     "Zone - 13:00 (Pacific/Apia, standard time) is beyond the 12 hours that the dialog "
-     "holds. Enter the time in Universal Time, May 31, 2015 21:00, with zone + 00:00.",
+     "Zone - 13:00 (Pacific/Apia, standard time) is beyond the 12 hours that a chart holds: "
+     "enter the time in Universal Time, May 31, 2015 21:00, with zone + 00:00.",
      "Zone: Pacific/Apia, - 13:00, beyond 12 hours"},
     {&kiritimati, at(1, "1", "2020", "10", "0"),
-     "Zone - 14:00 (Pacific/Kiritimati, standard time) is beyond the 12 hours that the "
-     "dialog holds. Enter the time in Universal Time, Dec 31, 2019 20:00, with zone + 00:00.",
+     "Zone - 14:00 (Pacific/Kiritimati, standard time) is beyond the 12 hours that a chart "
+     "holds: enter the time in Universal Time, Dec 31, 2019 20:00, with zone + 00:00.",
      "Zone: Pacific/Kiritimati, - 14:00, beyond 12 hours"},
   };
   for (const auto& c : cases) {
