@@ -1,11 +1,13 @@
-// The import of births from CSV, on the atlas of libtimezonemap-data and
-// Debian's tzdata: each row's chart line or reason, and the header's.
+// vornak-chart's import of births from CSV and its list of places, on the
+// atlas of libtimezonemap-data and Debian's tzdata: each row's chart line or
+// reason, the header's, and the places as --find writes them.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
 #include "atlas/csvimport.h"
+#include "atlas/findlist.h"
 
 namespace {
 
@@ -130,6 +132,16 @@ TEST(importcsv, headernamesthecolumns) {
     EXPECT_EQ(r.out.size(), 100u * c.lines) << c.csv;
     EXPECT_EQ(r.status, c.lines ? 0 : 1) << c.csv;
   }
+}
+
+TEST(findlist, textandjson) {
+  const place* p = worldatlas().lookup("Sao Paulo");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(findline(*p), "São Paulo, Brazil  46W38 23S33  America/Sao_Paulo  10021295\n");
+  EXPECT_EQ(findjson(*p),
+            "{\"name\":\"São Paulo\",\"state\":\"São Paulo\",\"country\":\"Brazil\","
+            "\"lat\":-23.5475,\"lon\":-46.63611,\"tz\":\"America/Sao_Paulo\","
+            "\"population\":10021295}\n");
 }
 
 }  // namespace
