@@ -16,8 +16,6 @@ const place newyork{"New York City", "New York", "United States", "US", 40.71427
 const place saopaulo{"São Paulo", "", "Brazil", "BR", -23.5475, -46.63611,
                      "America/Sao_Paulo", 10021295};
 const place apia{"Apia", "", "Samoa", "WS", -13.83333, -171.76666, "Pacific/Apia", 40407};
-const place kiritimati{"Kiritimati", "", "Kiribati", "KI", 1.87, -157.43, "Pacific/Kiritimati",
-                       5586};
 const place petersburg{"Санкт-Петербург", "", "Russia", "RU", 59.93863, 30.31413,
                        "Europe/Moscow", 5351935};
 
@@ -82,23 +80,17 @@ TEST(chooseplace, refusesaswhatcannotbefilled) {
   } cases[] = {
     {&chennai, at(1, "1", "", "", ""), "Enter year between\n1600-2400.",
      "Zone: Asia/Kolkata, once the date and time are valid"},
-    {&chennai, at(4, "31", "1990", "12", "0"), "There are only 30 days\nin this month",
-     "Zone: Asia/Kolkata, once the date and time are valid"},
     {&chennai, at(1, "1", "1990", "24", "0"), "Enter hour between\n0-23",
      "Zone: Asia/Kolkata, once the date and time are valid"},
     {&newyork, at(3, "14", "2021", "2", "30"),
      "There was no 02:30 on 14 Mar 2021 in America/New_York: at 02:00 the clocks moved "
      "forward to 03:00, from EST (standard time + 05:00) to EDT (daylight time + 04:00).",
      "Zone: America/New_York, no such time: the clocks moved forward"},
-    // Samoa at UT+13, Kiribati's Line Islands at UT+14.
+    // Samoa at UT+13.
     {&apia, at(6, "1", "2015", "10", "0"),
      "Zone - 13:00 (Pacific/Apia, standard time) is beyond the 12 hours that a chart holds: "
      "enter the time in Universal Time, May 31, 2015 21:00, with zone + 00:00.",
      "Zone: Pacific/Apia, - 13:00, beyond 12 hours"},
-    {&kiritimati, at(1, "1", "2020", "10", "0"),
-     "Zone - 14:00 (Pacific/Kiritimati, standard time) is beyond the 12 hours that a chart "
-     "holds: enter the time in Universal Time, Dec 31, 2019 20:00, with zone + 00:00.",
-     "Zone: Pacific/Kiritimati, - 14:00, beyond 12 hours"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
@@ -171,11 +163,6 @@ TEST(zonequestion, asksonlywhenthezoneisfarfromthemeantime) {
      "Zone + 05:30 is 10 h 25 min from the local mean time at 73E51 (- 04:55). Use it "
      "anyway?"},
     {true, 5, 30, true, 73, 51, ""},
-    {true, 5, 0, false, 74, 0,  // New York reversed
-     "Zone - 05:00 is 9 h 56 min from the local mean time at 74W00 (+ 04:56). Use it "
-     "anyway?"},
-    {false, 4, 0, false, 74, 0, ""},
-    {true, 13, 0, false, 171, 46, ""},  // Samoa: across the date line, not flagged
   };
   for (const auto& c : cases) {
     birthdata b;
