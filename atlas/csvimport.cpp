@@ -234,18 +234,19 @@ imported importrow(const std::vector<std::string>& row, const importcolumns& c, 
   return r;
 }
 
-int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a) {
+int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
+              const std::string& from) {
   csvreader csv;
   importcolumns cols;
   bool header = false, refused = false;
   // Takes a record; false when the header cannot be used, and so no row.
   auto take = [&](const csvrow& row) {
-    const std::string at = "row " + std::to_string(row.number) + ": ";
+    const std::string at = from + "row " + std::to_string(row.number) + ": ";
     std::string why = row.error;
     if (!header) {
       header = true;
       if (why.empty()) why = readcolumns(row.fields, cols);
-      if (!why.empty()) err << at << why << "\n";
+      if (!why.empty()) err << at << why << std::endl;
       refused = !why.empty();
       return !refused;
     }
@@ -259,7 +260,8 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a) 
       }
       why = r.why;
     }
-    err << at << why << "\n";
+    out.flush();  // the lines so far before the message, in order on a terminal
+    err << at << why << std::endl;
     refused = true;
     return true;
   };
@@ -270,8 +272,9 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a) 
   }
   if (csv.end() && !take(csv.row())) return 1;
   if (!header) {
-    err << "the input is empty: it needs a header row naming the columns name, date, time "
-           "and place\n";
+    err << from << "the input is empty: it needs a header row naming the columns name, date, "
+                   "time and place"
+        << std::endl;
     return 1;
   }
   return refused ? 1 : 0;

@@ -43,8 +43,9 @@ struct imported {
 imported importrow(const std::vector<std::string>& row, const importcolumns& c, atlas& a);
 
 // The whole import: reads CSV from in, writes the chart line of each good
-// row to out and "row N: why" for each refused one to err (rows counted
-// from 1, the header's), skipping empty rows. Returns 1 when the header or
-// any row was refused, else 0. A read error of in is the caller's to tell
-// (in.bad()).
-int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a);
+// row to out and from + "row N: why" for each refused one to err (rows
+// counted from 1, the header's), skipping empty rows. Returns 1 when the
+// header or any row was refused, else 0. A read error of in, and a write
+// error of out, are the caller's to tell (in.bad(), out.fail()).
+int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
+              const std::string& from = "");
