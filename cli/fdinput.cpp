@@ -1,6 +1,7 @@
-// Standard input that reports its read errors.
+// vornak-chart's input, standard input reporting its read errors.
 #include "cli/fdinput.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,4 +26,27 @@ std::string readfailure(const std::istream& in) {
   auto* b = dynamic_cast<const fdinbuf*>(in.rdbuf());
   return b && b->error() ? std::string("cannot read: ") + std::strerror(b->error())
                          : "cannot read";
+}
+
+inputfile::~inputfile() {
+  if (fd >= 0) close(fd);
+}
+
+bool inputfile::open(const std::string& path, std::istream& in, std::string& why) {
+  if (path == "-") {
+    reader = std::make_unique<linereader>([&in](char* buf, std::size_t n, std::string& why) {
+      in.read(buf, static_cast<std::streamsize>(n));
+      if (!in.bad()) return static_cast<long>(in.gcount());
+      why = readfailure(in);
+      return -1L;
+    });
+    return true;
+  }
+  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    why = std::string("cannot open: ") + std::strerror(errno);
+    return false;
+  }
+  reader = std::make_unique<linereader>(fd);
+  return true;
 }
