@@ -14,6 +14,7 @@
 #include "version.h"
 #include "gui/chartview.h"
 #include "gui/commands.h"
+#include "gui/desktop.h"
 #include "gui/shell.h"
 
 // Each style item carries its style as user data (1 North, 0 South); the
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
 
   shell sh;
   on_init(sh);
+  setdesktopclass();
 
   Fl_Double_Window* win = new Fl_Double_Window(760, 420, "Vornak");
   win->begin();
