@@ -19,6 +19,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/angles.h"
 #include "engine/calendar.h"
 #include "engine/chart.h"
 #include "engine/planets.h"
@@ -71,12 +72,6 @@ double wrap(double d)
   return d;
 }
 
-double norm(double d)
-{
-  d = std::fmod(d, 360.0);
-  return d < 0 ? d + 360 : d;
-}
-
 // The library's tropical longitudes of the ten points at Julian Day jd.
 void swepoints(double jd, const instant& t, double* out)
 {
@@ -91,7 +86,7 @@ void swepoints(double jd, const instant& t, double* out)
       std::fprintf(stderr, "swe_calc: %s\n", err);
     out[i] = x[0];
   }
-  out[9] = norm(out[8] + 180);
+  out[9] = rev(out[8] + 180);
   // Mean sidereal time and mean obliquity, as the engine; east longitude positive.
   double cusps[13], ascmc[10];
   swe_houses_ex(jd, SEFLG_MOSEPH | SEFLG_NONUT, t.lat, -t.lon, 'E', cusps, ascmc);
@@ -124,7 +119,7 @@ void report(const char* title, const std::vector<instant>& ins)
       mismatch += sidarcmin(pos[i], a) != cs.tpos[i];
       diff[i].push_back(std::fabs(wrap(pos[i] - swe[i])) * 60);
       // Sign, nakshatra and navamsha as shown against the library's.
-      double s = norm(swe[i] + a) * 60, e = norm(pos[i] + a) * 60;
+      double s = rev(swe[i] + a) * 60, e = rev(pos[i] + a) * 60;
       int* count[3] = {sign, nak, nav};
       const int size[3] = {1800, 800, 200};
       for (int k = 0; k < 3; k++) {

@@ -2,6 +2,11 @@
 #include "engine/moon.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "engine/angles.h"
+
+namespace {
 
 // Multipliers of D, M, M', F (the Moon's elongation, the Sun's mean anomaly,
 // the Moon's mean anomaly and its argument of latitude).
@@ -132,9 +137,10 @@ const int32_t luntrm[60] = {
     -27506,
 };
 
+}  // namespace
+
 double getlunar(double T)
 {
-  const double rad = 0.017453292519943295;
   double T2 = T * T;
   double T3 = T * T2;
   // Mean longitude of the Moon.
@@ -167,8 +173,5 @@ double getlunar(double T)
   s += 0.003958 * std::sin(A1 * rad) + 0.001926 * std::sin((Lp - F) * rad)
        + 0.000318 * std::sin(A2 * rad);
 
-  double lam = std::fmod(Lp + s, 360.0);
-  if (lam < 0.0)
-    lam += 360.0;
-  return lam;
+  return rev(Lp + s);
 }

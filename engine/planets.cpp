@@ -3,14 +3,12 @@
 
 #include <cmath>
 
+#include "engine/angles.h"
 #include "engine/moon.h"
 #include "engine/node.h"
 #include "engine/series.h"
 
 namespace {
-
-const double twopi = 6.283185307179586;
-const double deg_per_rad = 57.29577951308232;
 
 // Correction for aberration and light time of one planet: c0 plus up to four
 // periodic terms a cos(phi + f tau'), all in 1e-7 radian, tau' in units of
@@ -73,9 +71,7 @@ void planets(double T, double* out)
   double E[3];
   getplanet(T, E, earlrg, earptr, earterms);
   // Heliocentric longitude of the Earth, one turn.
-  double lsun = std::fmod(E[0], twopi);
-  if (lsun < 0.0)
-    lsun += twopi;
+  double lsun = rev2pi(E[0]);
   // Time in units of 10,000 Julian years.
   double tp = T / 100.0;
   // Nutation in longitude.
@@ -95,8 +91,7 @@ void planets(double T, double* out)
     out[pd.index] = std::fmod((lam + c + dpsi) * deg_per_rad, 360.0);
   }
   // True node, without nutation; Ketu is the opposite point.
-  double mean;
-  out[8] = getnode(T, &mean);
+  out[8] = getnode(T, nullptr);
   out[9] = std::fmod(out[8] + 180, 360.0);
 }
 
