@@ -66,41 +66,61 @@ double hel2geo(const double* p, const double* e)
   return lam;
 }
 
+namespace {
+
+// The positions at two times at once, out0 at T0 and out1 at T1: the series
+// are summed for both times together, the rest is done for each.
+void planets2(double T0, double T1, double* out0, double* out1)
+{
+  const double Ts[2] = {T0, T1};
+  double* outs[2] = {out0, out1};
+  double E[2][3], P[5][2][3], moon[2], node[2];
+  getplanet2(T0, T1, E[0], E[1], earlrg, earptr, earterms);
+  for (int k = 0; k < 5; k++)
+    getplanet2(T0, T1, P[k][0], P[k][1], plandefs[k].lrg, plandefs[k].ptr, plandefs[k].terms);
+  getlunar2(T0, T1, &moon[0], &moon[1]);
+  getnode2(T0, T1, &node[0], &node[1], nullptr);
+
+  for (int l = 0; l < 2; l++) {
+    double T = Ts[l], *out = outs[l];
+    // Heliocentric longitude of the Earth, one turn.
+    double lsun = rev2pi(E[l][0]);
+    // Time in units of 10,000 Julian years.
+    double tp = T / 100.0;
+    // Nutation in longitude.
+    double om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
+    double lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
+    double dpsi = (-834 * std::sin(om) - 64 * std::sin(lp)) * 1e-7;
+    // Aberration of the Sun.
+    double ab = (17 * std::cos(3.1 + 62830.14 * tp) - 993) * 1e-7;
+    // The Sun is opposite the Earth's heliocentric direction.
+    out[1] = std::fmod((lsun + ab + dpsi) * deg_per_rad + 180, 360.0);
+    out[2] = moon[l] + dpsi * deg_per_rad;
+    for (int k = 0; k < 5; k++) {
+      const planetdef& pd = plandefs[k];
+      double lam = hel2geo(P[k][l], E[l]);
+      double c = correction(pd.corr, tp);
+      out[pd.index] = std::fmod((lam + c + dpsi) * deg_per_rad, 360.0);
+    }
+    // True node, without nutation; Ketu is the opposite point.
+    out[8] = node[l];
+    out[9] = std::fmod(out[8] + 180, 360.0);
+  }
+}
+
+}  // namespace
+
 void planets(double T, double* out)
 {
-  double E[3];
-  getplanet(T, E, earlrg, earptr, earterms);
-  // Heliocentric longitude of the Earth, one turn.
-  double lsun = rev2pi(E[0]);
-  // Time in units of 10,000 Julian years.
-  double tp = T / 100.0;
-  // Nutation in longitude.
-  double om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
-  double lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
-  double dpsi = (-834 * std::sin(om) - 64 * std::sin(lp)) * 1e-7;
-  // Aberration of the Sun.
-  double ab = (17 * std::cos(3.1 + 62830.14 * tp) - 993) * 1e-7;
-  // The Sun is opposite the Earth's heliocentric direction.
-  out[1] = std::fmod((lsun + ab + dpsi) * deg_per_rad + 180, 360.0);
-  out[2] = getlunar(T) + dpsi * deg_per_rad;
-  for (const planetdef& pd : plandefs) {
-    double P[3];
-    getplanet(T, P, pd.lrg, pd.ptr, pd.terms);
-    double lam = hel2geo(P, E);
-    double c = correction(pd.corr, tp);
-    out[pd.index] = std::fmod((lam + c + dpsi) * deg_per_rad, 360.0);
-  }
-  // True node, without nutation; Ketu is the opposite point.
-  out[8] = getnode(T, nullptr);
-  out[9] = std::fmod(out[8] + 180, 360.0);
+  double other[10];
+  planets2(T, T, out, other);
 }
 
 void getplanets(double T, double* pos, double* speed)
 {
-  planets(T, pos);
-  // One hour earlier: 1 / 876600 Julian century.
+  // And one hour earlier: 1 / 876600 Julian century.
   double earlier[10];
-  planets(T - 1.1407711613050422e-6, earlier);
+  planets2(T, T - 1.1407711613050422e-6, pos, earlier);
   for (int i = 1; i < 10; i++) {
     double d = pos[i] - earlier[i];
     // A body that crossed 0 deg during the hour.
