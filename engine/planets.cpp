@@ -7,6 +7,7 @@
 #include "engine/moon.h"
 #include "engine/node.h"
 #include "engine/series.h"
+#include "engine/sincos.h"
 
 namespace {
 
@@ -18,12 +19,12 @@ struct planetcorr {
   double term[4][3];
 };
 
-double correction(const planetcorr& pc, double tp)
+vec2 correction(const planetcorr& pc, vec2 tp)
 {
-  double c = pc.c0;
+  vec2 c = {pc.c0, pc.c0};
   for (const auto& k : pc.term)
     if (k[0] != 0.0)
-      c += k[0] * std::cos(k[1] + k[2] * tp);
+      c += k[0] * cos2(k[1] + k[2] * tp);
   return c * 1e-7;
 }
 
@@ -54,61 +55,85 @@ const planetdef plandefs[5] = {
      7},
 };
 
-}  // namespace
-
-double hel2geo(const double* p, const double* e)
+// Geocentric longitude at two instants at once, as hel2geo.
+vec2 hel2geo2(const vec2* p, const vec2* e)
 {
-  double x = p[2] * std::cos(p[1]) * std::cos(p[0]) - e[2] * std::cos(e[1]) * std::cos(e[0]);
-  double y = p[2] * std::cos(p[1]) * std::sin(p[0]) - e[2] * std::cos(e[1]) * std::sin(e[0]);
-  double lam = std::atan2(y, x);
-  if (lam < 0.0)
-    lam += twopi;
+  vec2 cp = cos2(p[1]), ce = cos2(e[1]);
+  vec2 x = p[2] * cp * cos2(p[0]) - e[2] * ce * cos2(e[0]);
+  vec2 y = p[2] * cp * sin2(p[0]) - e[2] * ce * sin2(e[0]);
+  vec2 lam;
+  for (int l = 0; l < 2; l++) {
+    lam[l] = std::atan2(y[l], x[l]);
+    if (lam[l] < 0.0)
+      lam[l] += twopi;
+  }
   return lam;
 }
 
-namespace {
+// A planet's heliocentric position at two times, lane by lane.
+void getplanetv(double T0, double T1, vec2* out, const double* lrg, const int32_t* const* ptr,
+                const int* terms)
+{
+  double a[3], b[3];
+  getplanet2(T0, T1, a, b, lrg, ptr, terms);
+  for (int v = 0; v < 3; v++)
+    out[v] = vec2{a[v], b[v]};
+}
 
-// The positions at two times at once, out0 at T0 and out1 at T1: the series
-// are summed for both times together, the rest is done for each.
+// The positions at two times at once, out0 at T0 and out1 at T1: every step
+// is done for both times together.
 void planets2(double T0, double T1, double* out0, double* out1)
 {
-  const double Ts[2] = {T0, T1};
   double* outs[2] = {out0, out1};
-  double E[2][3], P[5][2][3], moon[2], node[2];
-  getplanet2(T0, T1, E[0], E[1], earlrg, earptr, earterms);
-  for (int k = 0; k < 5; k++)
-    getplanet2(T0, T1, P[k][0], P[k][1], plandefs[k].lrg, plandefs[k].ptr, plandefs[k].terms);
+  vec2 T = {T0, T1}, E[3];
+  double moon[2], node[2];
+  getplanetv(T0, T1, E, earlrg, earptr, earterms);
   getlunar2(T0, T1, &moon[0], &moon[1]);
   getnode2(T0, T1, &node[0], &node[1], nullptr);
-
+  // Heliocentric longitude of the Earth, one turn.
+  vec2 lsun = {rev2pi(E[0][0]), rev2pi(E[0][1])};
+  // Time in units of 10,000 Julian years.
+  vec2 tp = T / 100.0;
+  // Nutation in longitude.
+  vec2 om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
+  vec2 lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
+  vec2 dpsi = (-834 * sin2(om) - 64 * sin2(lp)) * 1e-7;
+  // Aberration of the Sun.
+  vec2 ab = (17 * cos2(3.1 + 62830.14 * tp) - 993) * 1e-7;
+  // The Sun is opposite the Earth's heliocentric direction.
+  vec2 sun = (lsun + ab + dpsi) * deg_per_rad + 180;
+  vec2 moonn = vec2{moon[0], moon[1]} + dpsi * deg_per_rad;
   for (int l = 0; l < 2; l++) {
-    double T = Ts[l], *out = outs[l];
-    // Heliocentric longitude of the Earth, one turn.
-    double lsun = rev2pi(E[l][0]);
-    // Time in units of 10,000 Julian years.
-    double tp = T / 100.0;
-    // Nutation in longitude.
-    double om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
-    double lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
-    double dpsi = (-834 * std::sin(om) - 64 * std::sin(lp)) * 1e-7;
-    // Aberration of the Sun.
-    double ab = (17 * std::cos(3.1 + 62830.14 * tp) - 993) * 1e-7;
-    // The Sun is opposite the Earth's heliocentric direction.
-    out[1] = std::fmod((lsun + ab + dpsi) * deg_per_rad + 180, 360.0);
-    out[2] = moon[l] + dpsi * deg_per_rad;
-    for (int k = 0; k < 5; k++) {
-      const planetdef& pd = plandefs[k];
-      double lam = hel2geo(P[k][l], E[l]);
-      double c = correction(pd.corr, tp);
-      out[pd.index] = std::fmod((lam + c + dpsi) * deg_per_rad, 360.0);
-    }
-    // True node, without nutation; Ketu is the opposite point.
-    out[8] = node[l];
-    out[9] = std::fmod(out[8] + 180, 360.0);
+    outs[l][1] = std::fmod(sun[l], 360.0);
+    outs[l][2] = moonn[l];
+  }
+  for (const planetdef& pd : plandefs) {
+    vec2 P[3];
+    getplanetv(T0, T1, P, pd.lrg, pd.ptr, pd.terms);
+    vec2 lam = hel2geo2(P, E);
+    vec2 c = correction(pd.corr, tp);
+    vec2 v = (lam + c + dpsi) * deg_per_rad;
+    for (int l = 0; l < 2; l++)
+      outs[l][pd.index] = std::fmod(v[l], 360.0);
+  }
+  // True node, without nutation; Ketu is the opposite point.
+  for (int l = 0; l < 2; l++) {
+    outs[l][8] = node[l];
+    outs[l][9] = std::fmod(node[l] + 180, 360.0);
   }
 }
 
 }  // namespace
+
+double hel2geo(const double* p, const double* e)
+{
+  vec2 pv[3], ev[3];
+  for (int v = 0; v < 3; v++) {
+    pv[v] = vec2{p[v], p[v]};
+    ev[v] = vec2{e[v], e[v]};
+  }
+  return hel2geo2(pv, ev)[0];
+}
 
 void planets(double T, double* out)
 {

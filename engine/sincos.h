@@ -43,62 +43,62 @@ constexpr double C1 = 4.16666666666666019037e-02, C2 = -1.38888888888741095749e-
                  C3 = 2.48015872894767294178e-05, C4 = -2.75573143513906633035e-07,
                  C5 = 2.08757232129817482790e-09, C6 = -1.13596475577881948265e-11;
 
-inline vec2 both(double c)
-{
-  return vec2{c, c};
-}
-
 // cos(x - q pi/2) for each lane, |x| < 10^6: q = 0 gives the cosine, q = 1
-// the sine.
-template <int q>
-inline vec2 cosquad(vec2 x)
+// the sine. V is a vector of doubles, U the unsigned vector of the same
+// lanes. Always inlined, so that a vector wider than the processor's
+// baseline never crosses a call (code built for two kinds of processor
+// would pass it differently).
+template <int q, class V, class U>
+__attribute__((always_inline)) inline V cosquad(V x)
 {
-  vec2 t = x * both(invpio2) + both(toint);
-  vec2 n = t - both(toint);
-  uvec2 quad = (uvec2)t - q;
+  auto both = [](double c) { return V{} + c; };
+  V t = x * both(invpio2) + both(toint);
+  V n = t - both(toint);
+  U quad = (U)t - q;
   // x - n pi/2 as a + da. The first step is exact; the second keeps its
   // rounding error (two-sum); the third and the rest are far below it.
-  vec2 r1 = x - n * both(pio2_1);
-  vec2 w = n * both(pio2_2);
-  vec2 y = r1 - w;
-  vec2 bv = y - r1;
-  vec2 err = (r1 - (y - bv)) - (w + bv);
-  vec2 tail = (err - n * both(pio2_3)) - n * both(pio2_3t);
-  vec2 a = y + tail;
-  vec2 da = (y - a) + tail;
+  V r1 = x - n * both(pio2_1);
+  V w = n * both(pio2_2);
+  V y = r1 - w;
+  V bv = y - r1;
+  V err = (r1 - (y - bv)) - (w + bv);
+  V tail = (err - n * both(pio2_3)) - n * both(pio2_3t);
+  V a = y + tail;
+  V da = (y - a) + tail;
 
-  vec2 z = a * a;
-  vec2 w2 = z * z;
+  V z = a * a;
+  V w2 = z * z;
   // sin(a + da)
-  vec2 rs = both(S2) + z * (both(S3) + z * both(S4)) + z * w2 * (both(S5) + z * both(S6));
-  vec2 v = z * a;
-  vec2 s = a - ((z * (both(0.5) * da - v * rs) - da) - v * both(S1));
+  V rs = both(S2) + z * (both(S3) + z * both(S4)) + z * w2 * (both(S5) + z * both(S6));
+  V v = z * a;
+  V s = a - ((z * (both(0.5) * da - v * rs) - da) - v * both(S1));
   // cos(a + da)
-  vec2 rc = z * (both(C1) + z * (both(C2) + z * both(C3)))
-            + w2 * w2 * (both(C4) + z * (both(C5) + z * both(C6)));
-  vec2 hz = both(0.5) * z;
-  vec2 wc = both(1.0) - hz;
-  vec2 c = wc + (((both(1.0) - wc) - hz) + (z * rc - a * da));
+  V rc = z * (both(C1) + z * (both(C2) + z * both(C3)))
+         + w2 * w2 * (both(C4) + z * (both(C5) + z * both(C6)));
+  V hz = both(0.5) * z;
+  V wc = both(1.0) - hz;
+  V c = wc + (((both(1.0) - wc) - hz) + (z * rc - a * da));
 
   // Quadrant: odd takes the sine, 1 and 2 are negative.
-  uvec2 odd = -(quad & 1);
-  uvec2 bits = ((uvec2)s & odd) | ((uvec2)c & ~odd);
+  U odd = -(quad & 1);
+  U bits = ((U)s & odd) | ((U)c & ~odd);
   bits ^= ((quad + 1) & 2) << 62;
-  return (vec2)bits;
+  return (V)bits;
 }
 
 // The same for any argument: beyond 10^6 or not finite, the library's.
 template <int q>
 inline vec2 cosquadany(vec2 x)
 {
-  ivec2 ok = (x < both(limit)) & (x > both(-limit));
+  const vec2 lim = {limit, limit};
+  ivec2 ok = (x < lim) & (x > -lim);
   if (__builtin_expect((ok[0] & ok[1]) == 0, 0)) {
     vec2 r;
     for (int k = 0; k < 2; k++)
       r[k] = q ? std::sin(x[k]) : std::cos(x[k]);
     return r;
   }
-  return cosquad<q>(x);
+  return cosquad<q, vec2, uvec2>(x);
 }
 
 }  // namespace sincos_detail
@@ -117,5 +117,5 @@ inline vec2 sin2(vec2 x)
 // Cosine of both lanes, |x| < 10^6 only (the caller makes sure of it).
 inline vec2 cos2near(vec2 x)
 {
-  return sincos_detail::cosquad<0>(x);
+  return sincos_detail::cosquad<0, vec2, uvec2>(x);
 }
