@@ -10,9 +10,10 @@
 // with bit operations. Error below one unit in the last place, as the
 // library's; an argument beyond 10^6 or not finite goes to the library.
 //
-// Written with the vector extension of GCC and Clang: two doubles per
-// operation on every x86-64 processor, and no fused multiply-add (the build
-// turns contraction off), so the results are the same on every machine.
+// Written with the vector extension of GCC and Clang, for vectors of two
+// doubles (every x86-64 processor) or four: every lane takes the same
+// operations and none is fused (the build turns contraction off), so the
+// results are the same on every machine and at every vector width.
 #pragma once
 
 #include <cmath>
