@@ -61,8 +61,11 @@ static const char* const helptext =
     "name or place are shown as \\xHH.\n"
     "\n"
     "JSON output: one object per line with the keys line, name and place (as\n"
-    "read, trailing blanks kept), date (the date line), jd (the day count, printed\n"
-    "so that it reads back exactly), tpos (ten positions in arc-minutes), tsp (ten\n"
+    "read, trailing blanks kept), date (the date line), jd (the chart's day count:\n"
+    "the Julian Day plus one half, whose whole part is the day number of the civil\n"
+    "date in Universal Time), jdut (the astronomical Julian Day of the instant,\n"
+    "Universal Time, to pass to an astronomy library; both printed so that they\n"
+    "read back exactly), tpos (ten positions in arc-minutes), tsp (ten\n"
     "daily motions in arc-seconds per day; the ascendant's is 0), nakshatra (ten\n"
     "names), navamsha (ten sign numbers 1 to 12) and dashas (pairs of label and\n"
     "start date). A line that is not a chart gives {\"line\": N, \"error\": \"...\"}.\n"
@@ -201,6 +204,10 @@ static void addchartjson(std::string& r, long long line, const birthdata& b,
   char jd[40];
   std::snprintf(jd, sizeof jd, "%.17g", s.jd);
   r += ", \"jd\": ";
+  r += jd;
+  // The astronomical Julian Day (UT) of the instant: jd less one half, exact.
+  std::snprintf(jd, sizeof jd, "%.17g", s.jd - 0.5);
+  r += ", \"jdut\": ";
   r += jd;
 
   auto ints = [&](const char* key, const int32_t* v) {
