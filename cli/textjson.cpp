@@ -97,6 +97,10 @@ void addjson(std::string& r, long long line, const birthdata& b, const chartstat
   std::snprintf(jd, sizeof jd, "%.17g", s.jd);
   r += ", \"jd\": ";
   r += jd;
+  // The astronomical Julian Day (UT) of the instant: jd less one half, exact.
+  std::snprintf(jd, sizeof jd, "%.17g", s.jd - 0.5);
+  r += ", \"jdut\": ";
+  r += jd;
 
   auto ints = [&](const char* key, const int32_t* v) {
     r += ", \"";
