@@ -5,7 +5,7 @@
 
 #include "version.h"
 #include "cli/chartout.h"
-#include "cli/fdinput.h"
+#include "cli/input.h"
 #include "cli/messages.h"
 #include "cli/options.h"
 #include "cli/usage.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/chartcmd.h"
-#include "cli/fdinput.h"
+#include "cli/input.h"
 #include "cli/messages.h"
 #include "page/cairocanvas.h"
 #include "page/outfile.h"

@@ -1,5 +1,5 @@
-// vornak-chart's input, standard input reporting its read errors.
-#include "cli/fdinput.h"
+// vornak-chart's input: FILE, or standard input that reports its read errors.
+#include "cli/input.h"
 
 #include <fcntl.h>
 #include <unistd.h>
