@@ -95,8 +95,8 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       {{"--", "--json"}, "", 2, 0, "", prog + "--json" + missing},
       {{"/"}, "", 2, 0, "", prog + "/: cannot read: Is a directory\n"},
       // Page files: the option's value after "=" too; no chart left to draw.
-      {{"--png=/none/x.png", "-"}, j2000, 2, 0, "",
-       prog + "/none/x.png: cannot write: No such file or directory\n"},
+      {{"--pdf=/none/x.pdf", "-"}, three, 2, 0, "",
+       prog + "/none/x.pdf: cannot write: No such file or directory\n"},
       {{"--pdf", pdf, "-"}, badmonth, 1, 0, "",
        in + "line 0: unknown month \"Xyz\"\n" + prog + pdf + ": no chart to write; nothing written\n"},
       // Page options that do not go together.
