@@ -35,7 +35,6 @@ extern "C" void onendsignal(int sig) {
   raise(sig);
 }
 
-
 }  // namespace
 
 int addlive(int dirfd, const char* name) {
