@@ -3,6 +3,8 @@
 // charts.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <random>
 #include <vector>
 
@@ -40,4 +42,11 @@ inline std::vector<instant> draw(std::mt19937_64& g, int y0, int y1, int n, doub
     v.push_back(t);
   }
   return v;
+}
+
+// The p-quantile of v (0 the least, 1 the greatest), by the nearest rank.
+inline double pct(std::vector<double> v, double p)
+{
+  std::sort(v.begin(), v.end());
+  return v[static_cast<std::size_t>(p * (v.size() - 1) + 0.5)];
 }

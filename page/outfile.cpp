@@ -1,6 +1,8 @@
 // Output files written beside their name and renamed into place.
 #include "page/outfile.h"
 
+#include "page/livetemp.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -10,8 +12,6 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-
-#include "page/tempfiles.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
-// The temporary files that a signal removes before the process ends.
-#include "page/tempfiles.h"
+// Temporary files that the process removes when a signal ends it.
+#include "page/livetemp.h"
 
+#include <signal.h>
 #include <sys/random.h>
 #include <unistd.h>
 
@@ -35,14 +36,6 @@ extern "C" void onendsignal(int sig) {
 }
 
 }  // namespace
-
-sigset_t blockends() {
-  sigset_t set, old;
-  sigemptyset(&set);
-  for (int s : endsignals) sigaddset(&set, s);
-  sigprocmask(SIG_BLOCK, &set, &old);
-  return old;
-}
 
 int addlive(int dirfd, const char* name) {
   int slot = -1;
@@ -91,4 +84,12 @@ void randomname(char* out) {
   }
   for (int i = 0; i < 6; ++i) out[i] = set[r[i] % 62];
   out[6] = '\0';
+}
+
+sigset_t blockends() {
+  sigset_t set, old;
+  sigemptyset(&set);
+  for (int s : endsignals) sigaddset(&set, s);
+  sigprocmask(SIG_BLOCK, &set, &old);
+  return old;
 }
