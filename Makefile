@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS   := $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test test-asan bench accuracy fuzz install deb clean
+.PHONY: deps build run test test-asan bench accuracy samestate fuzz install deb clean
 
 deps:
 	@bash tools/deps.sh
@@ -54,6 +54,12 @@ accuracy: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS) --target vornak_accuracy
 	./$(BUILD)/bench/vornak_accuracy $(CHARTS)
+
+# vornak-chart --json on 1,000,000 random chart lines (LINES=N for another
+# count) against the stored checksum of that output, or with REF=revision
+# against the program built from that git revision.
+samestate: build
+	sh bench/samestate.sh $(BUILD) $(or $(REF),stored) $(or $(LINES),1000000)
 
 clean:
 	rm -rf build

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 bool appendchart(const char* path, const birthdata& b, writefn w) {
   char line[129];
@@ -100,9 +101,13 @@ bool itemreader::next(std::string_view& item) {
   return true;
 }
 
+namespace {
+
+constexpr std::size_t chunksize = 65536;
+
 // The open chart file for reading, or -1 with notfile set when it is not a
 // regular file, -1 alone when it cannot be opened.
-static int openchartfile(const char* path, bool* notfile) {
+int openchartfile(const char* path, bool* notfile) {
   if (notfile) *notfile = false;
   if (!path || !*path) return -1;
   // O_NONBLOCK: opening a FIFO must not wait for a writer.
@@ -117,15 +122,37 @@ static int openchartfile(const char* path, bool* notfile) {
   return fd;
 }
 
-// The next piece of the file into buf (size bytes): its length, 0 at the
-// end, -1 when the read fails.
-static long readpiece(int fd, char* buf, std::size_t size) {
-  for (;;) {
-    ssize_t n = read(fd, buf, size);
-    if (n >= 0 || errno != EINTR) return static_cast<long>(n);
-  }
-}
+}  // namespace
 
+linereader::linereader(int fd)
+    : linereader([fd](char* buf, std::size_t n, std::string& why) -> long {
+        for (;;) {
+          ssize_t k = ::read(fd, buf, n);
+          if (k >= 0) return static_cast<long>(k);
+          if (errno == EINTR) continue;
+          why = std::string("cannot read: ") + std::strerror(errno);
+          return -1;
+        }
+      }) {}
+
+linereader::linereader(readfn read) : read(std::move(read)), chunk(new char[chunksize]) {}
+
+bool linereader::next(std::string_view& item) {
+  while (!ended && why.empty()) {
+    if (items.next(item)) return true;
+    long n = read(chunk.get(), chunksize, why);
+    if (n < 0) {
+      if (why.empty()) why = "cannot read";
+    } else if (n == 0) {
+      ended = true;
+      item = items.last();
+      return true;
+    } else {
+      items.feed(std::string_view(chunk.get(), static_cast<std::size_t>(n)));
+    }
+  }
+  return false;
+}
 
 listing listfile(const char* path, const std::function<void(std::string_view)>& add,
                  listlimit limit) {
@@ -136,33 +163,16 @@ listing listfile(const char* path, const std::function<void(std::string_view)>& 
   }
   int fd = openchartfile(path, &l.notfile);
   if (fd < 0) return l;
-  std::vector<char> piece(65536);
-  itemreader items;
+  linereader lines(fd);
   std::size_t count = 0, bytes = 0;
-  auto fits = [&](std::string_view item) {
-    return count < limit.items && bytes + item.size() <= limit.bytes;
-  };
-  for (;;) {
-    long n = readpiece(fd, piece.data(), piece.size());
-    if (n < 0) break;
-    if (n == 0) {
-      l.opened = true;
-      if (fits(items.last()))
-        add(items.last());
-      else
-        l.cut = true;
-      break;
-    }
-    items.feed(std::string_view(piece.data(), static_cast<std::size_t>(n)));
-    std::string_view item;
-    while (!l.cut && items.next(item)) {
-      if (fits(item))
-        add(item), ++count, bytes += item.size();
-      else
-        l.opened = l.cut = true;
-    }
-    if (l.cut) break;
+  std::string_view item;
+  while (!l.cut && lines.next(item)) {
+    if (count < limit.items && bytes + item.size() <= limit.bytes)
+      add(item), ++count, bytes += item.size();
+    else
+      l.cut = true;
   }
+  l.opened = l.cut || lines.failed().empty();
   close(fd);
   return l;
 }
@@ -185,24 +195,12 @@ lineread loadchart(const char* path, int n) {
   }
   // Item n, read up to its end and no further.
   std::string item;
-  bool found = false, failed = false;
-  if (n >= 0) {
-    std::vector<char> piece(65536);
-    itemreader items;
-    std::string_view s;
-    long count = 0;
-    while (!found) {
-      long k = readpiece(fd, piece.data(), piece.size());
-      if (k < 0) failed = true;
-      if (k <= 0) {
-        if (!failed && count == n) item.assign(items.last()), found = true;
-        break;
-      }
-      items.feed(std::string_view(piece.data(), static_cast<std::size_t>(k)));
-      while (!found && items.next(s))
-        if (count++ == n) item.assign(s), found = true;
-    }
-  }
+  bool found = false;
+  linereader lines(fd);
+  std::string_view s;
+  for (long count = 0; n >= 0 && !found && lines.next(s); ++count)
+    if (count == n) item.assign(s), found = true;
+  bool failed = !lines.failed().empty();
   close(fd);
   if (failed) {
     r.why = "Couldn't open chart file!";

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,35 @@ class itemreader {
   char held[1023];        // the start of an item that a piece's end cut
   std::size_t nheld = 0;
   bool done = false;      // held was given out whole: empty it next time
+};
+
+// The items of a chart file read in chunks through an itemreader, so that
+// only a chunk and one item are held however long the file.
+class linereader {
+ public:
+  // Reads up to n bytes into buf: how many, 0 at the end of the text, or -1
+  // when the read fails, with the reason in why.
+  using readfn = std::function<long(char* buf, std::size_t n, std::string& why)>;
+  // Reads the descriptor fd, which the caller closes; a failed read gives
+  // "cannot read: " and the system's reason.
+  explicit linereader(int fd);
+  explicit linereader(readfn read);
+
+  // The next item, valid until the next call; false after the last one, or
+  // when a read fails (failed() then says why).
+  bool next(std::string_view& item);
+  // The next line: the items, less the empty one after a final line feed (or
+  // of an empty file), so that N lines give N.
+  bool nextline(std::string_view& line) { return next(line) && !(ended && line.empty()); }
+  // Why a read failed, or "".
+  const std::string& failed() const { return why; }
+
+ private:
+  readfn read;
+  std::unique_ptr<char[]> chunk;
+  itemreader items;
+  bool ended = false;  // the last item was given
+  std::string why;
 };
 
 // The most the chart list holds, so that its memory stays bounded whatever

@@ -1,11 +1,13 @@
-// vornak-chart: prints the charts of a chart file as text or JSON Lines.
+// vornak-chart: prints the charts of a chart file as text or JSON Lines, or
+// writes their pages to a PNG, SVG or PDF file.
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/chartcmd.h"
-#include "cli/fdinput.h"
+#include "cli/input.h"
+#include "cli/messages.h"
 #include "page/cairocanvas.h"
 #include "page/outfile.h"
 
@@ -20,9 +22,6 @@ int main(int argc, char** argv) {
   // Output that never reached its file is a failure, not a success.
   std::cout.flush();
   bool failed = std::fflush(stdout) != 0 || std::ferror(stdout);
-  if (failed && status != 2) {
-    std::fputs("vornak-chart: cannot write the output\n", stderr);
-    status = 2;
-  }
+  if (failed && status != 2) status = cantwrite(std::cerr);
   return status;
 }

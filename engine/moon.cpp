@@ -2,6 +2,12 @@
 #include "engine/moon.h"
 
 #include <cmath>
+#include <cstdint>
+
+#include "engine/angles.h"
+#include "engine/sincos.h"
+
+namespace {
 
 // Multipliers of D, M, M', F (the Moon's elongation, the Sun's mean anomaly,
 // the Moon's mean anomaly and its argument of latitude).
@@ -132,43 +138,51 @@ const int32_t luntrm[60] = {
     -27506,
 };
 
-double getlunar(double T)
-{
-  const double rad = 0.017453292519943295;
-  double T2 = T * T;
-  double T3 = T * T2;
-  // Mean longitude of the Moon.
-  double Lp = 218.31665436 + 481267.8813424 * T - 0.0013268 * T2 + 0.000001856 * T3;
-  // Mean elongation of the Moon.
-  double D = 297.8502042 + 445267.11151675 * T - 0.00163 * T2 + 0.000001832 * T3;
-  // Mean anomaly of the Sun.
-  double M = 357.52910918 + 35999.05029094 * T - 0.0001536 * T2 + 0.000000041 * T3;
-  // Mean anomaly of the Moon.
-  double Mp = 134.96341138 + 477198.86763133 * T + 0.008997 * T2 + 0.000014348 * T3;
-  // Argument of latitude of the Moon.
-  double F = 93.2720993 + 483202.0175273 * T - 0.0034029 * T2 - 0.000000284 * T3;
-  // Eccentricity of the Earth's orbit, which scales the terms in M.
-  double E = 1.0 - 0.002516 * T - 0.0000074 * T2;
+}  // namespace
 
-  double s = 0.0;
+void getlunar2(double T0, double T1, double* lam0, double* lam1)
+{
+  vec2 T = {T0, T1};
+  vec2 T2 = T * T;
+  vec2 T3 = T * T2;
+  // Mean longitude of the Moon.
+  vec2 Lp = 218.31665436 + 481267.8813424 * T - 0.0013268 * T2 + 0.000001856 * T3;
+  // Mean elongation of the Moon.
+  vec2 D = 297.8502042 + 445267.11151675 * T - 0.00163 * T2 + 0.000001832 * T3;
+  // Mean anomaly of the Sun.
+  vec2 M = 357.52910918 + 35999.05029094 * T - 0.0001536 * T2 + 0.000000041 * T3;
+  // Mean anomaly of the Moon.
+  vec2 Mp = 134.96341138 + 477198.86763133 * T + 0.008997 * T2 + 0.000014348 * T3;
+  // Argument of latitude of the Moon.
+  vec2 F = 93.2720993 + 483202.0175273 * T - 0.0034029 * T2 - 0.000000284 * T3;
+  // Eccentricity of the Earth's orbit, which scales the terms in M.
+  vec2 E = 1.0 - 0.002516 * T - 0.0000074 * T2;
+
+  vec2 s = {0.0, 0.0};
   for (int i = 0; i < 60; i++) {
     const int8_t* m = luntrg[i];
-    double arg = m[0] * D + m[1] * M + m[2] * Mp + m[3] * F;
-    double a = luntrm[i] * 1e-8;
+    vec2 arg = double(m[0]) * D + double(m[1]) * M + double(m[2]) * Mp + double(m[3]) * F;
+    vec2 a = {luntrm[i] * 1e-8, luntrm[i] * 1e-8};
     if (m[1] == 1 || m[1] == -1)
       a *= E;
     else if (m[1] == 2 || m[1] == -2)
       a *= E * E;
-    s += a * std::sin(arg * rad);
+    s += a * sin2(arg * rad);
   }
   // Venus, Jupiter and flattening of the Earth.
-  double A1 = 119.75 + 131.849 * T;
-  double A2 = 53.09 + 479264.29 * T;
-  s += 0.003958 * std::sin(A1 * rad) + 0.001926 * std::sin((Lp - F) * rad)
-       + 0.000318 * std::sin(A2 * rad);
+  vec2 A1 = 119.75 + 131.849 * T;
+  vec2 A2 = 53.09 + 479264.29 * T;
+  s += 0.003958 * sin2(A1 * rad) + 0.001926 * sin2((Lp - F) * rad)
+       + 0.000318 * sin2(A2 * rad);
 
-  double lam = std::fmod(Lp + s, 360.0);
-  if (lam < 0.0)
-    lam += 360.0;
+  vec2 lam = Lp + s;
+  *lam0 = rev(lam[0]);
+  *lam1 = rev(lam[1]);
+}
+
+double getlunar(double T)
+{
+  double lam, other;
+  getlunar2(T, T, &lam, &other);
   return lam;
 }

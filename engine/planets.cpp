@@ -3,14 +3,13 @@
 
 #include <cmath>
 
+#include "engine/angles.h"
 #include "engine/moon.h"
 #include "engine/node.h"
 #include "engine/series.h"
+#include "engine/sincos.h"
 
 namespace {
-
-const double twopi = 6.283185307179586;
-const double deg_per_rad = 57.29577951308232;
 
 // Correction for aberration and light time of one planet: c0 plus up to four
 // periodic terms a cos(phi + f tau'), all in 1e-7 radian, tau' in units of
@@ -20,12 +19,12 @@ struct planetcorr {
   double term[4][3];
 };
 
-double correction(const planetcorr& pc, double tp)
+vec2 correction(const planetcorr& pc, vec2 tp)
 {
-  double c = pc.c0;
+  vec2 c = {pc.c0, pc.c0};
   for (const auto& k : pc.term)
     if (k[0] != 0.0)
-      c += k[0] * std::cos(k[1] + k[2] * tp);
+      c += k[0] * cos2(k[1] + k[2] * tp);
   return c * 1e-7;
 }
 
@@ -56,56 +55,97 @@ const planetdef plandefs[5] = {
      7},
 };
 
+// Geocentric longitude at two instants at once, as hel2geo.
+vec2 hel2geo2(const vec2* p, const vec2* e)
+{
+  vec2 cp = cos2(p[1]), ce = cos2(e[1]);
+  vec2 x = p[2] * cp * cos2(p[0]) - e[2] * ce * cos2(e[0]);
+  vec2 y = p[2] * cp * sin2(p[0]) - e[2] * ce * sin2(e[0]);
+  vec2 lam;
+  for (int l = 0; l < 2; l++) {
+    lam[l] = std::atan2(y[l], x[l]);
+    if (lam[l] < 0.0)
+      lam[l] += twopi;
+  }
+  return lam;
+}
+
+// A planet's heliocentric position at two times, lane by lane.
+void getplanetv(double T0, double T1, vec2* out, const double* lrg, const int32_t* const* ptr,
+                const int* terms)
+{
+  double a[3], b[3];
+  getplanet2(T0, T1, a, b, lrg, ptr, terms);
+  for (int v = 0; v < 3; v++)
+    out[v] = vec2{a[v], b[v]};
+}
+
+// The positions at two times at once, out0 at T0 and out1 at T1: every step
+// is done for both times together.
+void planets2(double T0, double T1, double* out0, double* out1)
+{
+  double* outs[2] = {out0, out1};
+  vec2 T = {T0, T1}, E[3];
+  double moon[2], node[2];
+  getplanetv(T0, T1, E, earlrg, earptr, earterms);
+  getlunar2(T0, T1, &moon[0], &moon[1]);
+  getnode2(T0, T1, &node[0], &node[1], nullptr);
+  // Heliocentric longitude of the Earth, one turn.
+  vec2 lsun = {rev2pi(E[0][0]), rev2pi(E[0][1])};
+  // Time in units of 10,000 Julian years.
+  vec2 tp = T / 100.0;
+  // Nutation in longitude.
+  vec2 om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
+  vec2 lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
+  vec2 dpsi = (-834 * sin2(om) - 64 * sin2(lp)) * 1e-7;
+  // Aberration of the Sun.
+  vec2 ab = (17 * cos2(3.1 + 62830.14 * tp) - 993) * 1e-7;
+  // The Sun is opposite the Earth's heliocentric direction.
+  vec2 sun = (lsun + ab + dpsi) * deg_per_rad + 180;
+  vec2 moonn = vec2{moon[0], moon[1]} + dpsi * deg_per_rad;
+  for (int l = 0; l < 2; l++) {
+    outs[l][1] = std::fmod(sun[l], 360.0);
+    outs[l][2] = moonn[l];
+  }
+  for (const planetdef& pd : plandefs) {
+    vec2 P[3];
+    getplanetv(T0, T1, P, pd.lrg, pd.ptr, pd.terms);
+    vec2 lam = hel2geo2(P, E);
+    vec2 c = correction(pd.corr, tp);
+    vec2 v = (lam + c + dpsi) * deg_per_rad;
+    for (int l = 0; l < 2; l++)
+      outs[l][pd.index] = std::fmod(v[l], 360.0);
+  }
+  // True node, without nutation; Ketu is the opposite point.
+  for (int l = 0; l < 2; l++) {
+    outs[l][8] = node[l];
+    outs[l][9] = std::fmod(node[l] + 180, 360.0);
+  }
+}
+
 }  // namespace
 
 double hel2geo(const double* p, const double* e)
 {
-  double x = p[2] * std::cos(p[1]) * std::cos(p[0]) - e[2] * std::cos(e[1]) * std::cos(e[0]);
-  double y = p[2] * std::cos(p[1]) * std::sin(p[0]) - e[2] * std::cos(e[1]) * std::sin(e[0]);
-  double lam = std::atan2(y, x);
-  if (lam < 0.0)
-    lam += twopi;
-  return lam;
+  vec2 pv[3], ev[3];
+  for (int v = 0; v < 3; v++) {
+    pv[v] = vec2{p[v], p[v]};
+    ev[v] = vec2{e[v], e[v]};
+  }
+  return hel2geo2(pv, ev)[0];
 }
 
 void planets(double T, double* out)
 {
-  double E[3];
-  getplanet(T, E, earlrg, earptr, earterms);
-  // Heliocentric longitude of the Earth, one turn.
-  double lsun = std::fmod(E[0], twopi);
-  if (lsun < 0.0)
-    lsun += twopi;
-  // Time in units of 10,000 Julian years.
-  double tp = T / 100.0;
-  // Nutation in longitude.
-  double om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
-  double lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
-  double dpsi = (-834 * std::sin(om) - 64 * std::sin(lp)) * 1e-7;
-  // Aberration of the Sun.
-  double ab = (17 * std::cos(3.1 + 62830.14 * tp) - 993) * 1e-7;
-  // The Sun is opposite the Earth's heliocentric direction.
-  out[1] = std::fmod((lsun + ab + dpsi) * deg_per_rad + 180, 360.0);
-  out[2] = getlunar(T) + dpsi * deg_per_rad;
-  for (const planetdef& pd : plandefs) {
-    double P[3];
-    getplanet(T, P, pd.lrg, pd.ptr, pd.terms);
-    double lam = hel2geo(P, E);
-    double c = correction(pd.corr, tp);
-    out[pd.index] = std::fmod((lam + c + dpsi) * deg_per_rad, 360.0);
-  }
-  // True node, without nutation; Ketu is the opposite point.
-  double mean;
-  out[8] = getnode(T, &mean);
-  out[9] = std::fmod(out[8] + 180, 360.0);
+  double other[10];
+  planets2(T, T, out, other);
 }
 
 void getplanets(double T, double* pos, double* speed)
 {
-  planets(T, pos);
-  // One hour earlier: 1 / 876600 Julian century.
+  // And one hour earlier: 1 / 876600 Julian century.
   double earlier[10];
-  planets(T - 1.1407711613050422e-6, earlier);
+  planets2(T, T - 1.1407711613050422e-6, pos, earlier);
   for (int i = 1; i < 10; i++) {
     double d = pos[i] - earlier[i];
     // A body that crossed 0 deg during the hour.

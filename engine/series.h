@@ -21,6 +21,12 @@ double getterms(const int32_t* tab, int n, double t);
 void getplanet(double T, double* out, const double* lrg,
                const int32_t* const* ptr, const int* terms);
 
+// The same at two times at once (each table row read once for both):
+// out0 receives the position at T0, out1 at T1, each exactly as getplanet
+// gives it.
+void getplanet2(double T0, double T1, double* out0, double* out1, const double* lrg,
+                const int32_t* const* ptr, const int* terms);
+
 // Series tables, rows {A, B, C} (generated, engine/vsop87tables.cpp), and
 // per planet the index arrays in the order L0 L1 L2 B0 B1 B2 R0 R1 R2.
 extern const int32_t earL0[][3], earL1[][3], earL2[][3], earB0[][3], earB1[][3],

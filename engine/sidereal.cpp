@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "engine/angles.h"
+
 double getayan(double T)
 {
   // Seconds of arc: 85886" at J2000.0.
@@ -12,16 +14,11 @@ double getayan(double T)
 
 double ascendant(double T, double u, double lon, double lat)
 {
-  const double rad = 0.017453292519943295;
-  const double pi = 3.141592653589793;
   // Local sidereal time in degrees. The constant is 6.697374558 h plus ten
   // whole days; T already holds the time of day, so 2400.0513 T also gives
   // the excess of sidereal over solar time during the day.
   double th = (2400.0513 * T + 246.697374558 + u) * 15 - lon;
-  th = std::fmod(th, 360.0);
-  if (th < 0.0)
-    th += 360.0;
-  th *= rad;
+  th = rev(th) * rad;
   // Obliquity of the ecliptic.
   double eps = (23.439291 - 0.0130042 * T - 0.0000001639 * T * T) * rad;
   double x = -(std::sin(th) * std::cos(eps) + std::tan(lat * rad) * std::sin(eps));
@@ -30,7 +27,7 @@ double ascendant(double T, double u, double lon, double lat)
     A += pi;
   if (std::cos(th) < 0.0)
     A += pi;
-  double asc = A * 57.29577951308232;
+  double asc = A * deg_per_rad;
   // A tiny negative angle can round up to a full turn.
   if (asc >= 360.0)
     asc -= 360.0;

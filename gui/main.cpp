@@ -11,6 +11,7 @@
 #include "version.h"
 #include "gui/chartview.h"
 #include "gui/commands.h"
+#include "gui/desktop.h"
 #include "gui/shell.h"
 #include "page/outfile.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
 
   shell sh;
   on_init(sh);
+  setdesktopclass();
 
   Fl_Double_Window* win = new Fl_Double_Window(760, 420, "Vornak");
   win->begin();

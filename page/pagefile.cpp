@@ -45,10 +45,6 @@ bool pagefile::open(std::string& why) {
     if (!file.open(o.path, why)) return false;
     tofile = true;
   }
-  return startpdf();
-}
-
-bool pagefile::startpdf() {
   if (o.format == pageformat::pdf) {
     pdf = cairo_pdf_surface_create_for_stream(writeout, this, a4width, a4height);
     cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, "vornak-chart " VORNAK_VERSION);

@@ -16,7 +16,6 @@ struct pageopts {
   std::string path;  // "-" is standard output
   bool north = false;
   int scale = 1;     // PNG only, 1 to 4
-  bool scaleset = false;  // --scale was given (for vornak-chart's checks)
 };
 
 // The file of one PNG or SVG page, or of a PDF with one A4 landscape page per
@@ -52,6 +51,5 @@ class pagefile {
   bool failed = false;
   int count = 0;
   cairo_surface_t* pdf = nullptr;
-  bool startpdf();
   void discard();
 };

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <random>
 #include <string>
 
 #include "engine/calendar.h"
@@ -14,6 +15,7 @@
 #include "engine/node.h"
 #include "engine/planets.h"
 #include "engine/sidereal.h"
+#include "engine/sincos.h"
 #include "tests/golden.h"
 
 namespace {
@@ -130,6 +132,60 @@ TEST(Engine, GoldenValues) {
     text += "\n";
   }
   golden("engine.txt", text);
+}
+
+// Units in the last place between two doubles of the same sign.
+long long ulps(double a, double b) {
+  long long x, y;
+  std::memcpy(&x, &a, sizeof x);
+  std::memcpy(&y, &b, sizeof y);
+  return x > y ? x - y : y - x;
+}
+
+TEST(Series, SineAndCosineOfTwoLanes) {
+  // Within one unit in the last place of the library's, at the quadrant
+  // edges and over the whole range of the series' arguments.
+  std::vector<double> xs = {0.0, 1e-300, -1e-9, 0.5, pi / 4, -pi / 4, 3 * pi / 4, 2.0, -3.0};
+  for (double k : {1.0, 2.0, 3.0, 7.0, 1001.0, 636000.0})
+    for (double e : {-1e-7, 0.0, 1e-7}) xs.push_back(k * pi / 2 + e), xs.push_back(-k * pi / 2 + e);
+  std::mt19937_64 g(1);
+  for (int i = 0; i < 100000; i++) xs.push_back((g() * 0x1p-64 * 2 - 1) * std::pow(10.0, i % 7 - 1.0));
+  for (size_t i = 0; i + 1 < xs.size(); i += 2) {
+    vec2 x = {xs[i], xs[i + 1]}, c = cos2(x), s = sin2(x), n = cos2near(x);
+    for (int k = 0; k < 2; k++) {
+      double cl = std::cos(x[k]), sl = std::sin(x[k]);
+      ASSERT_TRUE(ulps(c[k], cl) <= 1 || std::fabs(c[k] - cl) < 1e-300) << x[k];
+      ASSERT_TRUE(ulps(s[k], sl) <= 1 || std::fabs(s[k] - sl) < 1e-300) << x[k];
+      ASSERT_EQ(c[k], n[k]) << x[k];
+    }
+  }
+  // From 10^6 on, and for values that are not finite, the library's own.
+  const double far[] = {1e6, -1e6, 3.5e7, 1e300, -1e300, inf, -inf, qnan, 12.0};
+  for (size_t i = 0; i + 1 < std::size(far); i++) {
+    vec2 x = {far[i], far[i + 1]}, c = cos2(x), s = sin2(x);
+    for (int k = 0; k < 2; k++) {
+      EXPECT_TRUE(c[k] == std::cos(x[k]) || (std::isnan(c[k]) && !std::isfinite(x[k]))) << x[k];
+      EXPECT_TRUE(s[k] == std::sin(x[k]) || (std::isnan(s[k]) && !std::isfinite(x[k]))) << x[k];
+    }
+  }
+}
+
+TEST(Planets, BothInstantsOfGetplanetsAsPlanetsGivesThem) {
+  // The chart instant and the hour before are summed together: each the same
+  // as alone, near 2000, at the ends of the dialog's years and far beyond
+  // (where the series' arguments leave the fast sine and cosine).
+  const double hour = 1.1407711613050422e-6;
+  for (double T : {0.0, -4.0, 4.0, 0.123456, -36.0, 50.0, 1e4}) {
+    double pos[10], speed[10], now[10], before[10];
+    getplanets(T, pos, speed);
+    planets(T, now);
+    planets(T - hour, before);
+    for (int i = 1; i < 10; i++) {
+      double d = now[i] - before[i];
+      d = d > 180 ? d - 360 : d < -180 ? d + 360 : d;
+      EXPECT_TRUE(pos[i] == now[i] && speed[i] == d * 24) << T << " " << i;
+    }
+  }
 }
 
 TEST(Planets, MoonCrossingZeroKeepsItsSpeed) {

@@ -1,0 +1,49 @@
+// vornak-chart's input: FILE, or standard input as a stream that tells a
+// read error from the end of the input (std::cin takes both as the end, so
+// that a failed read would pass for a short file).
+#pragma once
+
+#include <istream>
+#include <memory>
+#include <streambuf>
+#include <string>
+
+#include "chart/chartfile.h"
+
+// The bytes of a descriptor. A failed read throws inside the stream, which
+// sets its badbit; the error stays in error().
+class fdinbuf : public std::streambuf {
+ public:
+  explicit fdinbuf(int fd) : fd(fd) {}
+  int error() const { return err; }
+
+ protected:
+  int_type underflow() override;
+
+ private:
+  int fd;
+  int err = 0;
+  char buf[65536];
+};
+
+// Why a stream with its badbit set could not be read: "cannot read", with
+// the system's reason when the stream reads an fdinbuf.
+std::string readfailure(const std::istream& in);
+
+// The lines of FILE: the file at its path, or the stream in for "-".
+class inputfile {
+ public:
+  inputfile() = default;
+  ~inputfile();
+  inputfile(const inputfile&) = delete;
+  inputfile& operator=(const inputfile&) = delete;
+
+  // Opens the input; false with "cannot open: " and the system's reason.
+  bool open(const std::string& path, std::istream& in, std::string& why);
+  // Its lines, once it is open.
+  linereader& lines() { return *reader; }
+
+ private:
+  int fd = -1;
+  std::unique_ptr<linereader> reader;
+};

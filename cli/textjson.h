@@ -1,0 +1,22 @@
+// vornak-chart's two ways of printing a chart: the texts of its page, and a
+// JSON object.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "chart/birth.h"
+
+// Adds the chart as text to r: the three header lines (name, date line,
+// place line), the ten rows of the position table, the navamsha line, the
+// dasha heading and one line per dasha period; every line ends in a line
+// feed. Control bytes of the name and place are shown as \xHH.
+void addtext(std::string& r, const birthdata& b, const chartstate& s);
+
+// Adds the chart of line `line` as one JSON object and its line feed to r.
+// Its strings are valid UTF-8: quotes, backslashes and control bytes
+// escaped, each byte that is not part of valid UTF-8 replaced by U+FFFD.
+void addjson(std::string& r, long long line, const birthdata& b, const chartstate& s);
+
+// Adds the object of a line that is not a chart, {"line": N, "error": why}.
+void addjsonerror(std::string& r, long long line, std::string_view why);

@@ -1,0 +1,95 @@
+// Temporary files that the process removes when a signal ends it.
+#include "page/livetemp.h"
+
+#include <signal.h>
+#include <sys/random.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+// The temporary files that exist, for the signal handler: a folder's
+// descriptor and a name in it, set and cleared with the signals blocked.
+constexpr int nslots = 8;
+struct liveslot {
+  int dirfd;
+  char name[16];
+};
+liveslot slots[nslots];
+volatile sig_atomic_t used[nslots];
+int nlive = 0;
+
+const int endsignals[] = {SIGINT, SIGTERM, SIGHUP};
+bool ours[3];  // our handler is installed for endsignals[i]
+
+// Removes the temporary files, then ends the process by the same signal
+// (the handler has been reset to the default on entry).
+extern "C" void onendsignal(int sig) {
+  int e = errno;
+  for (int i = 0; i < nslots; ++i)
+    if (used[i]) unlinkat(slots[i].dirfd, slots[i].name, 0);
+  errno = e;
+  raise(sig);
+}
+
+}  // namespace
+
+int addlive(int dirfd, const char* name) {
+  int slot = -1;
+  for (int i = 0; i < nslots && slot < 0; ++i)
+    if (!used[i]) slot = i;
+  if (slot < 0) return -1;
+  slots[slot].dirfd = dirfd;
+  std::strcpy(slots[slot].name, name);
+  used[slot] = 1;
+  if (nlive++ == 0) {
+    for (int i = 0; i < 3; ++i) {
+      struct sigaction old;
+      if (sigaction(endsignals[i], nullptr, &old) != 0 || old.sa_handler != SIG_DFL) continue;
+      struct sigaction act {};
+      act.sa_handler = onendsignal;
+      act.sa_flags = SA_RESETHAND | SA_NODEFER;
+      sigemptyset(&act.sa_mask);
+      ours[i] = sigaction(endsignals[i], &act, nullptr) == 0;
+    }
+  }
+  return slot;
+}
+
+void droplive(int slot) {
+  if (slot < 0) return;
+  used[slot] = 0;
+  if (--nlive == 0) {
+    for (int i = 0; i < 3; ++i) {
+      struct sigaction cur;
+      if (ours[i] && sigaction(endsignals[i], nullptr, &cur) == 0 &&
+          cur.sa_handler == onendsignal)
+        signal(endsignals[i], SIG_DFL);
+      ours[i] = false;
+    }
+  }
+}
+
+void randomname(char* out) {
+  static const char set[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static unsigned long counter;
+  unsigned char r[6];
+  if (getrandom(r, sizeof r, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof r)) {
+    unsigned long x = static_cast<unsigned long>(std::time(nullptr)) ^
+                      (static_cast<unsigned long>(getpid()) << 16) ^ (++counter * 2654435761u);
+    for (unsigned char& c : r) c = static_cast<unsigned char>(x >>= 5);
+  }
+  for (int i = 0; i < 6; ++i) out[i] = set[r[i] % 62];
+  out[6] = '\0';
+}
+
+sigset_t blockends() {
+  sigset_t set, old;
+  sigemptyset(&set);
+  for (int s : endsignals) sigaddset(&set, s);
+  sigprocmask(SIG_BLOCK, &set, &old);
+  return old;
+}

@@ -1,0 +1,54 @@
+# What a desktop reads from the windows (xprop): the class "vornak", which the
+# desktop entry names as StartupWMClass, and as _NET_WM_ICON the pixels of the
+# installed icon dist/vornak.png, on the main window and on a dialog; the
+# toolkit's -name switch still names the main window's class.
+import os
+import subprocess
+
+from PIL import Image
+
+import harness
+
+ICON = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "dist", "vornak.png")
+
+
+def xprop(s, wid, *args):
+    return subprocess.run(["xprop", "-notype", "-id", str(wid)] + list(args), env=s.env,
+                          check=True, capture_output=True, text=True,
+                          timeout=harness.TIMEOUT).stdout
+
+
+def icon():
+    # dist/vornak.png as _NET_WM_ICON holds it: width, height, then one ARGB
+    # number a pixel, row by row.
+    png = Image.open(ICON).convert("RGBA")
+    return [*png.size] + [a << 24 | r << 16 | g << 8 | b for r, g, b, a in png.getdata()]
+
+
+def shown(s, wid):
+    # WM_CLASS as xprop prints it, and the icon's numbers.
+    wmclass = xprop(s, wid, "WM_CLASS")
+    numbers = xprop(s, wid, "-f", "_NET_WM_ICON", "32c", "_NET_WM_ICON")
+    harness.check(numbers.startswith("_NET_WM_ICON = "), "no icon: %r" % numbers[:80])
+    return wmclass, [int(n) for n in numbers.split("=", 1)[1].split(",")]
+
+
+def test_class_and_icon():
+    expected = icon()
+    harness.check(expected[:2] == [48, 48], "dist/vornak.png is %s" % expected[:2])
+    with harness.Session() as s:
+        s.menu("New")
+        for wid in (s.wid, s.find("Chart Data")):
+            wmclass, numbers = shown(s, wid)
+            harness.check(wmclass == 'WM_CLASS = "vornak", "Vornak"\n', wmclass)
+            harness.check(numbers == expected, "the icon is not dist/vornak.png: %s..."
+                          % numbers[:8])
+
+
+def test_name_switch():
+    with harness.Session(["-name", "charts"]) as s:
+        wmclass = xprop(s, s.wid, "WM_CLASS")
+        harness.check(wmclass == 'WM_CLASS = "charts", "Charts"\n', wmclass)
+
+
+harness.run(test_class_and_icon, test_name_switch)
