@@ -270,6 +270,7 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
     for (std::streamsize i = 0; i < in.gcount(); ++i)
       if (csv.put(buf[i]) && !take(csv.row())) return 1;
   }
+  if (in.bad()) return 1;  // a row cut by a failed read is no row
   if (csv.end() && !take(csv.row())) return 1;
   if (!header) {
     err << from << "the input is empty: it needs a header row naming the columns name, date, "
