@@ -69,18 +69,10 @@ static int monthof(std::string_view s) {
 static std::string badfield(const birthdata& b, int clock, bool pm) {
   const fieldcheck* c = firstbad(b);
   if (!c) return {};
+  if (c->field != &birthdata::hour) return checkreason(*c, b);
   char msg[96];
-  if (c->kind == checkkind::february)
-    std::snprintf(msg, sizeof msg, "Feb %d is not a date in %d", b.day, b.year);
-  else if (c->kind == checkkind::thirtydays)
-    std::snprintf(msg, sizeof msg, "%s %d is not a date: the month has 30 days",
-                  mstr[b.mon - 1], b.day);
-  else if (c->field == &birthdata::hour)
-    std::snprintf(msg, sizeof msg, "hour %d (%d %s) is outside %d-%d", b.hour, clock,
-                  pm ? "PM" : "AM", c->lo, c->hi);
-  else
-    std::snprintf(msg, sizeof msg, "%s %d is outside %d-%d", c->what, b.*c->field,
-                  c->lo, c->hi);
+  std::snprintf(msg, sizeof msg, "hour %d (%d %s) is outside %d-%d", b.hour, clock,
+                pm ? "PM" : "AM", c->lo, c->hi);
   return msg;
 }
 

@@ -18,22 +18,23 @@ const char* checkentries(const entries& e) {
   return c ? c->alert : nullptr;
 }
 
-// Copies a typed text into a record's 23-byte text with control characters
-// (a pasted line feed or tab) turned into blanks. A UTF-8 character that
-// does not fit whole is left out rather than cut in half (a Devanagari
-// letter is three bytes); a byte that is not part of valid UTF-8 counts as
-// a character of its own, as the page draws it.
-static void committext(char* dst, const std::string& src) {
-  std::string_view s = src;
+std::string cuttext(std::string_view s) {
   std::size_t n = 0;
   while (n < s.size()) {
     std::size_t len = std::max<std::size_t>(utf8len(s.substr(n)), 1);
     if (n + len > 23) break;
     n += len;
   }
+  return std::string(s.substr(0, n));
+}
+
+// Copies a typed text into a record's 23-byte text with control characters
+// (a pasted line feed or tab) turned into blanks.
+static void committext(char* dst, const std::string& src) {
+  const std::string s = cuttext(src);
   char text[24];
-  blankcontrols(text, s.data(), n);
-  text[n] = '\0';
+  blankcontrols(text, s.data(), s.size());
+  text[s.size()] = '\0';
   copytext(dst, text);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "chart/birth.h"
 
@@ -36,6 +37,12 @@ const char* checkentries(const entries& e);
 // values beyond the int range saturate and so fail every range check), the
 // signs, the derived zone, lon and lat, and the date line.
 birthdata commitentries(const entries& e);
+
+// The first bytes of s that a record's 23-byte text keeps: whole UTF-8
+// characters only (a Devanagari letter is three bytes and is left out rather
+// than cut in half); a byte that is not part of valid UTF-8 counts as a
+// character of its own, as the page draws it.
+std::string cuttext(std::string_view s);
 
 // The entries that show a record in the dialog's edit mode: the texts, the
 // integers in plain decimal ("%d") and the choice indexes.

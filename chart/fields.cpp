@@ -1,6 +1,8 @@
 // The checks of a chart's fields.
 #include "chart/fields.h"
 
+#include <cstdio>
+
 #include "engine/calendar.h"
 
 using b = birthdata;
@@ -37,4 +39,16 @@ const fieldcheck* firstbad(const birthdata& r) {
   for (const fieldcheck& c : fieldchecks)
     if (fails(c, r)) return &c;
   return nullptr;
+}
+
+std::string checkreason(const fieldcheck& c, const birthdata& b) {
+  char msg[96];
+  if (c.kind == k::february)
+    std::snprintf(msg, sizeof msg, "Feb %d is not a date in %d", b.day, b.year);
+  else if (c.kind == k::thirtydays)
+    std::snprintf(msg, sizeof msg, "%s %d is not a date: the month has 30 days",
+                  monthname(b.mon), b.day);
+  else
+    std::snprintf(msg, sizeof msg, "%s %d is outside %d-%d", c.what, b.*c.field, c.lo, c.hi);
+  return msg;
 }

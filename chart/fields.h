@@ -2,6 +2,8 @@
 // behind both the dialog's alerts and the chart line reader's reasons.
 #pragma once
 
+#include <string>
+
 #include "chart/birth.h"
 
 // A range check of one integer field, or one of the two month-length checks
@@ -24,3 +26,7 @@ extern const fieldcheck fieldchecks[12];
 // The first check of fieldchecks that the integer fields of b fail, or
 // nullptr when they pass them all. The month-length checks read mon 1..12.
 const fieldcheck* firstbad(const birthdata& b);
+
+// Why b fails check c, on one line: "year 1500 is outside 1600-2400", "Feb
+// 29 is not a date in 1900", "Apr 31 is not a date: the month has 30 days".
+std::string checkreason(const fieldcheck& c, const birthdata& b);

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "version.h"
+#include "cli/atlascmd.h"
 #include "cli/chartout.h"
 #include "cli/input.h"
 #include "cli/messages.h"
@@ -94,6 +95,10 @@ int chartcmd(const std::vector<std::string>& args, std::istream& in, std::ostrea
       return print(out, helptext);
     case task::version:
       return print(out, "vornak-chart Version " VORNAK_VERSION "\n");
+    case task::find:
+      return findplaces(o, out, err);
+    case task::import:
+      return importcharts(o, in, out, err);
     case task::charts:
       break;
   }

@@ -50,3 +50,23 @@ bool inputfile::open(const std::string& path, std::istream& in, std::string& why
   reader = std::make_unique<linereader>(fd);
   return true;
 }
+
+inputbytes::~inputbytes() {
+  if (fd >= 0) close(fd);
+}
+
+bool inputbytes::open(const std::string& path, std::istream& in, std::string& why) {
+  if (path == "-") {
+    bytes = &in;
+    return true;
+  }
+  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    why = std::string("cannot open: ") + std::strerror(errno);
+    return false;
+  }
+  buf = std::make_unique<fdinbuf>(fd);
+  file = std::make_unique<std::istream>(buf.get());
+  bytes = file.get();
+  return true;
+}

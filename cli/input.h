@@ -47,3 +47,24 @@ class inputfile {
   int fd = -1;
   std::unique_ptr<linereader> reader;
 };
+
+// The bytes of FILE as a stream that reports its read errors (readfailure):
+// the file at its path, or the stream in for "-".
+class inputbytes {
+ public:
+  inputbytes() = default;
+  ~inputbytes();
+  inputbytes(const inputbytes&) = delete;
+  inputbytes& operator=(const inputbytes&) = delete;
+
+  // Opens the input; false with "cannot open: " and the system's reason.
+  bool open(const std::string& path, std::istream& in, std::string& why);
+  // Its bytes, once it is open.
+  std::istream& stream() { return *bytes; }
+
+ private:
+  int fd = -1;
+  std::unique_ptr<fdinbuf> buf;
+  std::unique_ptr<std::istream> file;
+  std::istream* bytes = nullptr;
+};

@@ -46,6 +46,15 @@ std::string setscale(chartopts& o, const std::string& v) {
   return "";
 }
 
+// --find and --import: one task for a run.
+std::string settask(chartopts& o, task t, std::string& to, const std::string& v) {
+  if (o.run == task::find || o.run == task::import)
+    return "only one of --find and --import, please";
+  o.run = t;
+  to = v;
+  return "";
+}
+
 const option options[] = {
     {"--help", nullptr, [](chartopts& o, const std::string&) -> std::string {
        o.run = task::help;
@@ -74,11 +83,21 @@ const option options[] = {
        return "";
      }},
     {"--scale", "a number from 1 to 4", setscale},
+    {"--find", "a place name", [](chartopts& o, const std::string& v) {
+       return v.empty() ? "--find needs a place name" : settask(o, task::find, o.find, v);
+     }},
+    {"--import", "a file name", [](chartopts& o, const std::string& v) {
+       return v.empty() ? "--import needs a file name" : settask(o, task::import, o.csv, v);
+     }},
 };
 
 // The options that go together, once all are read: "" or why they do not.
 std::string together(const chartopts& o) {
   const pageopts& p = o.page;
+  if (o.run == task::find && (o.fileset || o.one || p.format != pageformat::none))
+    return "--find goes with --json only";
+  if (o.run == task::import && (o.fileset || o.one || o.json || p.format != pageformat::none))
+    return "--import writes chart lines: no other option or FILE goes with it";
   if (o.json && p.format != pageformat::none) return "--json or a page file, not both";
   if (p.format == pageformat::none && (p.north || o.scaleset))
     return "--north and --scale go with --png, --svg or --pdf";
@@ -95,6 +114,7 @@ std::string readoptions(const std::vector<std::string>& args, chartopts& o) {
     const std::string& a = args[i];
     if (optsdone || a == "-" || a.empty() || a[0] != '-') {
       if (files++ == 0) o.file = a;
+      o.fileset = true;
       continue;
     }
     if (a == "--") {

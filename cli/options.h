@@ -12,6 +12,8 @@
 // options to the table in cli/options.cpp, and its case to chartcmd().
 enum class task {
   charts,   // cast the charts of FILE (the default)
+  find,     // --find TEXT: the atlas's places
+  import,   // --import FILE: chart lines from CSV
   help,     // --help
   version,  // --version
 };
@@ -25,6 +27,9 @@ struct chartopts {
   std::string linearg;               // its N as given, for the messages
   pageopts page;                     // --png, --svg, --pdf, --north, --scale
   bool scaleset = false;             // --scale was given
+  bool fileset = false;              // FILE was given
+  std::string find;                  // --find TEXT
+  std::string csv;                   // --import FILE; "-" is standard input
 };
 
 // Reads the arguments (without the program name) into o. An option with a

@@ -3,7 +3,9 @@
 
 #define USAGE                                                                          \
   "usage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n" \
-  "                    [--scale K] [--line N] [FILE]\n"
+  "                    [--scale K] [--line N] [FILE]\n"                                 \
+  "       vornak-chart --find TEXT [--json]\n"                                         \
+  "       vornak-chart --import FILE\n"
 
 const char usage[] = USAGE;
 
@@ -28,6 +30,10 @@ const char helptext[] = USAGE
     "              landscape page per chart in file order\n"
     "  --north     draw the North chart (the default is the South chart)\n"
     "  --scale K   with --png: the page at K times its size, K from 1 to 4\n"
+    "  --find TEXT\n"
+    "              list the places of the atlas whose name starts with TEXT\n"
+    "  --import FILE\n"
+    "              print a chart line for each birth of a CSV file\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "\n"
@@ -66,10 +72,31 @@ const char helptext[] = USAGE
     "number and the reason; the other lines are still cast (and still go into\n"
     "a PDF).\n"
     "\n"
+    "Places: --find lists the places of 15,000 people or more whose name or\n"
+    "alternate name starts with TEXT (case and accents ignored), the most\n"
+    "populous first, each with its longitude, latitude, zone and population;\n"
+    "with --json one object per place with the keys name, state, country, lat\n"
+    "and lon (decimal degrees, north and east positive), tz and population.\n"
+    "The places are GeoNames' (https://www.geonames.org, CC BY 4.0) from the\n"
+    "package libtimezonemap-data; the zones' history is tzdata's.\n"
+    "\n"
+    "Import: FILE (\"-\" for standard input) is CSV (RFC 4180) whose header row\n"
+    "names the columns name, date (YYYY-MM-DD), time (HH:MM, 24-hour) and\n"
+    "place (\"Pune\", \"Springfield, Illinois\", \"Paris, FR\": the most populous\n"
+    "of the places that match), and may name lon and lat (80E17, 13N05) and\n"
+    "zone (-05:30, \"-\" east of Greenwich), which then stand in for the\n"
+    "atlas's, and dst (yes or no), which picks the offset of a local time that\n"
+    "came twice. The zone is the one in force at the place's local date and\n"
+    "time; before the zone's first standard time, the mean time of the\n"
+    "longitude. A chart line is printed for each good row, ready to append to\n"
+    "a chart file; each refused row (a bad value, an unknown place, a time the\n"
+    "clocks skipped or showed twice without dst) is told on standard error\n"
+    "with its row number, counted from 1 for the header.\n"
+    "\n"
     "Exit status:\n"
-    "  0  every chosen line was cast\n"
+    "  0  every chosen line was cast, every place found, every row imported\n"
     "  1  a line was not a chart, or the file has no line N, or no chart was\n"
-    "     left to write a page of\n"
+    "     left to write a page of; no place matched; a row was refused\n"
     "  2  bad usage (several charts for one PNG or SVG included), the file\n"
     "     could not be read, the output is the input file, or the output could\n"
     "     not be written\n";

@@ -4,55 +4,15 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Hold_Browser.H>
 #include <FL/fl_ask.H>
 
 #include "chart/chartfile.h"
 #include "gui/commands.h"
+#include "gui/linebrowser.h"
 #include "gui/modalwin.h"
 #include "gui/shell.h"
 
 namespace {
-
-// The list's browser. A click selects an item (or clears the selection when
-// it falls below the last item) without loading; Return or keypad Enter on
-// the selected item, or a double-click on an item, runs the callback. The
-// toolkit's own callback rules are switched off (when() is never), so that
-// an arrow key or a click never loads by itself.
-class chartbrowser : public Fl_Hold_Browser {
- public:
-  chartbrowser(int x, int y, int w, int h, const char* label)
-      : Fl_Hold_Browser(x, y, w, h, label) {
-    when(FL_WHEN_NEVER);
-    column_char(0);
-  }
-
-  // Appends an item that shows the bytes of text as they stand. The
-  // toolkit reads '@' codes at the start of an item; "@." ends them, so
-  // the rest is printed as it is. (Switching the codes off with
-  // format_char(0) instead makes FLTK 1.3 read past the end of an empty
-  // item.) Without column widths a tab does not split an item.
-  void additem(std::string_view text) {
-    shownitem.assign("@.").append(text);
-    add(shownitem.c_str());
-  }
-
-  int handle(int event) override {
-    if (event == FL_KEYBOARD &&
-        (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
-      if (value()) do_callback();
-      return 1;
-    }
-    int used = Fl_Hold_Browser::handle(event);
-    if (event == FL_RELEASE && Fl::event_clicks() && value() &&
-        Fl::event_inside(this))
-      do_callback();
-    return used;
-  }
-
- private:
-  std::string shownitem;  // the item being added, with its "@."
-};
 
 // Makes item n (from 0) of the chart file the current chart. An item that
 // holds no chart (n < 0, the empty item after the last line) loads nothing;
@@ -78,7 +38,7 @@ struct listwin : modalwin {
   explicit listwin(shell& s);
 
   shell& sh;
-  chartbrowser* br;
+  linebrowser* br;
   listing shown;  // how the file was read
 };
 
@@ -97,7 +57,7 @@ void vnkbr_close(Fl_Widget*, void* v) { static_cast<listwin*>(v)->close(); }
 
 listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
   begin();
-  br = new chartbrowser(20, 20, 300, 200, "Chart List");
+  br = new linebrowser(20, 20, 300, 200, "Chart List");
   br->callback(vnkbr_sel, this);
   br->textfont(FL_COURIER);
   shown = listfile(chartfilename, [&](std::string_view s) { br->additem(s); });

@@ -1,18 +1,25 @@
-// The chart data dialog: New and Edit open it, OK commits its entries. The
+// The chart data dialog: New and Edit open it, OK commits its entries, Find
+// fills the place, its coordinates and its zone from the atlas. The
 // callbacks only move values between the widgets and an entries struct; the
-// checks and the commit are in chart/entrycheck.
+// checks and the commit are in chart/entrycheck, what Find fills and the
+// zone that follows the date and time in atlas/placefill.
 #include <ctime>
+#include <string>
+#include <string_view>
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/fl_ask.H>
 
+#include "atlas/placefill.h"
 #include "chart/entrycheck.h"
 #include "gui/commands.h"
 #include "gui/modalwin.h"
+#include "gui/placefinder.h"
 #include "gui/shell.h"
 
 namespace {
@@ -41,6 +48,9 @@ Fl_Choice* choice(int x, int y, int w, int h, const char* label,
   return c;
 }
 
+// The message boxes do not wrap: longer texts are broken into lines here.
+std::string boxtext(std::string_view text) { return wrapped(text, 64); }
+
 // A choice's item index, 0 when none is chosen.
 int item(const Fl_Choice* c) { return c->value() > 0 ? c->value() : 0; }
 
@@ -50,8 +60,13 @@ struct chartdlg : modalwin {
   entries readentries() const;
   void showdate(const entries& e);
   void showentries(const entries& e);
+  void showzone(const entries& e);
+  bool settle(entries& e, zonestep s);
+  void placechosen(const place& p);
 
   shell& sh;
+  zonefollow follow;  // the place whose zone the zone fields follow
+  Fl_Box* note;       // where the zone came from
   Fl_Input *in_name, *in_place;
   Fl_Choice *in_mon, *in_zone, *in_lonew, *in_latns;
   Fl_Int_Input *in_day, *in_year, *in_hour, *in_min, *in_zhour, *in_zmin;
@@ -88,12 +103,18 @@ void chartdlg::showdate(const entries& e) {
   in_min->value(e.min.c_str());
 }
 
-void chartdlg::showentries(const entries& e) {
-  in_name->value(e.name.c_str());
-  showdate(e);
+// The zone fields, and the line that says where the zone came from.
+void chartdlg::showzone(const entries& e) {
   in_zone->value(e.zone);
   in_zhour->value(e.zhour.c_str());
   in_zmin->value(e.zmin.c_str());
+  note->copy_label(follow.note.c_str());
+}
+
+void chartdlg::showentries(const entries& e) {
+  in_name->value(e.name.c_str());
+  showdate(e);
+  showzone(e);
   in_place->value(e.place.c_str());
   in_lond->value(e.lond.c_str());
   in_lonew->value(e.lonew);
@@ -115,6 +136,57 @@ void smallfont(Fl_Group* g) {
   }
 }
 
+// A zone found by Find or at OK, made final: a time that came twice is
+// put to the user with both offsets, a zone that cannot be filled is
+// alerted. True when the zone fields hold the zone.
+bool chartdlg::settle(entries& e, zonestep s) {
+  if (s.kind == zonestep::choose) {
+    // The box's buttons stand from right to left: Cancel, then the two
+    // offsets, the earlier one leftmost.
+    const int i = fl_choice("%s", "Cancel", s.offsets[1].label.c_str(),
+                            s.offsets[0].label.c_str(), boxtext(s.message).c_str());
+    if (i == 0) return false;
+    s = putzone(e, follow, s.offsets[2 - i]);
+  }
+  showzone(e);
+  if (s.kind == zonestep::refused) fl_alert("%s", boxtext(s.message).c_str());
+  return s.kind == zonestep::filled;
+}
+
+void chartdlg::placechosen(const place& p) {
+  if (closed) return;
+  entries e = readentries();
+  const zonestep s = chooseplace(e, follow, p);
+  showentries(e);
+  settle(e, s);
+}
+
+// "Find...": the place finder, searching for the Place field's text.
+void find_cb(Fl_Widget*, void* v) {
+  chartdlg* d = static_cast<chartdlg*>(v);
+  if (d->closed) return;
+  findplace(d->in_place->value(), [d](const place& p) { d->placechosen(p); });
+}
+
+// The date, the time or the longitude changed: a zone that follows a place
+// is given for them, without asking; OK asks what is left to ask.
+void datechanged_cb(Fl_Widget*, void* v) {
+  chartdlg* d = static_cast<chartdlg*>(v);
+  if (d->closed || !d->follow.on) return;
+  entries e = d->readentries();
+  followzone(e, d->follow);
+  d->showzone(e);
+}
+
+// A zone typed or its sign picked: the zone is the user's from now on.
+void zonetyped_cb(Fl_Widget*, void* v) {
+  chartdlg* d = static_cast<chartdlg*>(v);
+  if (d->closed) return;
+  d->follow.on = false;
+  d->follow.note.clear();
+  d->note->copy_label("");
+}
+
 // "Now!": the present local date and time into the dialog's fields. Only
 // the fields change: the birth data keeps its date and time until OK
 // commits them.
@@ -123,13 +195,16 @@ void now_cb(Fl_Widget*, void* v) {
   if (d->closed) return;
   std::time_t t = std::time(nullptr);
   d->showdate(entriesof(startrecord(*std::localtime(&t))));
+  datechanged_cb(nullptr, d);
   d->redraw();
 }
 
 // Cancel (and the window's close or Escape): closes without committing.
 void close_cdlg(Fl_Widget*, void* v) { static_cast<chartdlg*>(v)->close(); }
 
-// OK: checks the entries; commits them and closes, or alerts and stays.
+// OK: checks the entries; commits them and closes, or alerts and stays. A
+// zone that follows a place is made final first; a zone far from the mean
+// time of the longitude is committed only when the user confirms it.
 void ok_cdlg(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
@@ -138,7 +213,15 @@ void ok_cdlg(Fl_Widget*, void* v) {
     fl_alert("%s", why);
     return;
   }
-  setchart(d->sh, commitentries(e));
+  if (d->follow.on && !d->settle(e, followzone(e, d->follow))) return;
+  const birthdata b = commitentries(e);
+  const std::string question = zonequestion(b);
+  // Escape goes back; there is no default for Return: using a far zone is
+  // a choice made with a click.
+  if (!question.empty() &&
+      fl_choice("%s", "Go back", nullptr, "Use it", boxtext(question).c_str()) != 2)
+    return;
+  setchart(d->sh, b);
   d->close();
 }
 
@@ -157,12 +240,17 @@ chartdlg::chartdlg(shell& s, bool edit)
   in_zone->tooltip(zonetip);
   in_zhour->tooltip(zonetip);
   in_place = new Fl_Input(40, 108, 184, 25, "Place:");
+  Fl_Button* find = new Fl_Button(228, 108, 48, 25, "Find...");
+  find->callback(find_cb, this);
   in_lond = new Fl_Int_Input(40, 144, 30, 25, "Lon: ");
   in_lonew = choice(72, 144, 40, 25, nullptr, ewitems);
   in_lonm = new Fl_Int_Input(120, 144, 24, 25);
   in_latd = new Fl_Int_Input(170, 144, 28, 25, "Lat: ");
   in_latns = choice(204, 144, 40, 25, nullptr, nsitems);
   in_latm = new Fl_Int_Input(252, 144, 24, 25);
+  note = new Fl_Box(8, 171, 264, 27);
+  note->box(FL_FLAT_BOX);
+  note->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_TOP | FL_ALIGN_WRAP);
   Fl_Button* ok = new Fl_Button(20, 200, 60, 25, "OK");
   ok->callback(ok_cdlg, this);
   Fl_Button* now = new Fl_Button(110, 200, 60, 25, "Now!");
@@ -171,6 +259,18 @@ chartdlg::chartdlg(shell& s, bool edit)
   cancel->callback(close_cdlg, this);
   end();
   smallfont(this);
+  note->labelsize(11);
+  Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour,
+                              in_min, in_lond, in_lonew, in_lonm};
+  for (Fl_Widget* w : dated) {
+    w->when(FL_WHEN_CHANGED);
+    w->callback(datechanged_cb, this);
+  }
+  Fl_Widget* const zoned[] = {in_zone, in_zhour, in_zmin};
+  for (Fl_Widget* w : zoned) {
+    w->when(FL_WHEN_CHANGED);
+    w->callback(zonetyped_cb, this);
+  }
   if (edit) showentries(entriesof(s.birth));
   // Closing the window or pressing Escape cancels, and so destroys it
   // rather than leaving a hidden dialog behind.

@@ -44,12 +44,16 @@ TEST(ChartCmd, LinesStatusAndMessages) {
   const std::string usage =
       "\nusage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n"
       "                    [--scale K] [--line N] [FILE]\n"
+      "       vornak-chart --find TEXT [--json]\n"
+      "       vornak-chart --import FILE\n"
       "Try 'vornak-chart --help' for more information.\n";
   const std::string prog = "vornak-chart: ", number = prog + "--line needs a line number";
   const std::string missing = ": cannot open: No such file or directory\n";
   const std::string pdf = ::testing::TempDir() + "vornak-nochart.pdf";
   std::string many;
   for (int i = 0; i < 700; ++i) many += delhi + "\n";
+  const std::string csv = "name,date,time,place\r\nA,1990-01-01,12:00,Pune\r\n"
+                          "B,1990-01-01,12:00,Nowhereville\r\n";
   const struct {
     std::vector<std::string> args;
     std::string input;
@@ -105,6 +109,23 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       {{"--png", "a", "--scale", "5"}, "", 2, 0, "", prog + "--scale needs a number from 1 to 4, not \"5\"" + usage},
       {{"--png", "a", "--pdf", "b"}, "", 2, 0, "", prog + "only one of --png, --svg and --pdf, please" + usage},
       {{"--json", "--pdf", "a"}, "", 2, 0, "", prog + "--json or a page file, not both" + usage},
+      // The atlas's places, and chart lines from CSV (the reasons of rows
+      // are atlas/csvimport's).
+      {{"--find", "madras"}, "", 0, 3,
+       "Chennai, Tamil Nadu, India  80E17 13N05  Asia/Kolkata  4328063\n", ""},
+      {{"--json", "--find=poona"}, "", 0, 2, "{\"name\":\"Pune\",\"state\":\"Maharashtra\",", ""},
+      {{"--find", "xyzzy"}, "", 1, 0, "",
+       prog + "no place of 15,000 people or more has a name that starts with \"xyzzy\"\n"},
+      {{"--import", "-"}, csv, 1, 1,
+       "A                      Jan 01, 199012:00:00 PM    -05:30073E51'00 18N31'00 Pune",
+       in + "row 3: place \"Nowhereville\" is not in the atlas (places of 15,000 people or "
+            "more): give lon, lat and zone\n"},
+      {{"--import", "/"}, "", 2, 0, "", prog + "/: cannot read: Is a directory\n"},
+      {{"--import", "a.csv", "--line", "0"}, "", 2, 0, "",
+       prog + "--import writes chart lines: no other option or FILE goes with it" + usage},
+      {{"--find", "x", "f.vnk"}, "", 2, 0, "", prog + "--find goes with --json only" + usage},
+      {{"--find", "x", "--import", "-"}, "", 2, 0, "",
+       prog + "only one of --find and --import, please" + usage},
   };
   for (const auto& c : cases) {
     result r = run(c.args, c.input);

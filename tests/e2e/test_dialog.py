@@ -71,4 +71,5 @@ def test_bad_entry():
         harness.check(s.chartfile() == harness.START_LINE, "committed %r" % s.chartfile())
 
 
-harness.run(test_new_ok_save, test_bad_entry)
+if __name__ == "__main__":
+    harness.run(test_new_ok_save, test_bad_entry)

@@ -1,0 +1,282 @@
+// The import of births from CSV.
+#include "atlas/csvimport.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <istream>
+#include <ostream>
+
+#include "atlas/coords.h"
+#include "atlas/placefill.h"
+#include "atlas/zonefind.h"
+#include "chart/chartline.h"
+#include "chart/csv.h"
+#include "chart/entrycheck.h"
+#include "chart/escape.h"
+#include "chart/fields.h"
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+std::string lower(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return r;
+}
+
+// The number written by the n digits at s[at], or -1.
+int digits(std::string_view s, std::size_t at, std::size_t n) {
+  if (at + n > s.size()) return -1;
+  int v = 0;
+  for (std::size_t i = at; i < at + n; ++i) {
+    if (s[i] < '0' || s[i] > '9') return -1;
+    v = v * 10 + (s[i] - '0');
+  }
+  return v;
+}
+
+// "date "14/03/1987"": a value quoted in a reason, control bytes escaped.
+std::string quoted(const char* what, std::string_view v) {
+  return std::string(what) + " \"" + escapebytes(v, escapes::control) + "\"";
+}
+
+// An angle as a chart line writes it: degrees (up to maxdeg digits), the
+// side's letter, two digits of minutes. False when it is not one; west and
+// south set isneg.
+bool readangle(std::string_view s, std::size_t maxdeg, char pos, char neg, std::string& deg,
+               bool& isneg, std::string& min) {
+  std::size_t n = 0;
+  while (n < s.size() && n < maxdeg && s[n] >= '0' && s[n] <= '9') ++n;
+  if (n == 0 || s.size() != n + 3 || digits(s, n + 1, 2) < 0) return false;
+  const char letter = char(std::toupper(static_cast<unsigned char>(s[n])));
+  if (letter != pos && letter != neg) return false;
+  deg = std::to_string(digits(s, 0, n));
+  isneg = letter == neg;
+  min = std::to_string(digits(s, n + 1, 2));
+  return true;
+}
+
+// The offset of a time that came twice that dst picks: yes the one whose
+// clock is ahead (the smaller zone in the chart's convention), no the other.
+const zoneoffset& bydst(const zonefound& z, bool dst) {
+  const zoneoffset& a = z.offsets[0];
+  const zoneoffset& b = z.offsets[1];
+  return (a.zone < b.zone) == dst ? a : b;
+}
+
+}  // namespace
+
+std::string readcolumns(const std::vector<std::string>& header, importcolumns& c) {
+  static const struct {
+    const char* name;
+    int importcolumns::*at;
+  } known[] = {
+    {"name", &importcolumns::name}, {"date", &importcolumns::date},
+    {"time", &importcolumns::time}, {"place", &importcolumns::place},
+    {"lon", &importcolumns::lon},   {"lat", &importcolumns::lat},
+    {"zone", &importcolumns::zone}, {"dst", &importcolumns::dst},
+  };
+  c = importcolumns();
+  c.count = header.size();
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    std::string_view h = header[i];
+    if (i == 0 && h.substr(0, 3) == "\xEF\xBB\xBF") h.remove_prefix(3);
+    const std::string name = lower(trim(h));
+    bool found = false;
+    for (const auto& k : known) {
+      if (name != k.name) continue;
+      if (c.*k.at >= 0) return "the header names the column " + name + " twice";
+      c.*k.at = int(i);
+      found = true;
+    }
+    if (!found)
+      return quoted("the header's column", header[i]) +
+             " is none of name, date, time, place, lon, lat, zone, dst";
+  }
+  for (const auto& k : known) {
+    if (c.*k.at < 0 && k.at != &importcolumns::lon && k.at != &importcolumns::lat &&
+        k.at != &importcolumns::zone && k.at != &importcolumns::dst)
+      return std::string("the header has no column ") + k.name +
+             " (it needs name, date, time and place)";
+  }
+  return "";
+}
+
+imported importrow(const std::vector<std::string>& row, const importcolumns& c, atlas& a) {
+  imported r;
+  if (row.size() != c.count) {
+    r.why = "it has " + std::to_string(row.size()) + " fields, the header " +
+            std::to_string(c.count);
+    return r;
+  }
+  auto field = [&](int at) { return at < 0 ? std::string_view() : trim(row[at]); };
+  entries e;
+  e.name = std::string(field(c.name));
+
+  const std::string_view date = field(c.date);
+  if (date.size() != 10 || date[4] != '-' || date[7] != '-' || digits(date, 0, 4) < 0 ||
+      digits(date, 5, 2) < 0 || digits(date, 8, 2) < 0) {
+    r.why = quoted("date", date) + " is not YYYY-MM-DD";
+    return r;
+  }
+  const int mon = digits(date, 5, 2);
+  if (mon < 1 || mon > 12) {
+    r.why = quoted("date", date) + ": month " + std::to_string(mon) + " is outside 1-12";
+    return r;
+  }
+  e.year = std::to_string(digits(date, 0, 4));
+  e.mon = mon - 1;
+  e.day = std::to_string(digits(date, 8, 2));
+
+  const std::string_view time = field(c.time);
+  const std::size_t colon = time.find(':');
+  if (colon < 1 || colon > 2 || time.size() != colon + 3 || digits(time, 0, colon) < 0 ||
+      digits(time, colon + 1, 2) < 0) {
+    r.why = quoted("time", time) + " is not HH:MM";
+    return r;
+  }
+  e.hour = std::to_string(digits(time, 0, colon));
+  e.min = std::to_string(digits(time, colon + 1, 2));
+
+  const std::string_view lon = field(c.lon), lat = field(c.lat), zone = field(c.zone);
+  bool west = false, south = false;
+  if (!lon.empty() && !readangle(lon, 3, 'E', 'W', e.lond, west, e.lonm)) {
+    r.why = quoted("lon", lon) + " is not like 80E17 or 74W00";
+    return r;
+  }
+  if (!lat.empty() && !readangle(lat, 2, 'N', 'S', e.latd, south, e.latm)) {
+    r.why = quoted("lat", lat) + " is not like 13N05 or 23S33";
+    return r;
+  }
+  e.lonew = west ? 0 : 1;  // the dialog's items: "W", "E"; "N", "S"
+  e.latns = south ? 1 : 0;
+  if (!zone.empty()) {
+    std::string_view z = zone.substr(1);
+    if (!z.empty() && z[0] == ' ') z.remove_prefix(1);
+    const std::size_t zc = z.find(':');
+    if ((zone[0] != '+' && zone[0] != '-') || zc < 1 || zc > 2 || z.size() != zc + 3 ||
+        digits(z, 0, zc) < 0 || digits(z, zc + 1, 2) < 0) {
+      r.why = quoted("zone", zone) + " is not like -05:30 or +05:00 (\"-\" east of Greenwich)";
+      return r;
+    }
+    e.zone = zone[0] == '-' ? 1 : 0;
+    e.zhour = std::to_string(digits(z, 0, zc));
+    e.zmin = std::to_string(digits(z, zc + 1, 2));
+  }
+  const std::string dst = lower(field(c.dst));
+  if (!dst.empty() && dst != "yes" && dst != "no") {
+    r.why = quoted("dst", field(c.dst)) + " is not yes or no";
+    return r;
+  }
+
+  // The date, the time and the coordinates given must be a chart's before
+  // the atlas and tzdata are asked.
+  const birthdata given = commitentries(e);
+  if (const fieldcheck* bad = firstbad(given)) {
+    r.why = checkreason(*bad, given);
+    return r;
+  }
+
+  const std::string_view text = field(c.place);
+  if (lon.empty() || lat.empty() || zone.empty()) {
+    if (!a.load().empty()) {
+      r.why = a.load();
+      return r;
+    }
+    const place* p = text.empty() ? nullptr : a.lookup(text);
+    if (!p) {
+      r.why = quoted("place", text) +
+              " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
+      return r;
+    }
+    e.place = p->name;
+    const dmangle plon = todm(p->lon), plat = todm(p->lat);
+    if (lon.empty()) {
+      e.lond = std::to_string(plon.deg);
+      e.lonew = plon.neg ? 0 : 1;
+      e.lonm = std::to_string(plon.min);
+    }
+    if (lat.empty()) {
+      e.latd = std::to_string(plat.deg);
+      e.latns = plat.neg ? 1 : 0;
+      e.latm = std::to_string(plat.min);
+    }
+    if (zone.empty()) {
+      const birthdata b = commitentries(e);
+      const double lonused = (b.loneast ? 1 : -1) * (b.londg + b.lonmn / 60.0);
+      const zonefound z = findzone(p->tz, lonused, b.year, b.mon, b.day, b.hour, b.min);
+      if (z.kind == zonefound::repeated && dst.empty()) {
+        r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
+                bydst(z, false).label + ".";
+        return r;
+      }
+      if (z.kind != zonefound::unique && z.kind != zonefound::repeated) {
+        r.why = z.message;
+        return r;
+      }
+      const zoneoffset& o = z.kind == zonefound::unique ? z.offsets[0] : bydst(z, dst == "yes");
+      r.why = beyondzone(o, b);
+      if (!r.why.empty()) return r;
+      e.zone = o.zone < 0 ? 1 : 0;
+      e.zhour = std::to_string(std::abs(o.zone) / 60);
+      e.zmin = std::to_string(std::abs(o.zone) % 60);
+    }
+  } else {
+    e.place = std::string(trim(text.substr(0, text.find(','))));
+  }
+  r.b = commitentries(e);
+  r.ok = true;
+  return r;
+}
+
+int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
+              const std::string& from) {
+  csvreader csv;
+  importcolumns cols;
+  bool header = false, refused = false;
+  // Takes a record; false when the header cannot be used, and so no row.
+  auto take = [&](const csvrow& row) {
+    const std::string at = from + "row " + std::to_string(row.number) + ": ";
+    std::string why = row.error;
+    if (!header) {
+      header = true;
+      if (why.empty()) why = readcolumns(row.fields, cols);
+      if (!why.empty()) err << at << why << std::endl;
+      refused = !why.empty();
+      return !refused;
+    }
+    if (why.empty() && row.fields.size() == 1 && trim(row.fields[0]).empty()) return true;
+    if (why.empty()) {
+      const imported r = importrow(row.fields, cols, a);
+      if (r.ok) {
+        char line[128];
+        out.write(line, writechartline(line, r.b));
+        return true;
+      }
+      why = r.why;
+    }
+    out.flush();  // the lines so far before the message, in order on a terminal
+    err << at << why << std::endl;
+    refused = true;
+    return true;
+  };
+  char buf[65536];
+  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
+    for (std::streamsize i = 0; i < in.gcount(); ++i)
+      if (csv.put(buf[i]) && !take(csv.row())) return 1;
+  }
+  if (in.bad()) return 1;  // a row cut by a failed read is no row
+  if (csv.end() && !take(csv.row())) return 1;
+  if (!header) {
+    err << from << "the input is empty: it needs a header row naming the columns name, date, "
+                   "time and place"
+        << std::endl;
+    return 1;
+  }
+  return refused ? 1 : 0;
+}

@@ -1,0 +1,51 @@
+// vornak-chart's import: births in CSV, a header row naming the columns and
+// one birth per row, each turned into a chart line with its place's
+// coordinates from the atlas and its zone from tzdata.
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "atlas/atlas.h"
+#include "chart/birth.h"
+
+// Where each column stands in a row, from 0; -1 for an optional one that
+// is not there.
+struct importcolumns {
+  int name = -1, date = -1, time = -1, place = -1;  // needed
+  int lon = -1, lat = -1, zone = -1, dst = -1;      // optional
+  std::size_t count = 0;                            // columns in the header
+};
+
+// Reads the header row: the column names in any order, case and blanks
+// around them ignored (a UTF-8 byte-order mark before the first too).
+// Returns "" or why the header cannot be used: a needed column missing, a
+// name given twice or not known (a misspelt optional column would pass
+// unseen and its values with it).
+std::string readcolumns(const std::vector<std::string>& header, importcolumns& c);
+
+// One data row turned into a chart: ok with the record, or why not.
+struct imported {
+  bool ok = false;
+  std::string why;
+  birthdata b;  // zone, lon, lat and the date line derived
+};
+
+// name; date YYYY-MM-DD; time HH:MM, 24-hour; place "name[, state][,
+// country]", the most populous of the atlas's places that match; lon and
+// lat as a chart line writes them ("80E17", "13N05") and zone ("-05:30",
+// "-" east of Greenwich) in place of the atlas's; dst yes or no to pick the
+// offset of a local time that came twice. The name and place are cut to 23
+// bytes as the dialog cuts them; the place is the atlas's name for it, or
+// the text before its first comma when lon, lat and zone are all given.
+imported importrow(const std::vector<std::string>& row, const importcolumns& c, atlas& a);
+
+// The whole import: reads CSV from in, writes the chart line of each good
+// row to out and from + "row N: why" for each refused one to err (rows
+// counted from 1, the header's), skipping empty rows. Returns 1 when the
+// header or any row was refused, else 0. A read error of in, and a write
+// error of out, are the caller's to tell (in.bad(), out.fail()).
+int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
+              const std::string& from = "");

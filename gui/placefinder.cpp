@@ -1,0 +1,117 @@
+// The place finder: a search field, the places that match as it is typed,
+// most populous first, and OK and Cancel.
+#include "gui/placefinder.h"
+
+#include <string>
+#include <vector>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/fl_ask.H>
+
+#include "atlas/atlas.h"
+#include "gui/linebrowser.h"
+#include "gui/modalwin.h"
+
+namespace {
+
+// The search field. Up and Down move the list's selection, and Return
+// chooses the selected place, so that the hands stay on the keys.
+class searchinput : public Fl_Input {
+ public:
+  searchinput(int x, int y, int w, int h, const char* label) : Fl_Input(x, y, w, h, label) {}
+
+  int handle(int event) override {
+    if (event == FL_KEYBOARD && list) {
+      const int key = Fl::event_key();
+      if (key == FL_Enter || key == FL_KP_Enter) {
+        if (list->value()) list->do_callback();
+        return 1;
+      }
+      if ((key == FL_Up || key == FL_Down) && list->size() > 0) {
+        const int to = list->value() + (key == FL_Up ? -1 : 1);
+        if (to >= 1 && to <= list->size()) {
+          list->value(to);
+          list->make_visible(to);
+        }
+        return 1;
+      }
+    }
+    return Fl_Input::handle(event);
+  }
+
+  linebrowser* list = nullptr;
+};
+
+struct finderwin : modalwin {
+  finderwin(const std::string& text, std::function<void(const place&)> chosen);
+  void search();
+
+  searchinput* in;
+  linebrowser* br;
+  Fl_Box* note;
+  std::vector<const place*> found;  // the list's places, in its order
+  std::function<void(const place&)> chosen;
+};
+
+// The places that match the search field, the first of them selected.
+void finderwin::search() {
+  found = worldatlas().search(in->value());
+  br->clear();
+  for (const place* p : found) br->additem(placelabel(*p));
+  if (!found.empty()) br->value(1);
+  const bool none = found.empty() && in->size() > 0;
+  note->label(none ? "No place of 15,000 people or more has that name." : "");
+}
+
+void search_cb(Fl_Widget*, void* v) { static_cast<finderwin*>(v)->search(); }
+
+// OK, and Return or a double-click on a place: closes the finder and hands
+// the place to the dialog.
+void finder_sel(Fl_Widget*, void* v) {
+  finderwin* w = static_cast<finderwin*>(v);
+  if (w->closed || w->br->value() < 1) return;
+  const place& p = *w->found[w->br->value() - 1];  // lives as long as the atlas
+  const std::function<void(const place&)> chosen = w->chosen;
+  w->close();
+  chosen(p);
+}
+
+void finder_close(Fl_Widget*, void* v) { static_cast<finderwin*>(v)->close(); }
+
+finderwin::finderwin(const std::string& text, std::function<void(const place&)> c)
+    : modalwin(360, 300, "Find Place"), chosen(std::move(c)) {
+  begin();
+  in = new searchinput(60, 10, 280, 25, "Place:");
+  in->when(FL_WHEN_CHANGED);
+  in->callback(search_cb, this);
+  br = new linebrowser(20, 45, 320, 190, nullptr);
+  br->callback(finder_sel, this);
+  in->list = br;
+  note = new Fl_Box(20, 238, 320, 20);
+  note->labelsize(12);
+  (new Fl_Button(40, 265, 60, 25, "OK"))->callback(finder_sel, this);
+  (new Fl_Button(260, 265, 60, 25, "Cancel"))->callback(finder_close, this);
+  end();
+  in->value(text.c_str());
+  search();
+  // Closing the window or pressing Escape cancels.
+  callback(finder_close, this);
+  set_modal();
+}
+
+}  // namespace
+
+void findplace(const std::string& text, std::function<void(const place&)> chosen) {
+  const std::string& why = worldatlas().load();
+  if (!why.empty()) {
+    fl_alert("%s", why.c_str());
+    return;
+  }
+  finderwin* w = new finderwin(text, std::move(chosen));
+  w->show();
+  w->in->take_focus();
+  w->in->position(w->in->size());
+}
