@@ -48,37 +48,40 @@ constexpr double C1 = 4.16666666666666019037e-02, C2 = -1.38888888888741095749e-
 // the sine. V is a vector of doubles, U the unsigned vector of the same
 // lanes. Always inlined, so that a vector wider than the processor's
 // baseline never crosses a call (code built for two kinds of processor
-// would pass it differently).
+// would pass it differently). For the same reason its body calls nothing,
+// not even a helper lambda: without optimisation such a helper stays a
+// function of its own, built for the baseline processor, and code built
+// for 256-bit vectors that calls it reads its result from the wrong place.
+// The constants are scalars, which the vector operations broadcast.
 template <int q, class V, class U>
 __attribute__((always_inline)) inline V cosquad(V x)
 {
-  auto both = [](double c) { return V{} + c; };
-  V t = x * both(invpio2) + both(toint);
-  V n = t - both(toint);
+  V t = x * invpio2 + toint;
+  V n = t - toint;
   U quad = (U)t - q;
   // x - n pi/2 as a + da. The first step is exact; the second keeps its
   // rounding error (two-sum); the third and the rest are far below it.
-  V r1 = x - n * both(pio2_1);
-  V w = n * both(pio2_2);
+  V r1 = x - n * pio2_1;
+  V w = n * pio2_2;
   V y = r1 - w;
   V bv = y - r1;
   V err = (r1 - (y - bv)) - (w + bv);
-  V tail = (err - n * both(pio2_3)) - n * both(pio2_3t);
+  V tail = (err - n * pio2_3) - n * pio2_3t;
   V a = y + tail;
   V da = (y - a) + tail;
 
   V z = a * a;
   V w2 = z * z;
   // sin(a + da)
-  V rs = both(S2) + z * (both(S3) + z * both(S4)) + z * w2 * (both(S5) + z * both(S6));
+  V rs = S2 + z * (S3 + z * S4) + z * w2 * (S5 + z * S6);
   V v = z * a;
-  V s = a - ((z * (both(0.5) * da - v * rs) - da) - v * both(S1));
+  V s = a - ((z * (0.5 * da - v * rs) - da) - v * S1);
   // cos(a + da)
-  V rc = z * (both(C1) + z * (both(C2) + z * both(C3)))
-         + w2 * w2 * (both(C4) + z * (both(C5) + z * both(C6)));
-  V hz = both(0.5) * z;
-  V wc = both(1.0) - hz;
-  V c = wc + (((both(1.0) - wc) - hz) + (z * rc - a * da));
+  V rc = z * (C1 + z * (C2 + z * C3))
+         + w2 * w2 * (C4 + z * (C5 + z * C6));
+  V hz = 0.5 * z;
+  V wc = 1.0 - hz;
+  V c = wc + (((1.0 - wc) - hz) + (z * rc - a * da));
 
   // Quadrant: odd takes the sine, 1 and 2 are negative.
   U odd = -(quad & 1);
