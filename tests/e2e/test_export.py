@@ -113,6 +113,21 @@ def test_kinds():
             harness.check(got == want, "%s differs from vornak-chart %s" % (path, switch))
         harness.check(files(s) == sorted(["charts.vnk"] + [c[2] for c in cases]),
                       "files left: %s" % files(s))
+        # page.pdf again, by its name without the extension: asked first,
+        # kept with Escape, replaced with Return.
+        path = os.path.join(s.cwd, "page.pdf")
+        os.truncate(path, 0)
+        for key, replaced in (("Escape", False), ("Return", True)):
+            export(s, "page", "PDF")
+            q = harness.wait(lambda: next((w for w, n in s.windows().items() if n == ""),
+                                          None), "the question")
+            s.key(key, wid=q)
+            s.gone(q)
+            if replaced:
+                harness.wait(lambda: os.path.getsize(path) > 0, "page.pdf to be replaced")
+            with open(path, "rb") as f:
+                got = f.read()
+            harness.check(undated(got) == (want if replaced else b""), "page.pdf after " + key)
 
 
 def test_cancel_and_failures():
