@@ -77,12 +77,13 @@ def written(s, name):
 
 
 def reference(args, line, north):
-    # What vornak-chart writes for the sample file's line.
+    # What vornak-chart writes for the sample file's line (in the window's
+    # zone, which gives a PDF's date its length).
     with tempfile.TemporaryDirectory() as d:
         out = os.path.join(d, "page")
         subprocess.run([os.environ["VORNAK_CHART"], args, out, "--line", str(line)]
                        + (["--north"] if north else []) + [SAMPLES], check=True,
-                       timeout=harness.TIMEOUT)
+                       env=dict(os.environ, TZ="UTC"), timeout=harness.TIMEOUT)
         with open(out, "rb") as f:
             return f.read()
 
