@@ -1,3 +1,4 @@
+// The windows' class and icon, as the desktop reads them.
 #include "gui/desktop.h"
 
 #include <dlfcn.h>
