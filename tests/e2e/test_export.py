@@ -26,15 +26,17 @@ SHOW, NAME, CANCEL = (166, 22), (470, 322), (443, 357)
 KINDS = {"PNG": 0, "SVG": 1, "PDF": 2}
 
 
-def home(gtk):
-    # A HOME of its own (the choosers keep their recent files there); with
-    # FLTK's preference against GTK's chooser unless gtk.
-    d = tempfile.mkdtemp(prefix="vornak-home-")
+def session(gtk=False):
+    # A session with a HOME of its own (the choosers keep their recent files
+    # there), which holds FLTK's preference against GTK's chooser unless gtk.
+    home = tempfile.TemporaryDirectory(prefix="vornak-home-")
     if not gtk:
-        os.makedirs(os.path.join(d, ".fltk", "fltk.org"))
-        with open(os.path.join(d, ".fltk", "fltk.org", "fltk.prefs"), "w") as f:
+        os.makedirs(os.path.join(home.name, ".fltk", "fltk.org"))
+        with open(os.path.join(home.name, ".fltk", "fltk.org", "fltk.prefs"), "w") as f:
             f.write(PREFS)
-    return d
+    s = harness.Session(env={"HOME": home.name})
+    s.home = home  # removed with the session object
+    return s
 
 
 def load(s, line):
@@ -103,7 +105,7 @@ def test_kinds():
              ("north", "SVG", "north.svg", "--svg", "North"),
              ("Chart.PDF", "SVG", "Chart.PDF", "--pdf", "North"),  # the extension wins
              ("page", "PDF", "page.pdf", "--pdf", "South")]
-    with harness.Session(env={"HOME": home(False)}) as s:
+    with session() as s:
         load(s, 2)
         for name, kind, path, switch, style in cases:
             s.menu(style)
@@ -132,7 +134,7 @@ def test_kinds():
 
 
 def test_cancel_and_failures():
-    with harness.Session(env={"HOME": home(False)}) as s:
+    with session() as s:
         load(s, 1)
         before = files(s)
         c = chooser(s, "cancelled.png")
@@ -169,7 +171,7 @@ def test_gtk_chooser():
     except OSError:
         print("GTK 2 is not installed; its chooser is not tried")
         return
-    with harness.Session(env={"HOME": home(True)}) as s:
+    with session(gtk=True) as s:
         load(s, 3)
         s.menu("North")
         export(s, "gtk.svg", gtk=True)
