@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
   menu->add("File/New", 0, new_cb, &sh);
   menu->add("File/Edit", 0, edit_cb, &sh);
   menu->add("File/Open", 0, open_cb, &sh);
-  menu->add("File/Save", 0, save_cb, &sh, FL_MENU_DIVIDER);
+  menu->add("File/Save", 0, save_cb, &sh);
+  menu->add("File/Export Page...", 0, export_cb, &sh, FL_MENU_DIVIDER);
   menu->add("File/Quit", 0, quit_cb);
   menu->add("Options/Chart Style.../North Chart", 0, chgstyle_cb,
             reinterpret_cast<void*>(fl_intptr_t{1}), FL_MENU_RADIO);

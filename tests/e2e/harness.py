@@ -22,7 +22,7 @@ CLOCK = "2026-12-05 12:22:00"  # UTC
 TIMEOUT = 20
 DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs")
 # Rows of the File menu and of the Chart Style submenu, in main window coordinates.
-FILE = {"New": 31, "Edit": 52, "Open": 73, "Save": 94, "Quit": 115}
+FILE = {"New": 31, "Edit": 52, "Open": 73, "Save": 94, "Export Page...": 115, "Quit": 136}
 STYLE = {"North": 30, "South": 52}
 # The start-up chart as Save writes it under CLOCK.
 START_LINE = (b"Prasna                 Dec 05, 202612:22:00 PM    +00:00000W00'00 "
@@ -52,11 +52,12 @@ def golden(style):
 
 
 class Session:
-    # Xvfb, then vornak with args in a fresh working directory (cwd); with a
-    # window name, waits until that window is shown and drawn.
+    # Xvfb, then vornak with args in a fresh working directory (cwd) and the
+    # variables of env added; with a window name, waits until that window is
+    # shown and drawn.
 
-    def __init__(self, args=(), window="Vornak"):
-        self.args, self.window = list(args), window
+    def __init__(self, args=(), window="Vornak", env=None):
+        self.args, self.window, self.extra = list(args), window, env or {}
 
     def __enter__(self):
         self.tmp = tempfile.TemporaryDirectory(prefix="vornak-e2e-")
@@ -78,6 +79,7 @@ class Session:
                         FAKETIME="@" + CLOCK, LD_PRELOAD=glob.glob(
                             "/usr/lib/*/faketime/libfaketime.so.1")[0],
                         ASAN_OPTIONS="detect_leaks=0:verify_asan_link_order=0")
+        self.env.update(self.extra)
         try:
             self.x = display.Display(self.env["DISPLAY"])
             self.proc = subprocess.Popen([os.path.abspath(sys.argv[1])] + self.args,
