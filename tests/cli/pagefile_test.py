@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""vornak-chart's page files against the recorder's log of the same page: the
-PNG's dark pixels, the SVG's elements, the PDF's pages and texts; and the
-runs that must write nothing.
-Usage: pagefile_test.py VORNAK_CHART PAGELOG SAMPLES_FILE"""
+# vornak-chart's page files against the recorder's log of the same page: the
+# PNG's dark pixels, the SVG's elements, the PDF's pages and texts; and the
+# runs that must write nothing.
+# Usage: pagefile_test.py VORNAK_CHART PAGELOG SAMPLES_FILE
 import io
 import os
 import re
