@@ -18,18 +18,12 @@ import tempfile
 import time
 import tty
 
+from checks import check, done
+
 prog, samples = sys.argv[1:3]
 chart = open(samples, "rb").read()
 first = chart.split(b"\n")[0] + b"\n"
 SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP)
-failed = 0
-
-
-def check(cond, what):
-    global failed
-    failed += not cond
-    if not cond:
-        print("FAILED:", what)
 
 
 def defaults():
@@ -203,5 +197,4 @@ with tempfile.TemporaryDirectory() as d:
         check(p.wait(timeout=60) == 2 and err == b"vornak-chart: standard input: cannot read: "
               b"Input/output error\n" and not read("tty.pdf"), "read error: %r" % err)
 
-print("failed" if failed else "passed")
-sys.exit(1 if failed else 0)
+done()

@@ -13,16 +13,10 @@ import xml.etree.ElementTree as ET
 
 from PIL import Image, ImageFilter
 
+from checks import check, done
+
 prog, pagelog, samples = sys.argv[1:4]
 lines = open(samples).read().splitlines()
-failed = 0
-
-
-def check(cond, what):
-    global failed
-    failed += not cond
-    if not cond:
-        print("FAILED:", what)
 
 
 def run(*args, stdin=None):
@@ -118,5 +112,4 @@ with tempfile.TemporaryDirectory() as d:
     check(sorted(os.listdir(d)) == ["all.pdf", "bad.vnk", "dir.svg", "keep.png"]
           and open(keep).read() == "old", "files left: %s" % os.listdir(d))
 
-print("failed" if failed else "passed")
-sys.exit(1 if failed else 0)
+done()

@@ -58,10 +58,6 @@ def wait(predicate, what):
     return value
 
 
-def golden(style):
-    return Image.open(os.path.join(TOP, "docs", style.lower() + ".png")).convert("RGB").tobytes()
-
-
 class Session:
     # Xvfb, then vornak with args in a fresh working directory (cwd) and the
     # variables of env added; with a window name, waits until that window is
@@ -166,9 +162,11 @@ class Session:
         self.click(*((204, STYLE[item]) if style else (23, FILE[item])))
         wait(lambda: not self.windows(menus=True), "the menus to close")
 
-    def box(self):
-        # Waits for a message box and closes it; "message" for the
-        # information box (its icon an "i"), "alert" for the alert ("!").
+    def box(self, key="Return", click=None, question=False):
+        # Waits for a message or question box and answers it with a key, or
+        # with a click at (x, y) from its bottom right corner. Returns, for a
+        # message box, "message" for the information box (its icon an "i")
+        # or "alert" for the alert ("!").
         wid = self.find("")
 
         def kind():  # the "!" is heavier in the icon's upper half, the "i" in its lower
@@ -176,8 +174,12 @@ class Session:
             blue = [r < 80 and b > 180 for r, g, b in icon.getdata()]
             top, bottom = sum(blue[:1250]), sum(blue[1250:])
             return top + bottom > 100 and ("alert" if top > bottom else "message")
-        shown = wait(kind, "the icon of the message box")
-        self.key("Return", wid=wid)
+        shown = question or wait(kind, "the icon of the message box")
+        if click:
+            g = self.x.create_resource_object("window", wid).get_geometry()
+            self.click(g.width - click[0], g.height - click[1], wid=wid)
+        else:
+            self.key(key, wid=wid)
         self.gone(wid)
         return shown
 
@@ -185,15 +187,7 @@ class Session:
         check(self.box() == "alert", "no alert: " + what)
 
     def answer(self, key="Return", click=None):
-        # Waits for a question box and answers it with a key, or with a click
-        # at (x, y) from its bottom right corner.
-        box = self.find("")
-        if click:
-            g = self.x.create_resource_object("window", box).get_geometry()
-            self.click(g.width - click[0], g.height - click[1], wid=box)
-        else:
-            self.key(key, wid=box)
-        self.gone(box)
+        self.box(key, click, question=True)
 
     def saved(self, data, expect="message"):
         # File > Save shows the box expect; the chart file then holds data.
@@ -255,13 +249,13 @@ class Session:
 
     def shows(self, style):
         # Waits until the main window looks as in docs/STYLE.png.
+        png = os.path.join(TOP, "docs", style.lower() + ".png")
+        want = Image.open(png).convert("RGB").tobytes()
         try:
-            wait(lambda: self.shot().tobytes() == golden(style),
-                 "the page of docs/%s.png" % style.lower())
+            wait(lambda: self.shot().tobytes() == want, "the page of " + png)
         except AssertionError:
             self.shot().save(style.lower() + "-shown.png")  # beside the test, for a look
             raise
-
 
 def run(*tests):
     for test in tests:
