@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""vornak-chart's page files against the recorder's log of the same page: the
-PNG's dark pixels, the SVG's elements, the PDF's pages and texts; and the
-runs that must write nothing.
-Usage: pagefile_test.py VORNAK_CHART PAGELOG SAMPLES_FILE"""
+# vornak-chart's page files against the recorder's log of the same page: the
+# PNG's dark pixels, the SVG's elements, the PDF's pages and texts; and the
+# runs that must write nothing.
+# Usage: pagefile_test.py VORNAK_CHART PAGELOG SAMPLES_FILE
 import io
 import os
 import re
@@ -13,16 +13,10 @@ import xml.etree.ElementTree as ET
 
 from PIL import Image, ImageFilter
 
+from checks import check, done
+
 prog, pagelog, samples = sys.argv[1:4]
 lines = open(samples).read().splitlines()
-failed = 0
-
-
-def check(cond, what):
-    global failed
-    failed += not cond
-    if not cond:
-        print("FAILED:", what)
 
 
 def run(*args, stdin=None):
@@ -51,9 +45,8 @@ for north in ([], ["north"]):
              for t in range(n + 1)]
     light = [p for p in light if img.getpixel(p) > 100]
     check(img.size == (760, 600) and not light, "png %s: light pixels on lines %s" % (north, light[:5]))
-img = png("--line", "1")
-check(all(img.getpixel((x, y)) == 255 for x in range(99, 278) for y in range(143, 322)),
-      "png: the South chart's open centre is not white")
+    check(north or all(img.getpixel((x, y)) == 255 for x in range(99, 278) for y in range(143, 322)),
+          "png: the South chart's open centre is not white")
 for k in (2, 3):
     img = png("--scale", str(k), "--line", "1")
     col = [img.getpixel((200 * k, 52 * k + d)) for d in range(-1, k + 1)]
@@ -106,17 +99,15 @@ with tempfile.TemporaryDirectory() as d:
         check(not lacks, "pdf page %d lacks %s" % (n + 1, lacks[:5]))
 
     # Failures write nothing and keep what was there: several charts for one
-    # PNG, a directory where the file should go, a path in no directory.
+    # PNG, a directory where the file should go.
     keep = os.path.join(d, "keep.png")
     open(keep, "w").write("old")
     os.mkdir(os.path.join(d, "dir.svg"))
     for args, say in [(["--png", keep, samples], b"--line N"),
-                      (["--svg", os.path.join(d, "dir.svg"), "--line", "0", samples], b"dir.svg: cannot write"),
-                      (["--pdf", os.path.join(d, "no", "x.pdf"), samples], b"x.pdf: cannot write")]:
+                      (["--svg", os.path.join(d, "dir.svg"), "--line", "0", samples], b"dir.svg: cannot write")]:
         r = run(*args)
         check(r.returncode == 2 and say in r.stderr, "%s: %d %s" % (args, r.returncode, r.stderr))
     check(sorted(os.listdir(d)) == ["all.pdf", "bad.vnk", "dir.svg", "keep.png"]
           and open(keep).read() == "old", "files left: %s" % os.listdir(d))
 
-print("failed" if failed else "passed")
-sys.exit(1 if failed else 0)
+done()

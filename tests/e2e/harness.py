@@ -3,7 +3,9 @@
 # and sends close requests, ImageMagick's import takes the screenshots (read
 # with PIL), libfaketime sets the clock. A test script is started by CTest as
 #     /usr/bin/python3 test_x.py PATH/TO/vornak
-# and exits 77 (skipped) only when Xvfb cannot be started.
+# and exits 77 (skipped) only when Xvfb cannot be started. The steps the
+# tests share (a menu item, the chart data dialog, the list of charts, a
+# message box, Save and the chart file) are the Session's methods.
 #
 #     python3 harness.py PATH/TO/vornak docs
 # makes the README's screenshots docs/south.png and docs/north.png.
@@ -20,13 +22,22 @@ from Xlib import X, display, error, protocol
 
 CLOCK = "2026-12-05 12:22:00"  # UTC
 TIMEOUT = 20
-DOCS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs")
+TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 # Rows of the File menu and of the Chart Style submenu, in main window coordinates.
 FILE = {"New": 31, "Edit": 52, "Open": 73, "Save": 94, "Export Page...": 115, "Quit": 136}
 STYLE = {"North": 30, "South": 52}
-# The start-up chart as Save writes it under CLOCK.
-START_LINE = (b"Prasna                 Dec 05, 202612:22:00 PM    +00:00000W00'00 "
-              b"00N00'00 Nowhere                 \n")
+# Centres of the chart data dialog's fields and buttons; a choice's items in order.
+FIELD = {"name": (132, 22), "mon": (85, 52), "day": (132, 52), "year": (179, 52),
+         "hour": (52, 84), "min": (84, 84), "zone": (167, 84), "zhour": (212, 84),
+         "zmin": (244, 84), "place": (132, 120), "lond": (55, 156), "lonew": (92, 156),
+         "lonm": (132, 156), "latd": (184, 156), "latns": (224, 156), "latm": (264, 156),
+         "OK": (50, 212), "Cancel": (230, 212)}
+CHOICE = {"mon": "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec".split(),
+          "zone": ["+", "-"], "lonew": ["W", "E"], "latns": ["N", "S"]}
+# The chart lines Save writes, by name ("start": the start-up chart under CLOCK).
+with open(os.path.join(TOP, "tests", "data", "e2e-lines.txt"), "rb") as f:
+    LINE = dict(l.decode().split("\t", 1) for l in f if not l.startswith(b"#"))
+LINE = {k: v.encode() for k, v in LINE.items()}
 
 
 def skip(why):
@@ -45,10 +56,6 @@ def wait(predicate, what):
         check(time.monotonic() < deadline, "timed out waiting for " + what)
         time.sleep(0.02)
     return value
-
-
-def golden(style):
-    return Image.open(os.path.join(DOCS, style.lower() + ".png")).convert("RGB").tobytes()
 
 
 class Session:
@@ -75,11 +82,9 @@ class Session:
         if not number.isdigit():
             self.xvfb.kill()
             skip("Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=":" + number, TZ="UTC",
-                        FAKETIME="@" + CLOCK, LD_PRELOAD=glob.glob(
-                            "/usr/lib/*/faketime/libfaketime.so.1")[0],
-                        ASAN_OPTIONS="detect_leaks=0:verify_asan_link_order=0")
-        self.env.update(self.extra)
+        self.env = dict(os.environ, DISPLAY=":" + number, TZ="UTC", FAKETIME="@" + CLOCK,
+                        LD_PRELOAD=glob.glob("/usr/lib/*/faketime/libfaketime.so.1")[0],
+                        ASAN_OPTIONS="detect_leaks=0:verify_asan_link_order=0", **self.extra)
         try:
             self.x = display.Display(self.env["DISPLAY"])
             self.proc = subprocess.Popen([os.path.abspath(sys.argv[1])] + self.args,
@@ -157,30 +162,85 @@ class Session:
         self.click(*((204, STYLE[item]) if style else (23, FILE[item])))
         wait(lambda: not self.windows(menus=True), "the menus to close")
 
-    def box(self):
-        # Waits for a message box and closes it; "message" for the
-        # information box (its icon an "i"), "alert" for the alert ("!").
-        wid = wait(lambda: next((w for w, n in self.windows().items() if n == ""), None),
-                   "a message box")
+    def box(self, key="Return", click=None, question=False):
+        # Waits for a message or question box and answers it with a key, or
+        # with a click at (x, y) from its bottom right corner. Returns, for a
+        # message box, "message" for the information box (its icon an "i")
+        # or "alert" for the alert ("!").
+        wid = self.find("")
 
         def kind():  # the "!" is heavier in the icon's upper half, the "i" in its lower
             icon = self.shot(wid).crop((10, 10, 60, 60))
             blue = [r < 80 and b > 180 for r, g, b in icon.getdata()]
             top, bottom = sum(blue[:1250]), sum(blue[1250:])
             return top + bottom > 100 and ("alert" if top > bottom else "message")
-        shown = wait(kind, "the icon of the message box")
-        self.key("Return", wid=wid)
+        shown = question or wait(kind, "the icon of the message box")
+        if click:
+            g = self.x.create_resource_object("window", wid).get_geometry()
+            self.click(g.width - click[0], g.height - click[1], wid=wid)
+        else:
+            self.key(key, wid=wid)
         self.gone(wid)
         return shown
 
-    def save(self, expect="message"):
+    def alert(self, what):
+        check(self.box() == "alert", "no alert: " + what)
+
+    def answer(self, key="Return", click=None):
+        self.box(key, click, question=True)
+
+    def saved(self, data, expect="message"):
+        # File > Save shows the box expect; the chart file then holds data.
         self.menu("Save")
         shown = self.box()
         check(shown == expect, "Save showed the %s box, not the %s box" % (shown, expect))
+        check(data is None or self.chartfile() == data, "saved %r" % self.chartfile())
+
+    def path(self, name="charts.vnk"):
+        return os.path.join(self.cwd, name)
 
     def chartfile(self):
-        path = os.path.join(self.cwd, "charts.vnk")
-        return open(path, "rb").read() if os.path.isfile(path) else None
+        return open(self.path(), "rb").read() if os.path.isfile(self.path()) else None
+
+    def put(self, data):
+        with open(self.path(), "wb") as f:
+            f.write(data)
+
+    def files(self):
+        return sorted(os.listdir(self.cwd))
+
+    def pick(self, *keys):
+        # File > Open, then keys in the list of charts.
+        self.menu("Open")
+        q = self.find("Select Chart")
+        self.key(*keys, wid=q)
+        self.gone(q)
+
+    def choose(self, d, field, value):
+        # An item of one of the dialog's choices, from the top of its menu.
+        self.click(*FIELD[field], wid=d)
+        wait(lambda: self.windows(menus=True), "the %s choice" % field)
+        self.xdo("key", *["Up"] * 12, *["Down"] * CHOICE[field].index(value), "Return")
+        wait(lambda: not self.windows(menus=True), "the %s choice to close" % field)
+
+    def type(self, d, field, value):
+        self.xdo("mousemove", "--sync", "--window", d, *FIELD[field], "click", 1,
+                 "type", "--delay", 2, value)
+
+    def dialog(self, item, values):
+        # File > item (New or Edit) with the values entered into empty fields;
+        # returns the dialog's window.
+        self.menu(item)
+        d = self.find("Chart Data")
+        self.xdo("windowfocus", "--sync", d)
+        for field, value in values.items():
+            (self.choose if field in CHOICE else self.type)(d, field, value)
+        return d
+
+    def button(self, d, name):
+        # OK or Cancel of the dialog, which then closes.
+        self.click(*FIELD[name], wid=d)
+        self.gone(d)
 
     def ended(self):
         # The exit status and what the program printed (stdout, stderr).
@@ -189,13 +249,13 @@ class Session:
 
     def shows(self, style):
         # Waits until the main window looks as in docs/STYLE.png.
+        png = os.path.join(TOP, "docs", style.lower() + ".png")
+        want = Image.open(png).convert("RGB").tobytes()
         try:
-            wait(lambda: self.shot().tobytes() == golden(style),
-                 "the page of docs/%s.png" % style.lower())
+            wait(lambda: self.shot().tobytes() == want, "the page of " + png)
         except AssertionError:
             self.shot().save(style.lower() + "-shown.png")  # beside the test, for a look
             raise
-
 
 def run(*tests):
     for test in tests:

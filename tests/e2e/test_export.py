@@ -16,8 +16,7 @@ import tempfile
 
 import harness
 
-SAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "samples",
-                       "charts.vnk")
+SAMPLES = os.path.join(harness.TOP, "samples", "charts.vnk")
 PREFS = ("; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n\n"
          "[.]\n\n[./options]\nFNFCUsesGTK:0\n")
 # FLTK's chooser, in its window's coordinates: the filter choice, the end of
@@ -26,27 +25,24 @@ SHOW, NAME, CANCEL = (166, 22), (470, 322), (443, 357)
 KINDS = {"PNG": 0, "SVG": 1, "PDF": 2}
 
 
-def session(gtk=False):
+class Session(harness.Session):
     # A session with a HOME of its own (the choosers keep their recent files
-    # there), which holds FLTK's preference against GTK's chooser unless gtk.
-    home = tempfile.TemporaryDirectory(prefix="vornak-home-")
-    if not gtk:
-        os.makedirs(os.path.join(home.name, ".fltk", "fltk.org"))
-        with open(os.path.join(home.name, ".fltk", "fltk.org", "fltk.prefs"), "w") as f:
-            f.write(PREFS)
-    s = harness.Session(env={"HOME": home.name})
-    s.home = home  # removed with the session object
-    return s
+    # there), which holds FLTK's preference against GTK's chooser unless gtk;
+    # the sample file is the chart file, its line loaded through File > Open.
+    def __init__(self, line, gtk=False):
+        self.home, self.line = tempfile.TemporaryDirectory(prefix="vornak-home-"), line
+        if not gtk:
+            os.makedirs(os.path.join(self.home.name, ".fltk", "fltk.org"))
+            with open(os.path.join(self.home.name, ".fltk", "fltk.org", "fltk.prefs"), "w") as f:
+                f.write(PREFS)
+        super().__init__(env={"HOME": self.home.name})
 
-
-def load(s, line):
-    # The sample file as the chart file, its line loaded through File > Open.
-    with open(SAMPLES, "rb") as f, open(os.path.join(s.cwd, "charts.vnk"), "wb") as out:
-        out.write(f.read())
-    s.menu("Open")
-    q = s.find("Select Chart")
-    s.key(*(["Down"] * line + ["Return"]), wid=q)
-    s.gone(q)
+    def __enter__(self):
+        super().__enter__()
+        with open(SAMPLES, "rb") as f:
+            self.put(f.read())
+        self.pick(*["Down"] * self.line, "Return")
+        return self
 
 
 def chooser(s, name, kind=None, gtk=False):
@@ -65,38 +61,36 @@ def chooser(s, name, kind=None, gtk=False):
     return c
 
 
-def export(s, name, kind=None, gtk=False):
+def export(s, name, kind=None, gtk=False, replace=None):
+    # As chooser(), then Return; replace answers the question whether to
+    # replace the file (Return for yes, Escape for no).
     c = chooser(s, name, kind, gtk)
     s.key("Return", wid=c)
     s.gone(c)
+    if replace:
+        s.answer(replace)
 
 
 def written(s, name):
-    path = os.path.join(s.cwd, name)
-    harness.wait(lambda: os.path.exists(path), name + " to be written")
-    with open(path, "rb") as f:
-        return f.read()
+    harness.wait(lambda: os.path.exists(s.path(name)), name + " to be written")
+    with open(s.path(name), "rb") as f:
+        return undated(f.read())
 
 
-def reference(args, line, north):
+def reference(args, line, style):
     # What vornak-chart writes for the sample file's line (in the window's
     # zone, which gives a PDF's date its length).
     with tempfile.TemporaryDirectory() as d:
-        out = os.path.join(d, "page")
-        subprocess.run([os.environ["VORNAK_CHART"], args, out, "--line", str(line)]
-                       + (["--north"] if north else []) + [SAMPLES], check=True,
+        subprocess.run([os.environ["VORNAK_CHART"], args, d + "/page", "--line", str(line)]
+                       + (["--north"] if style == "North" else []) + [SAMPLES], check=True,
                        env=dict(os.environ, TZ="UTC"), timeout=harness.TIMEOUT)
-        with open(out, "rb") as f:
-            return f.read()
+        with open(d + "/page", "rb") as f:
+            return undated(f.read())
 
 
-def undated(pdf):
+def undated(page):
     # A PDF without the moment it was made (the same length either way).
-    return re.sub(rb"/(CreationDate|ModDate) \(D:[^)]*\)", b"", pdf)
-
-
-def files(s):
-    return sorted(os.listdir(s.cwd))
+    return re.sub(rb"/(CreationDate|ModDate) \(D:[^)]*\)", b"", page)
 
 
 def test_kinds():
@@ -105,64 +99,43 @@ def test_kinds():
              ("north", "SVG", "north.svg", "--svg", "North"),
              ("Chart.PDF", "SVG", "Chart.PDF", "--pdf", "North"),  # the extension wins
              ("page", "PDF", "page.pdf", "--pdf", "South")]
-    with session() as s:
-        load(s, 2)
+    with Session(2) as s:
         for name, kind, path, switch, style in cases:
             s.menu(style)
             export(s, name, kind)
-            got, want = written(s, path), reference(switch, 2, style == "North")
-            if switch == "--pdf":
-                got, want = undated(got), undated(want)
-            harness.check(got == want, "%s differs from vornak-chart %s" % (path, switch))
-        harness.check(files(s) == sorted(["charts.vnk"] + [c[2] for c in cases]),
-                      "files left: %s" % files(s))
+            harness.check(written(s, path) == reference(switch, 2, style),
+                          "%s differs from vornak-chart %s" % (path, switch))
+        harness.check(s.files() == sorted(["charts.vnk"] + [c[2] for c in cases]),
+                      "files left: %s" % s.files())
         # page.pdf again, by its name without the extension: asked first,
         # kept with Escape, replaced with Return.
-        path = os.path.join(s.cwd, "page.pdf")
-        os.truncate(path, 0)
-        for key, replaced in (("Escape", False), ("Return", True)):
-            export(s, "page", "PDF")
-            q = harness.wait(lambda: next((w for w, n in s.windows().items() if n == ""),
-                                          None), "the question")
-            s.key(key, wid=q)
-            s.gone(q)
-            if replaced:
-                harness.wait(lambda: os.path.getsize(path) > 0, "page.pdf to be replaced")
-            with open(path, "rb") as f:
-                got = f.read()
-            harness.check(undated(got) == (want if replaced else b""), "page.pdf after " + key)
+        os.truncate(s.path("page.pdf"), 0)
+        for key, want in (("Escape", b""), ("Return", reference("--pdf", 2, "South"))):
+            export(s, "page", "PDF", replace=key)
+            harness.wait(lambda: written(s, "page.pdf") == want, "page.pdf after " + key)
 
 
 def test_cancel_and_failures():
-    with session() as s:
-        load(s, 1)
-        before = files(s)
+    # Cancel; a plain file where the folder should be, and the chart file by
+    # other names, a hard and a symbolic link (the chooser first asks whether
+    # to replace the file: yes). The name charts.vnk itself would be
+    # charts.vnk.png.
+    with Session(1) as s:
+        before, chart = s.files(), s.chartfile()
         c = chooser(s, "cancelled.png")
         s.click(*CANCEL, wid=c)
         s.gone(c)
-        harness.check(files(s) == before, "Cancel wrote %s" % files(s))
-
-        # A plain file where the folder should be, and the chart file by
-        # other names, a hard and a symbolic link (the chooser first asks
-        # whether to replace the file: yes). The name charts.vnk itself would
-        # be charts.vnk.png.
-        with open(os.path.join(s.cwd, "plain"), "w"):
-            pass
-        os.link(os.path.join(s.cwd, "charts.vnk"), os.path.join(s.cwd, "link.png"))
-        os.symlink("charts.vnk", os.path.join(s.cwd, "symlink.pdf"))
-        chart = s.chartfile()
-        for name, confirm in (("plain/page.png", False), ("link.png", True),
-                              ("symlink.pdf", True)):
-            export(s, name)
-            if confirm:
-                q = harness.wait(lambda: next((w for w, n in s.windows().items()
-                                               if n == ""), None), "the question")
-                s.key("Return", wid=q)
-                s.gone(q)
-            harness.check(s.box() == "alert", "no alert for %s" % name)
+        harness.check(s.files() == before, "Cancel wrote %s" % s.files())
+        open(s.path("plain"), "w").close()
+        os.link(s.path(), s.path("link.png"))
+        os.symlink("charts.vnk", s.path("symlink.pdf"))
+        for name, replace in (("plain/page.png", None), ("link.png", "Return"),
+                              ("symlink.pdf", "Return")):
+            export(s, name, replace=replace)
+            s.alert(name)
             harness.check(s.chartfile() == chart, "the chart file changed")
-        harness.check(files(s) == sorted(before + ["plain", "link.png", "symlink.pdf"]),
-                      "files left: %s" % files(s))
+        harness.check(s.files() == sorted(before + ["plain", "link.png", "symlink.pdf"]),
+                      "files left: %s" % s.files())
 
 
 def test_gtk_chooser():
@@ -171,11 +144,10 @@ def test_gtk_chooser():
     except OSError:
         print("GTK 2 is not installed; its chooser is not tried")
         return
-    with session(gtk=True) as s:
-        load(s, 3)
+    with Session(3, gtk=True) as s:
         s.menu("North")
         export(s, "gtk.svg", gtk=True)
-        harness.check(written(s, "gtk.svg") == reference("--svg", 3, True),
+        harness.check(written(s, "gtk.svg") == reference("--svg", 3, "North"),
                       "gtk.svg differs from vornak-chart --svg")
 
 

@@ -12,8 +12,7 @@ def test_start_and_style():
         for style in ("North", "North", "South", "North"):
             s.menu(style)
             s.shows(style)
-        s.save()
-        harness.check(s.chartfile() == harness.START_LINE, "saved: %r" % s.chartfile())
+        s.saved(harness.LINE["start"])
 
 
 harness.run(test_start_and_style)
