@@ -1,0 +1,41 @@
+// An output file whose first temporary name another file already has.
+#include "page/outfile.h"
+
+#include <gtest/gtest.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tests/golden.h"
+
+namespace {
+int zeros;  // calls of getrandom left that give zero bytes
+}  // namespace
+
+// The random bytes of temporary names: zeros while asked for (the name
+// ".vnkaaaaaa"), then none, as where getrandom is missing.
+extern "C" ssize_t getrandom(void* buf, size_t n, unsigned int) {
+  if (zeros-- <= 0) return errno = ENOSYS, -1;
+  std::memset(buf, 0, n);
+  return static_cast<ssize_t>(n);
+}
+
+TEST(Outfile, TakesAnotherTemporaryNameWhenTheFirstIsTaken) {
+  const std::string dir = ::testing::TempDir() + "vornak-out-" + std::to_string(getpid());
+  std::filesystem::create_directory(dir);
+  std::ofstream(dir + "/.vnkaaaaaa") << "another's";
+  outfile f;
+  std::string why;
+  zeros = 1;
+  ASSERT_TRUE(f.open(dir + "/page.svg", why)) << why;
+  EXPECT_TRUE(f.write("page", 4));
+  EXPECT_TRUE(f.commit(why)) << why;
+  EXPECT_EQ(readfile(dir + "/page.svg"), "page");
+  EXPECT_EQ(readfile(dir + "/.vnkaaaaaa"), "another's");
+  std::filesystem::remove_all(dir);
+}
