@@ -29,6 +29,7 @@ TEST(geonames, refusescountrycodesandcoordinatesoutofrange) {
   std::vector<arearow> states;
   EXPECT_EQ(parsecities(city("IN", "0", "0") + "\n# Pune", cities), 2u);
   EXPECT_EQ(parseadmin1("IN.7\tDelhi\tDelhi\t1273293\n# Delhi", states), 2u);
+  EXPECT_EQ(parsecountries("# ISO\nIN\tIND\t356\tIN\tIndia\nIND\tIND\t356\tIN\tIndia", states), 3u);
 }
 
 }  // namespace
