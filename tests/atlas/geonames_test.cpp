@@ -24,7 +24,8 @@ TEST(geonames, refusescountrycodesandcoordinatesoutofrange) {
       {"[N", "0", "0", 1},      {"I@", "0", "0", 1},      {"I[", "0", "0", 1},
   };
   std::vector<cityrow> cities;
-  for (const auto& c : cases) EXPECT_EQ(parsecities(city(c.cc, c.lat, c.lon), cities), c.bad);
+  for (const auto& c : cases)
+    EXPECT_EQ(parsecities(city(c.cc, c.lat, c.lon), cities), c.bad) << c.cc << " " << c.lat;
   // Only the countries' file has comments; a state's code may have one digit.
   std::vector<arearow> states;
   EXPECT_EQ(parsecities(city("IN", "0", "0") + "\n# Pune", cities), 2u);

@@ -2,7 +2,6 @@
 #include "page/outfile.h"
 
 #include <gtest/gtest.h>
-#include <sys/types.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,9 +12,7 @@
 
 #include "tests/golden.h"
 
-namespace {
-int zeros;  // calls of getrandom left that give zero bytes
-}  // namespace
+static int zeros;  // calls of getrandom left that give zero bytes
 
 // The random bytes of temporary names: zeros while asked for (the name
 // ".vnkaaaaaa"), then none, as where getrandom is missing.
