@@ -1,4 +1,5 @@
-// A CSV row's zeros read as numbers, each refused by its own range check.
+// A CSV row's zeros read as numbers, each refused by its own range check; a
+// zone of three hour digits is no zone.
 #include <gtest/gtest.h>
 
 #include "atlas/csvimport.h"
@@ -12,6 +13,8 @@ TEST(importrow, zerosreachtherangechecks) {
       {"2000-01-01", "00:00", "+00:00", ""},
       {"2000-00-01", "12:00", "-05:30", "date \"2000-00-01\": month 0 is outside 1-12"},
       {"2000-01-00", "12:00", "-05:30", "day 0 is outside 1-31"},
+      {"2000-01-01", "12:00", "+123:00",
+       "zone \"+123:00\" is not like -05:30 or +05:00 (\"-\" east of Greenwich)"},
   };
   for (const auto& c : cases) {
     const imported r =

@@ -1,5 +1,5 @@
 // The dialog's choices shown from a record and committed back: each sign
-// both ways, and the last month.
+// both ways, the last month, and white space before a typed number.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -20,4 +20,5 @@ TEST(Entries, SignChoicesAndDecemberBothWays) {
     EXPECT_EQ((std::vector<bool>{back.zeast, back.loneast, back.latsouth}),
               std::vector<bool>(3, set));
   }
+  EXPECT_EQ(readdecimal("\n\v\f\r 7"), 7);  // white space as atoi skips it
 }

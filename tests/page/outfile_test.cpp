@@ -1,4 +1,5 @@
-// An output file whose first temporary name another file already has.
+// An output file whose first temporary name another file already has, and one
+// whose large write fails.
 #include "page/outfile.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ extern "C" ssize_t getrandom(void* buf, size_t n, unsigned int) {
   return static_cast<ssize_t>(n);
 }
 
-TEST(Outfile, TakesAnotherTemporaryNameWhenTheFirstIsTaken) {
+TEST(Outfile, TakesAnotherNameWhenTheFirstIsTakenAndFailsAFailedWrite) {
   const std::string dir = ::testing::TempDir() + "vornak-out-" + std::to_string(getpid());
   std::filesystem::create_directory(dir);
   std::ofstream(dir + "/.vnkaaaaaa") << "another's";
@@ -35,4 +36,9 @@ TEST(Outfile, TakesAnotherTemporaryNameWhenTheFirstIsTaken) {
   EXPECT_EQ(readfile(dir + "/page.svg"), "page");
   EXPECT_EQ(readfile(dir + "/.vnkaaaaaa"), "another's");
   std::filesystem::remove_all(dir);
+  // A large write that fails is not committed.
+  outfile full;
+  ASSERT_TRUE(full.open("/dev/full", why)) << why;
+  EXPECT_FALSE(full.write(std::string(65536, 'x').data(), 65536));
+  EXPECT_FALSE(full.commit(why));
 }
