@@ -19,7 +19,8 @@ inline std::string readfile(const std::string& path) {
 inline void golden(const std::string& name, const std::string& text) {
   std::string path = VORNAK_TESTDATA "/" + name, want = readfile(path);
   if (std::getenv("VORNAK_GOLDEN")) std::ofstream(path, std::ios::binary) << (want = text);
-  std::size_t at = std::mismatch(text.begin(), text.end(), want.begin(), want.end()).first - text.begin();
+  std::size_t at =
+      std::mismatch(text.begin(), text.end(), want.begin(), want.end()).first - text.begin();
   std::size_t line = std::count(text.begin(), text.begin() + at, '\n'), from = text.rfind('\n', at);
   from = from == std::string::npos || at == 0 ? 0 : from + 1;
   EXPECT_EQ(text, want) << path << ":" << line + 1 << ": " << text.substr(from, at - from + 40);

@@ -70,20 +70,20 @@ TEST(atlas, lookuptakesthemostpopulousmatch) {
     const char* text;
     const char* label;  // nullptr: no place
   } cases[] = {
-    {"Amsterdam", "Amsterdam, North Holland, Netherlands"},
-    {"Amsterdam, NY", "Amsterdam, New York, United States"},
-    {"amsterdam, new york", "Amsterdam, New York, United States"},
-    {"Amsterdam, US", "Amsterdam, New York, United States"},
-    {"Amsterdam, New York, USA", "Amsterdam, New York, United States"},
-    {"London", "London, England, United Kingdom"},
-    {"London, Canada", "London, Ontario, Canada"},
-    {"Poona, Maharashtra, IN", "Pune, Maharashtra, India"},
-    {"Madras, India", "Chennai, Tamil Nadu, India"},
-    {"Chenn", nullptr},  // the whole name, not a prefix
-    {"Amsterdam, Germany", nullptr},
-    {"Qqqq", nullptr},
-    {"", nullptr},
-    {"a, b, c, d", nullptr},
+      {"Amsterdam", "Amsterdam, North Holland, Netherlands"},
+      {"Amsterdam, NY", "Amsterdam, New York, United States"},
+      {"amsterdam, new york", "Amsterdam, New York, United States"},
+      {"Amsterdam, US", "Amsterdam, New York, United States"},
+      {"Amsterdam, New York, USA", "Amsterdam, New York, United States"},
+      {"London", "London, England, United Kingdom"},
+      {"London, Canada", "London, Ontario, Canada"},
+      {"Poona, Maharashtra, IN", "Pune, Maharashtra, India"},
+      {"Madras, India", "Chennai, Tamil Nadu, India"},
+      {"Chenn", nullptr},  // the whole name, not a prefix
+      {"Amsterdam, Germany", nullptr},
+      {"Qqqq", nullptr},
+      {"", nullptr},
+      {"a, b, c, d", nullptr},
   };
   for (const auto& c : cases) {
     const place* p = a.lookup(c.text);
@@ -120,8 +120,9 @@ class atlasfiles : public ::testing::Test {
   fs::path dir = fs::temp_directory_path() / ("vornak-atlas-" + std::to_string(::getpid()));
   void SetUp() override {
     fs::create_directories(dir);
-    write("countryInfo.txt", "#ISO\tISO3\tISO-Numeric\tfips\tCountry\n"
-                             "IN\tIND\t356\tIN\tIndia\n");
+    write("countryInfo.txt",
+          "#ISO\tISO3\tISO-Numeric\tfips\tCountry\n"
+          "IN\tIND\t356\tIN\tIndia\n");
     write("admin1Codes.txt", "IN.25\tTamil Nadu\tTamil Nadu\t1255053\n");
     write("cities15000.txt", city("Chennai") + city("Madurai"));
   }
@@ -160,12 +161,12 @@ TEST_F(atlasfiles, damagedfilenamesthelineandthepackage) {
     std::string text;
     int line;
   } cases[] = {
-    {"cities15000.txt", city("Chennai") + "1\tMadurai\tMadurai\n", 2},    // short
-    {"cities15000.txt", city("Chennai") + city("Madurai", "north"), 2},  // no latitude
-    {"cities15000.txt", city("Chennai") + city("Madurai", "91"), 2},     // out of range
-    {"cities15000.txt", "", 1},                                            // empty
-    {"admin1Codes.txt", "IN.25 Tamil Nadu\n", 1},
-    {"countryInfo.txt", "# only comments\n", 1},
+      {"cities15000.txt", city("Chennai") + "1\tMadurai\tMadurai\n", 2},   // short
+      {"cities15000.txt", city("Chennai") + city("Madurai", "north"), 2},  // no latitude
+      {"cities15000.txt", city("Chennai") + city("Madurai", "91"), 2},     // out of range
+      {"cities15000.txt", "", 1},                                          // empty
+      {"admin1Codes.txt", "IN.25 Tamil Nadu\n", 1},
+      {"countryInfo.txt", "# only comments\n", 1},
   };
   for (const auto& c : cases) {
     SetUp();

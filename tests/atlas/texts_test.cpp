@@ -8,6 +8,7 @@
 namespace {
 
 TEST(foldtext, ignorescaseaccentsandpunctuation) {
+  // clang-format off
   const struct {
     const char* in;
     const char* out;
@@ -21,6 +22,7 @@ TEST(foldtext, ignorescaseaccentsandpunctuation) {
     {"北京", "北京"},              {"चेन्नई", "चेन्नई"},         {"", ""},
     {"- . -", ""},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(foldtext(c.in), c.out) << c.in;
 }
 
@@ -44,10 +46,10 @@ TEST(coords, zonetextandmeanzone) {
   EXPECT_EQ(zonetext(300), "+ 05:00");
   EXPECT_EQ(zonetext(0), "+ 00:00");
   EXPECT_EQ(zonetext(-840), "- 14:00");
-  EXPECT_EQ(meanzone(73 * 60 + 51), -295);    // 295.4 min
-  EXPECT_EQ(meanzone(-(74 * 60)), 296);       // New York 74°00' W
-  EXPECT_EQ(meanzone(7), 0);                  // 0.47 min
-  EXPECT_EQ(meanzone(8), -1);                 // 0.53 min
+  EXPECT_EQ(meanzone(73 * 60 + 51), -295);  // 295.4 min
+  EXPECT_EQ(meanzone(-(74 * 60)), 296);     // New York 74°00' W
+  EXPECT_EQ(meanzone(7), 0);                // 0.47 min
+  EXPECT_EQ(meanzone(8), -1);               // 0.53 min
 }
 
 TEST(checkmean, farzonesmodulo24hours) {
@@ -55,15 +57,15 @@ TEST(checkmean, farzonesmodulo24hours) {
     int zone, lonmin, apart;
     bool far;
   } cases[] = {
-    {330, 73 * 60 + 51, 625, true},          // Pune with the sign reversed
-    {-330, 73 * 60 + 51, 35, false},         // Pune as it should be
-    {-300, -(74 * 60), 596, true},           // New York reversed
-    {240, -(74 * 60), 56, false},            // New York in daylight time
-    {-780, -(171 * 60 + 46), 27, false},     // Samoa at UT+13
-    {-840, -(157 * 60 + 28), 30, false},     // Kiritimati at UT+14
-    {-180, 0, 180, false},                   // three hours exactly
-    {-181, 0, 181, true},
-    {720, 0, 720, true},
+      {330, 73 * 60 + 51, 625, true},       // Pune with the sign reversed
+      {-330, 73 * 60 + 51, 35, false},      // Pune as it should be
+      {-300, -(74 * 60), 596, true},        // New York reversed
+      {240, -(74 * 60), 56, false},         // New York in daylight time
+      {-780, -(171 * 60 + 46), 27, false},  // Samoa at UT+13
+      {-840, -(157 * 60 + 28), 30, false},  // Kiritimati at UT+14
+      {-180, 0, 180, false},                // three hours exactly
+      {-181, 0, 181, true},
+      {720, 0, 720, true},
   };
   for (const auto& c : cases) {
     const meancheck m = checkmean(c.zone, c.lonmin);

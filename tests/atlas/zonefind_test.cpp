@@ -23,6 +23,7 @@ struct historical {
 };
 
 // zdump's gmtoff at each moment, rounded to the minute and negated.
+// clang-format off
 const historical table[] = {
   // Madras war time: +0630 isdst=1 gmtoff=23400 (1 Sep 1942 to 14 Oct 1945).
   {{"Asia/Kolkata", 80.27847, 1943, 8, 12, 6, 35}, -390, "+0630", "war time - 06:30",
@@ -67,6 +68,7 @@ const historical table[] = {
   {{"America/New_York", -74.00597, 1850, 3, 1, 12, 0}, 296, "LMT", "local mean time + 04:56",
    "America/New_York, local mean time at 74W00"},
 };
+// clang-format on
 
 TEST(findzone, historicaltable) {
   for (const historical& h : table) {

@@ -44,8 +44,10 @@ class ChartFile : public ::testing::Test {
 
 TEST_F(ChartFile, SaveKeepsEveryLineWhole) {
   // A new file; then a last line whose line feed an editor lost gets one first.
+  // clang-format off
   const struct { std::string before, after; } cases[] = {
       {"", line}, {line, line + line}, {line.substr(0, 99), line + line}, {"\n", "\n" + line}};
+  // clang-format on
   for (const auto& c : cases) {
     put(c.before);
     ASSERT_TRUE(append());
@@ -165,13 +167,15 @@ TEST_F(ChartFile, SaveOnAFullDisk) {
   if (geteuid() != 0) GTEST_SKIP() << "a tmpfs needs root";
   pid_t pid = fork();
   if (pid == 0) {
-    if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+    if (unshare(CLONE_NEWNS) != 0 ||
+        mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
         mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=8k") != 0)
       _exit(77);
     std::string before = line.substr(0, 99) + std::string(4000 - 99, 'x');
     put(before);
     std::FILE* f = std::fopen((dir + "/filler").c_str(), "wb");
-    while (f && std::fputc('x', f) != EOF && std::fflush(f) == 0) {}
+    while (f && std::fputc('x', f) != EOF && std::fflush(f) == 0) {
+    }
     if (f) std::fclose(f);
     bool saved = append();
     bool same = readfile(file) == before;
@@ -187,6 +191,7 @@ TEST_F(ChartFile, SaveOnAFullDisk) {
 TEST(Splititems, LineFeedsZeroBytesAnd1023Bytes) {
   using items = std::vector<std::string_view>;
   std::string a(1023, 'a'), b(1023, 'b');
+  // clang-format off
   const struct { std::string text; items want; } cases[] = {
       {"one\ntwo\n", {"one", "two", ""}},
       {"", {""}},
@@ -200,6 +205,7 @@ TEST(Splititems, LineFeedsZeroBytesAnd1023Bytes) {
       {b + "B\n", {b, "", ""}},
       {b + "Bc\n", {b, "c", ""}},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(splititems(c.text), c.want) << c.text.substr(0, 20);
 }
 
@@ -207,8 +213,10 @@ TEST(Splititems, LineFeedsZeroBytesAnd1023Bytes) {
 // it whole, wherever the pieces end.
 TEST(Itemreader, CutsTheItemsOfSplititemsWhateverThePieces) {
   std::string a(1023, 'a'), b(1024, 'b'), z("x\0y\0\0", 5);
+  // clang-format off
   const std::string texts[] = {"", "\n", "one\ntwo", "one\ntwo\n", z, a, a + "\n", b,
                                b + "\n", a + b + b + "c" + a + a, z + a + "\r\n" + b + "d\0"};
+  // clang-format on
   for (const std::string& text : texts) {
     std::vector<std::string> want;
     for (std::string_view s : splititems(text)) want.emplace_back(s);
@@ -233,9 +241,11 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   ASSERT_TRUE(opened);
   ASSERT_EQ(items.size(), 7u);  // 1500 bytes: 1023, one dropped, 476
   EXPECT_EQ(items[4], std::string(476, 'y'));
+  // clang-format off
   const std::string outcomes[] = {"", "line is too short (30 bytes, a chart line has 99)", "",
                                   "unknown month \"yyy\"", "unknown month \"yyy\"", "",
                                   "no chart at item 6", "no chart at item 7", "no chart at item -1"};
+  // clang-format on
   for (int n = -1; n < 8; ++n) {
     lineread r = loadchart(file.c_str(), n);
     EXPECT_EQ(r.why, outcomes[n < 0 ? 8 : n]) << n;
@@ -263,13 +273,15 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
 
 TEST_F(ChartFile, ListStopsAtItsLimitAndTakesOnlyRegularFiles) {
   put(line + line + line);  // four items, the last empty
+  // clang-format off
   const struct { listlimit limit; std::size_t items; bool cut; } cases[] = {
       {{4, 1000}, 4, false}, {{3, 1000}, 3, true}, {{1000, 297}, 4, false},
       {{1000, 296}, 2, true}, {{0, 0}, 0, true}};
+  // clang-format on
   for (const auto& c : cases) {
     std::size_t n = 0;
-    listing l = listfile(file.c_str(), [&](std::string_view s) { n += s.size() == 99 || s.empty(); },
-                         c.limit);
+    listing l = listfile(
+        file.c_str(), [&](std::string_view s) { n += s.size() == 99 || s.empty(); }, c.limit);
     EXPECT_TRUE(l.opened && !l.notfile && l.cut == c.cut && n == c.items) << c.limit.items;
   }
   // A FIFO (which would hold the reader) and a folder are refused at once.

@@ -88,8 +88,8 @@ TEST(Chartline, WriterLayout) {
   // only blank before the line feed; a line feed in a text becomes a blank.
   copytext(b.name, "Abcdefghijklm\nopqrstuvw");
   copytext(b.place, "Zyxwvutsrqponmlkjihgfed");
-  EXPECT_EQ(written(b), patched(0, "Abcdefghijklm opqrstuvwMar").substr(0, 75) +
-                            "Zyxwvutsrqponmlkjihgfed \n");
+  EXPECT_EQ(written(b),
+            patched(0, "Abcdefghijklm opqrstuvwMar").substr(0, 75) + "Zyxwvutsrqponmlkjihgfed \n");
   // Numbers far outside the ranges, no month, texts without a terminator:
   // still one line within the buffer.
   b.mon = 0;
@@ -107,6 +107,7 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
   const std::string hi = patched(23, "Dec 31, 240011:59:00 PM    -12:59179E59'00 89S59'00");
   const std::string lo = patched(23, "Jan 01, 160012:00:00 AM    +00:00000W00'00 00N00'00");
   for (const std::string& line : {hi, lo}) EXPECT_EQ(written(readchartline(line).rec), line + "\n");
+  // clang-format off
   const struct { std::string line, outcome; } cases[] = {
       {example + "\r\n", "Mar 14, 1987 18:05 Zone: -1:00"},
       {example.substr(0, 74) + "\n", "Mar 14, 1987 18:05 Zone: -1:00"},  // the shortest line
@@ -148,16 +149,19 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
       {patched(69, "60"), "latitude minute 60 is outside 0-59"},
       {patched(27, "40, 1500"), "year 1500 is outside 1600-2400"},  // the first in order
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(readout(c.line), c.outcome);
   // The place may be missing, cut short or followed by more bytes; a view
   // into a larger buffer is never read past its end.
   const std::string longplace = patched(75, "Abcdefghijklmnopqrstuvwxyz");
+  // clang-format off
   const struct { std::string_view line; const char* place; } places[] = {
       {std::string_view(example.data(), 74), "                       "},
       {std::string_view(example.data(), 76), "S                      "},
       {std::string_view(example.data(), 80), "Sampl                  "},
       {longplace, "Abcdefghijklmnopqrstuvw"},
   };
+  // clang-format on
   for (const auto& c : places) EXPECT_STREQ(readchartline(c.line).rec.place, c.place);
 }
 
@@ -199,6 +203,7 @@ TEST(Chartline, RoundTripOverTheDialogRanges) {
 TEST(Entries, ChecksInTheDialogsOrder) {
   // The reader's table above checks every range edge of the shared checks;
   // here each of the dialog's messages, from fields read as plain decimals.
+  // clang-format off
   const struct { std::string entries::*text; const char* value; std::string message; } cases[] = {
       {&entries::year, "99999999999", "Enter year between\n1600-2400."},
       {&entries::day, "", "Enter day between\n1-31"},
@@ -213,6 +218,7 @@ TEST(Entries, ChecksInTheDialogsOrder) {
       {&entries::latd, "-1", "Enter latitude degree\nbetween 0-89"},
       {&entries::latm, "60", "Enter latitude minute\nbetween 0-59"},
   };
+  // clang-format on
   entries ok;
   ok.year = "2001";
   ok.day = "09";  // leading zeros are decimal
@@ -228,19 +234,24 @@ TEST(Entries, ChecksInTheDialogsOrder) {
 }
 
 TEST(Entries, CommitAndEditMode) {
+  // clang-format off
   const struct { const char* text; int v; } ints[] = {
       {"", 0}, {"08", 8}, {"0x1A", 0}, {" \t+7", 7}, {"-5", -5}, {"12abc", 12}, {"-", 0},
       {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
+  // clang-format on
   for (const auto& c : ints) EXPECT_EQ(readdecimal(c.text), c.v) << c.text;
   // Texts lose control characters and keep at most 23 bytes, never half a
   // UTF-8 character.
+  // clang-format off
   entries e{"A\tB\nC\x7f" "D\x01" "E\r",
             "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82\xe5\xb8\x82",
             2, "14", "1987", "18", "05", 1, "1", "", "12", 1, "30", "41", 0, "54"};
+  // clang-format on
   ASSERT_EQ(checkentries(e), nullptr);
   birthdata b = commitentries(e);
   EXPECT_STREQ(b.name, "A B C D E ");
   EXPECT_STREQ(b.place, "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82");
+  // clang-format off
   const struct { const char* typed; const char* kept; } cuts[] = {
       {"\xe0\xa4\x85\xe0\xa4\xb0\xe0\xa5\x8d\xe0\xa4\x9c\xe0\xa5\x81\xe0\xa4\xa8 \xe0\xa4\x95"
        "\xe0\xa5\x81\xe0\xa4\xae\xe0\xa4\xbe\xe0\xa4\xb0",
@@ -253,6 +264,7 @@ TEST(Entries, CommitAndEditMode) {
       // A byte outside valid UTF-8 is a character of its own.
       {"abcdefghijklmnopqrstu\xc3\xa9\x80", "abcdefghijklmnopqrstu\xc3\xa9"},
       {"abcdefghijklmnopqrstuv\xe0\xa4", "abcdefghijklmnopqrstuv\xe0"}};
+  // clang-format on
   for (const auto& c : cuts) {
     e.name = c.typed;
     EXPECT_STREQ(commitentries(e).name, c.kept) << c.typed;
@@ -279,6 +291,7 @@ TEST(Entries, CommitAndEditMode) {
 
 TEST(Escape, ThreeWays) {
   const std::string fffd = "\xef\xbf\xbd";
+  // clang-format off
   const struct { std::string in; escapes how; std::string want; } cases[] = {
       {std::string("a\0\x1f\x7f\"\\\xc3\xa9~", 9), escapes::control, "a\\x00\\x1f\\x7f\"\\\xc3\xa9~"},
       {std::string("a\0\x1f\x7f\"\\\xc3\xa9~", 9), escapes::ascii,
@@ -294,11 +307,13 @@ TEST(Escape, ThreeWays) {
       {"\xf0\x90\x80\x80 \xf1\x80\x80\x80 \xf4\x8f\xbf\xbf", escapes::json,
        "\xf0\x90\x80\x80 \xf1\x80\x80\x80 \xf4\x8f\xbf\xbf"},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(escapebytes(c.in, c.how), c.want) << c.in;
   // Each byte that begins no valid sequence becomes U+FFFD: overlong forms
   // (the first two too), a surrogate, past U+10FFFF, cut short, stray bytes.
-  for (std::string bad : {"\xc1\xbf", "\xe0\x9f\xbf", "\xf0\x8f\xbf\xbf", "\xed\xa0\x80",
-                          "\xf4\x90\x80\x80", "\xf5\x80\x80\x80", "\xe2\x82", "\xf0\x9f\x98", "\x80\xff"}) {
+  for (std::string bad :
+       {"\xc1\xbf", "\xe0\x9f\xbf", "\xf0\x8f\xbf\xbf", "\xed\xa0\x80", "\xf4\x90\x80\x80",
+        "\xf5\x80\x80\x80", "\xe2\x82", "\xf0\x9f\x98", "\x80\xff"}) {
     std::string want;
     for (std::size_t i = 0; i < bad.size(); ++i) want += fffd;
     EXPECT_EQ(escapebytes("x" + bad + "\xc3\xa9", escapes::json), "x" + want + "\xc3\xa9") << bad;

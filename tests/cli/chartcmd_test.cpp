@@ -40,7 +40,9 @@ TEST(ChartCmd, SampleChartsAsTextAndJson) {
 
 TEST(ChartCmd, LinesStatusAndMessages) {
   const std::string three = j2000 + badmonth + delhi, in = "vornak-chart: standard input: ";
-  const std::string name = "Q\"B\\S\x01 \xff \xc3\xa9" "abcdefghijk\xc3";
+  const std::string name =
+      "Q\"B\\S\x01 \xff \xc3\xa9"
+      "abcdefghijk\xc3";
   const std::string usage =
       "\nusage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n"
       "                    [--scale K] [--line N] [FILE]\n"
@@ -52,8 +54,10 @@ TEST(ChartCmd, LinesStatusAndMessages) {
   const std::string pdf = ::testing::TempDir() + "vornak-nochart.pdf";
   std::string many;
   for (int i = 0; i < 700; ++i) many += delhi + "\n";
-  const std::string csv = "name,date,time,place\r\nA,1990-01-01,12:00,Pune\r\n"
-                          "B,1990-01-01,12:00,Nowhereville\r\n";
+  const std::string csv =
+      "name,date,time,place\r\nA,1990-01-01,12:00,Pune\r\n"
+      "B,1990-01-01,12:00,Nowhereville\r\n";
+  // clang-format off
   const struct {
     std::vector<std::string> args;
     std::string input;
@@ -127,6 +131,7 @@ TEST(ChartCmd, LinesStatusAndMessages) {
       {{"--find", "x", "--import", "-"}, "", 2, 0, "",
        prog + "only one of --find and --import, please" + usage},
   };
+  // clang-format on
   for (const auto& c : cases) {
     result r = run(c.args, c.input);
     EXPECT_EQ(r.status, c.status) << c.args[0];

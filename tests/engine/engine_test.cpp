@@ -36,6 +36,7 @@ TEST(Calendar, LeapYearsDayNumbersAndPrintedDates) {
   // Astronomical numbering goes on through zero; INT_MIN is divisible by 4, not by 100.
   for (int y : {1600, 2000, 2004, 0, -4, -400, INT_MIN}) EXPECT_TRUE(isleap(y)) << y;
   for (int y : {1900, 2100, 2001, -1, -100, -1900}) EXPECT_FALSE(isleap(y)) << y;
+  // clang-format off
   const struct { int mon, day, year; double jd; const char* date; } cases[] = {
       {1, 1, 2000, 2451545, "Jan 01, 2000"}, {12, 31, 1999, 2451544, "Dec 31, 1999"},
       {2, 29, 1600, 2305507, "Feb 29, 1600"}, {3, 7, 1984, 2445767, "Mar 07, 1984"},
@@ -44,6 +45,7 @@ TEST(Calendar, LeapYearsDayNumbersAndPrintedDates) {
       {10, 4, 1582, 2299160, "Oct 14, 1582"}, {10, 15, 1582, 2299171, "Oct 25, 1582"},
       {10, 16, 1582, 2299162, "Oct 16, 1582"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(get_jul_day(c.mon, c.day, c.year), c.jd) << c.date;
     EXPECT_EQ(datestr(c.jd + 0.99), c.date);
@@ -149,7 +151,8 @@ TEST(Series, SineAndCosineOfTwoLanes) {
   for (double k : {1.0, 2.0, 3.0, 7.0, 1001.0, 636000.0})
     for (double e : {-1e-7, 0.0, 1e-7}) xs.push_back(k * pi / 2 + e), xs.push_back(-k * pi / 2 + e);
   std::mt19937_64 g(1);
-  for (int i = 0; i < 100000; i++) xs.push_back((g() * 0x1p-64 * 2 - 1) * std::pow(10.0, i % 7 - 1.0));
+  for (int i = 0; i < 100000; i++)
+    xs.push_back((g() * 0x1p-64 * 2 - 1) * std::pow(10.0, i % 7 - 1.0));
   for (size_t i = 0; i + 1 < xs.size(); i += 2) {
     vec2 x = {xs[i], xs[i + 1]}, c = cos2(x), s = sin2(x), n = cos2near(x);
     for (int k = 0; k < 2; k++) {
@@ -229,8 +232,8 @@ TEST(Chart, Greenwich2000AndDelhi2000) {
   EXPECT_EQ(datestr(castchart(3, 14, 1990, 1, 0, -5.0, -75.0, 40.0).jd), "Mar 13, 1990");
   // Not finite or out-of-range place data cannot make a conversion undefined.
   for (double v : {qnan, 1e308, -1e308, inf})
-    for (const chartstate& cs : {castchart(1, 1, 2000, 12, 0, 0.0, v, 0.0),
-                                 castchart(1, 1, 2000, 12, 0, 0.0, 0.0, v)})
+    for (const chartstate& cs :
+         {castchart(1, 1, 2000, 12, 0, 0.0, v, 0.0), castchart(1, 1, 2000, 12, 0, 0.0, 0.0, v)})
       for (int32_t p : cs.tpos) {
         EXPECT_GE(p, 0) << v;
         EXPECT_LE(p, 21599) << v;
@@ -240,6 +243,7 @@ TEST(Chart, Greenwich2000AndDelhi2000) {
 TEST(Chart, ArcMinutesAndArcSeconds) {
   // The remainder by 360 times 60, truncated toward zero, brought into 0..21599.
   const double below360 = std::nextafter(360.0, 0.0);
+  // clang-format off
   const struct { double lon, ayan; int32_t want; } mins[] = {
       {10.0, getayan(0.0), 20769},  // below the ayanamsa: wraps to 346 deg 9 min
       {-13.86, 0.0, 20769},         // -831.6 truncated to -831, then 20769
@@ -248,10 +252,13 @@ TEST(Chart, ArcMinutesAndArcSeconds) {
       // The remainders nearest a whole turn on either side stay inside it.
       {below360, 0.0, 21599}, {-below360, 0.0, 1},
   };
+  // clang-format on
   for (const auto& c : mins) EXPECT_EQ(sidarcmin(c.lon, c.ayan), c.want) << c.lon;
+  // clang-format off
   const struct { double speed; int32_t want; } secs[] = {
       {-0.01999, -71}, {0.01999, 71}, {1.0194, 3669}, {qnan, 0},
       {1e300, 2147483647}, {-1e300, -2147483647 - 1},
   };
+  // clang-format on
   for (const auto& c : secs) EXPECT_EQ(arcsecday(c.speed), c.want) << c.speed;
 }

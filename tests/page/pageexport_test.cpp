@@ -12,8 +12,8 @@
 #include <sstream>
 #include <string>
 
-#include "chart/chartline.h"
 #include "chart/chartfile.h"
+#include "chart/chartline.h"
 #include "page/pageexport.h"
 
 namespace {
@@ -59,18 +59,18 @@ TEST(Exportfile, KindFromExtensionElseFilter) {
     pageformat format;
     const char* path;
   } cases[] = {
-      {"page.png", 1, pageformat::png, "page.png"},       // the extension wins
+      {"page.png", 1, pageformat::png, "page.png"},        // the extension wins
       {"/x/page.SVG", 0, pageformat::svg, "/x/page.SVG"},  // in any case
       {"Page.Pdf", 1, pageformat::pdf, "Page.Pdf"},
-      {"page", 0, pageformat::png, "page.png"},            // else the filter's
+      {"page", 0, pageformat::png, "page.png"},  // else the filter's
       {"page", 1, pageformat::svg, "page.svg"},
       {"page", 2, pageformat::pdf, "page.pdf"},
       {"charts.vnk", 0, pageformat::png, "charts.vnk.png"},
       {"page.jpeg", 2, pageformat::pdf, "page.jpeg.pdf"},
       {"page.pngx", 1, pageformat::svg, "page.pngx.svg"},
       {"pages.pdf/page", 1, pageformat::svg, "pages.pdf/page.svg"},  // a folder's
-      {"/x/.png", 2, pageformat::pdf, "/x/.png.pdf"},  // a hidden name
-      {"page", 3, pageformat::png, "page.png"},        // an unknown filter
+      {"/x/.png", 2, pageformat::pdf, "/x/.png.pdf"},                // a hidden name
+      {"page", 3, pageformat::png, "page.png"},                      // an unknown filter
       {"page", -1, pageformat::png, "page.png"},
   };
   for (const auto& c : cases) {
@@ -103,6 +103,7 @@ TEST(Exportpage, FailureNamesTheFileAndTheReason) {
   folder dir;
   chart c;
   std::ofstream(dir / "plain") << "";
+  // clang-format off
   struct {
     std::string path, why;
   } cases[] = {
@@ -110,6 +111,7 @@ TEST(Exportpage, FailureNamesTheFileAndTheReason) {
       {dir / "plain/page.png", dir / "plain/page.png: cannot write: Not a directory"},
       {dir / "a\x01\n/page.pdf", dir / "a\\x01\\x0a/page.pdf: cannot write: No such file or directory"},
   };
+  // clang-format on
   for (const auto& k : cases) {
     std::string why;
     EXPECT_FALSE(exportpage(exportfile(k.path, 0), false, dir / chartfilename, c.b, c.s, why));
