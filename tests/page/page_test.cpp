@@ -161,13 +161,5 @@ TEST(Svgcanvas, WhatAReaderSees) {
 
 // What the file canvases draw for a text's bytes.
 TEST(Filestyle, DrawnText) {
-  // clang-format off
-  const struct { const char* in; const char* want; } texts[] = {
-      {"As 16", "As 16"},
-      {"\xc3\xa9\xe0\xa4\x95\xf0\x9f\x98\x80", "\xc3\xa9\xe0\xa4\x95\xf0\x9f\x98\x80"},
-      {"\x80\x9f\xe9", "\xe2\x82\xac\xc5\xb8\xc3\xa9"},            // Windows-1252
-      {"\xe0\x9f\xbf", "\xc3\xa0\xc5\xb8\xc2\xbf"},                 // overlong: three bytes
-      {"\x01\x81\x90\x7f", "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"}};  // nothing to show
-  // clang-format on
-  for (const auto& t : texts) EXPECT_EQ(drawntext(t.in), t.want) << t.in;
+  checktable("drawntext.txt", 1, [](const fields& in) { return fields{drawntext(in[0].c_str())}; });
 }
