@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "chart/chartfile.h"
@@ -255,7 +256,9 @@ TEST_F(ChartFile, ListStopsAtItsLimitAndTakesOnlyRegularFiles) {
     std::size_t n = 0;
     listing l = listfile(
         file.c_str(), [&](std::string_view s) { n += s.size() == 99 || s.empty(); }, c.limit);
-    EXPECT_TRUE(l.opened && !l.notfile && l.cut == c.cut && n == c.items) << c.limit.items;
+    EXPECT_EQ(std::make_tuple(l.opened, l.notfile, l.cut, n),
+              std::make_tuple(true, false, c.cut, c.items))
+        << c.limit.items;
   }
   // A FIFO (which would hold the reader) and a folder are refused at once.
   std::remove(file.c_str());
@@ -263,8 +266,10 @@ TEST_F(ChartFile, ListStopsAtItsLimitAndTakesOnlyRegularFiles) {
   for (const std::string& path : {file, dir}) {
     std::size_t n = 0;
     listing l = listfile(path.c_str(), [&](std::string_view) { ++n; });
-    EXPECT_TRUE(!l.opened && l.notfile && n == 0) << path;
+    EXPECT_EQ(std::make_tuple(l.opened, l.notfile, n), std::make_tuple(false, true, std::size_t{0}))
+        << path;
     lineread r = loadchart(path.c_str(), 0);
-    EXPECT_TRUE(r.unreadable && r.why == "Couldn't open chart file!") << path;
+    EXPECT_TRUE(r.unreadable) << path;
+    EXPECT_EQ(r.why, "Couldn't open chart file!") << path;
   }
 }

@@ -178,7 +178,8 @@ TEST(Planets, BothInstantsOfGetplanetsAsPlanetsGivesThem) {
     for (int i = 1; i < 10; i++) {
       double d = now[i] - before[i];
       d = d > 180 ? d - 360 : d < -180 ? d + 360 : d;
-      EXPECT_TRUE(pos[i] == now[i] && speed[i] == d * 24) << T << " " << i;
+      EXPECT_EQ(pos[i], now[i]) << T << " " << i;
+      EXPECT_EQ(speed[i], d * 24) << T << " " << i;
     }
   }
 }
