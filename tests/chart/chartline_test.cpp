@@ -225,6 +225,9 @@ TEST(Entries, CommitAndEditMode) {
   EXPECT_EQ(shown.lonew, 1);
   EXPECT_EQ(shown.latns, 0);
   EXPECT_EQ(shown.place, "Sample Town            ");
+  shown = entriesof(readchartline(patched(56, "074W00'00 23S33")).rec);  // west and south
+  EXPECT_EQ(shown.lonew, 0);
+  EXPECT_EQ(shown.latns, 1);
   b.mon = 0;
   EXPECT_EQ(entriesof(b).mon, 0);
 }
