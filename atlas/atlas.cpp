@@ -119,7 +119,9 @@ void atlas::build(const std::vector<arearow>& countries, const std::vector<arear
 // repeats cost little, as search takes each place once.
 void atlas::addnames(const cityrow& r, uint32_t where) {
   const size_t first = index_.size();
-  const auto text = [this](const namekey& k) { return std::string_view(keys_).substr(k.off, k.len); };
+  const auto text = [this](const namekey& k) {
+    return std::string_view(keys_).substr(k.off, k.len);
+  };
   const auto add = [&](std::string_view name, bool main) {
     const namekey k{uint32_t(keysend_),
                     uint32_t(foldraw(&keys_[keysend_], name) - &keys_[keysend_]), where, main};

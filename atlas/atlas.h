@@ -57,14 +57,14 @@ class atlas {
   struct namekey {  // one folded name of a place
     uint32_t off;   // its bytes in keys
     uint32_t len;
-    uint32_t where; // index in places
-    bool main;      // the place's name or its ASCII spelling
+    uint32_t where;  // index in places
+    bool main;       // the place's name or its ASCII spelling
   };
-  struct hit {      // a place found, and whether by its main name
+  struct hit {  // a place found, and whether by its main name
     uint32_t where;
     bool main;
   };
-  struct area {     // a state or a country, folded, as lookup matches it
+  struct area {  // a state or a country, folded, as lookup matches it
     std::string name, ascii, code, code3;
   };
 
@@ -85,7 +85,7 @@ class atlas {
   std::string keys_;                         // all folded names, end to end
   size_t keysend_ = 0;                       // their length while reading
   std::vector<namekey> index_;
-  std::vector<uint8_t> seen_;                // scratch of search, per place
+  std::vector<uint8_t> seen_;  // scratch of search, per place
 };
 
 // The program's one atlas, of atlasdir, read on its first use.

@@ -76,10 +76,10 @@ std::string readcolumns(const std::vector<std::string>& header, importcolumns& c
     const char* name;
     int importcolumns::*at;
   } known[] = {
-    {"name", &importcolumns::name}, {"date", &importcolumns::date},
-    {"time", &importcolumns::time}, {"place", &importcolumns::place},
-    {"lon", &importcolumns::lon},   {"lat", &importcolumns::lat},
-    {"zone", &importcolumns::zone}, {"dst", &importcolumns::dst},
+      {"name", &importcolumns::name}, {"date", &importcolumns::date},
+      {"time", &importcolumns::time}, {"place", &importcolumns::place},
+      {"lon", &importcolumns::lon},   {"lat", &importcolumns::lat},
+      {"zone", &importcolumns::zone}, {"dst", &importcolumns::dst},
   };
   c = importcolumns();
   c.count = header.size();
@@ -110,8 +110,8 @@ std::string readcolumns(const std::vector<std::string>& header, importcolumns& c
 imported importrow(const std::vector<std::string>& row, const importcolumns& c, atlas& a) {
   imported r;
   if (row.size() != c.count) {
-    r.why = "it has " + std::to_string(row.size()) + " fields, the header " +
-            std::to_string(c.count);
+    r.why =
+        "it has " + std::to_string(row.size()) + " fields, the header " + std::to_string(c.count);
     return r;
   }
   auto field = [&](int at) { return at < 0 ? std::string_view() : trim(row[at]); };
@@ -273,8 +273,9 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
   if (in.bad()) return 1;  // a row cut by a failed read is no row
   if (csv.end() && !take(csv.row())) return 1;
   if (!header) {
-    err << from << "the input is empty: it needs a header row naming the columns name, date, "
-                   "time and place"
+    err << from
+        << "the input is empty: it needs a header row naming the columns name, date, "
+           "time and place"
         << std::endl;
     return 1;
   }

@@ -21,6 +21,5 @@ std::string findjson(const place& p) {
   std::snprintf(lon, sizeof lon, "%.10g", p.lon);
   return "{\"name\":" + jsonstring(p.name) + ",\"state\":" + jsonstring(p.state) +
          ",\"country\":" + jsonstring(p.country) + ",\"lat\":" + lat + ",\"lon\":" + lon +
-         ",\"tz\":" + jsonstring(p.tz) + ",\"population\":" + std::to_string(p.population) +
-         "}\n";
+         ",\"tz\":" + jsonstring(p.tz) + ",\"population\":" + std::to_string(p.population) + "}\n";
 }

@@ -6,6 +6,7 @@ namespace {
 // Base letters of U+00C0 to U+017F, from their Unicode decompositions, with
 // the letters that have none spelt out (ø o, ł l, þ th, ß ss, æ ae, œ oe);
 // "" keeps the character (the signs × and ÷).
+// clang-format off
 const char* const latinbase[192] = {
   "a","a","a","a","a","a","ae","c","e","e","e","e","i","i","i","i",
   "d","n","o","o","o","o","o","","o","u","u","u","u","y","th","ss",
@@ -20,6 +21,7 @@ const char* const latinbase[192] = {
   "s","s","t","t","t","t","t","t","u","u","u","u","u","u","u","u",
   "u","u","u","u","w","w","y","y","y","z","z","z","z","z","z","s",
 };
+// clang-format on
 
 // Writes code point c (U+0080 to U+07FF) as UTF-8 at o; returns the end.
 char* pututf8(char* o, char32_t c) {
@@ -35,7 +37,7 @@ char* foldtwo(char* o, char32_t c) {
     for (const char* b = latinbase[c - 0xC0]; *b; ++b) *o++ = *b;
     return o;
   }
-  if (c >= 0x218 && c <= 0x21B) {         // Romanian s and t with comma
+  if (c >= 0x218 && c <= 0x21B) {  // Romanian s and t with comma
     *o++ = c < 0x21A ? 's' : 't';
     return o;
   }
@@ -57,9 +59,12 @@ char* foldraw(char* o, std::string_view s) {
     if ((b >= 'a' && b <= 'z') || (b >= 0x80 && b < 0xC0) || b >= 0xE3) {
       *o++ = char(b);  // kept: small letters, and the bytes of 3- and 4-byte characters
     } else if (b < 0x80) {
-      if (b >= 'A' && b <= 'Z') *o++ = char(b + 32);
-      else if (b == ' ' || b == '-' || b == '_' || b == '\t') blank();
-      else if (b != '.' && b != '\'' && b != '`') *o++ = char(b);
+      if (b >= 'A' && b <= 'Z')
+        *o++ = char(b + 32);
+      else if (b == ' ' || b == '-' || b == '_' || b == '\t')
+        blank();
+      else if (b != '.' && b != '\'' && b != '`')
+        *o++ = char(b);
     } else if ((b & 0xE0) == 0xC0 && i + 1 < s.size() && (s[i + 1] & 0xC0) == 0x80) {
       o = foldtwo(o, char32_t(b & 0x1F) << 6 | (s[i + 1] & 0x3F));
       ++i;

@@ -82,8 +82,8 @@ size_t parsecities(std::string_view text, std::vector<cityrow>& rows) {
     r.admin1 = f[10];
     r.tz = f[17];
     const bool ok = number(f[4], r.lat) && number(f[5], r.lon) && number(f[14], r.population) &&
-                    !r.name.empty() && !r.tz.empty() && iscountrycode(r.cc) &&
-                    r.lat >= -90 && r.lat <= 90 && r.lon >= -180 && r.lon <= 180;
+                    !r.name.empty() && !r.tz.empty() && iscountrycode(r.cc) && r.lat >= -90 &&
+                    r.lat <= 90 && r.lon >= -180 && r.lon <= 180;
     if (ok) rows.push_back(r);
     return ok;
   });

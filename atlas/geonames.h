@@ -12,7 +12,7 @@ struct cityrow {
   std::string_view alternates;  // comma-separated
   std::string_view cc, admin1;  // "IN", "25"
   std::string_view tz;
-  double lat = 0, lon = 0;      // decimal degrees, north and east positive
+  double lat = 0, lon = 0;  // decimal degrees, north and east positive
   long population = 0;
 };
 

@@ -18,8 +18,7 @@ constexpr int maxzone = 12 * 60 + 59;
 // "May 31, 2015 21:00": the local time year-mon-day hour:min moved by zone
 // minutes, in the dialog's order of the date.
 std::string uttext(const birthdata& b, int zone) {
-  const cctz::civil_minute ut =
-      cctz::civil_minute(b.year, b.mon, b.day, b.hour, b.min) + zone;
+  const cctz::civil_minute ut = cctz::civil_minute(b.year, b.mon, b.day, b.hour, b.min) + zone;
   char buf[48];
   std::snprintf(buf, sizeof buf, "%s %d, %lld %02d:%02d", monthname(ut.month()), ut.day(),
                 static_cast<long long>(ut.year()), ut.hour(), ut.minute());

@@ -18,8 +18,8 @@
 // the zone sign.
 struct zonefollow {
   bool on = false;
-  std::string tz;       // the place's zone, "Asia/Kolkata"
-  double lon = 0;       // its longitude, east positive
+  std::string tz;  // the place's zone, "Asia/Kolkata"
+  double lon = 0;  // its longitude, east positive
   // The offset the user chose for a local time that came twice, and that
   // time: kept while the date and time stay the same.
   bool chosen = false;

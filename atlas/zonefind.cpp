@@ -21,9 +21,9 @@ struct namedabbr {
   const char* kind;
 };
 const namedabbr namedabbrs[] = {
-  {"BDST", "double summer time"},  // Britain 1941-1945 and 1947
-  {"MDST", "double summer time"},  // Moscow 1919
-  {"GMT", "winter time"},          // Ireland's winter, marked as daylight time
+    {"BDST", "double summer time"},  // Britain 1941-1945 and 1947
+    {"MDST", "double summer time"},  // Moscow 1919
+    {"GMT", "winter time"},          // Ireland's winter, marked as daylight time
 };
 
 bool endswith(const std::string& s, const char* end) {
@@ -40,8 +40,8 @@ std::string kindof(const std::string& abbr, bool dst, int year) {
   if (!dst) return "standard time";
   for (const namedabbr& n : namedabbrs)
     if (abbr == n.abbr) return n.kind;
-  if (endswith(abbr, "WT")) return "war time";   // EWT, CWT...
-  if (endswith(abbr, "PT")) return "peace time"; // EPT, August to September 1945
+  if (endswith(abbr, "WT")) return "war time";        // EWT, CWT...
+  if (endswith(abbr, "PT")) return "peace time";      // EPT, August to September 1945
   if (endswith(abbr, "MT")) return "midsummer time";  // CEMT, WEMT
   if ((abbr[0] == '+' || abbr[0] == '-') && year >= 1939 && year <= 1945) return "war time";
   if (endswith(abbr, "DT")) return "daylight time";

@@ -18,14 +18,14 @@
 #include <random>
 #include <vector>
 
+#include "bench/instants.h"
+#include "bench/swespeed.h"
 #include "engine/angles.h"
 #include "engine/calendar.h"
 #include "engine/chart.h"
 #include "engine/node.h"
 #include "engine/planets.h"
 #include "engine/sidereal.h"
-#include "bench/instants.h"
-#include "bench/swespeed.h"
 
 namespace {
 
@@ -36,28 +36,22 @@ const int swebody[nbody] = {-1,         SE_SUN,   SE_MOON,   SE_MARS,      SE_ME
                             SE_JUPITER, SE_VENUS, SE_SATURN, SE_TRUE_NODE, -1};
 
 // Degrees into (-180, 180].
-double wrap(double d)
-{
+double wrap(double d) {
   d = std::fmod(d, 360.0);
-  if (d > 180)
-    d -= 360;
-  if (d <= -180)
-    d += 360;
+  if (d > 180) d -= 360;
+  if (d <= -180) d += 360;
   return d;
 }
 
 // The library's tropical longitudes of the ten points at Julian Day jd.
-void swepoints(double jd, const instant& t, double* out)
-{
+void swepoints(double jd, const instant& t, double* out) {
   char err[AS_MAXCH];
   double x[6];
   for (int i = 1; i < nbody; i++) {
-    if (swebody[i] < 0)
-      continue;
+    if (swebody[i] < 0) continue;
     // The engine's node carries no nutation: the mean equinox of date.
     int flag = SEFLG_MOSEPH | (i == 8 ? SEFLG_NONUT : 0);
-    if (swe_calc(jd, swebody[i], flag, x, err) < 0)
-      std::fprintf(stderr, "swe_calc: %s\n", err);
+    if (swe_calc(jd, swebody[i], flag, x, err) < 0) std::fprintf(stderr, "swe_calc: %s\n", err);
     out[i] = x[0];
   }
   out[9] = rev(out[8] + 180);
@@ -67,8 +61,7 @@ void swepoints(double jd, const instant& t, double* out)
   out[0] = ascmc[0];
 }
 
-void report(const char* title, const std::vector<instant>& ins)
-{
+void report(const char* title, const std::vector<instant>& ins) {
   std::vector<double> diff[nbody], meannode;
   int sign[nbody] = {}, nak[nbody] = {}, nav[nbody] = {}, mismatch = 0;
   // Changes that come from the shown minute alone: the engine's unrounded
@@ -132,25 +125,26 @@ void report(const char* title, const std::vector<instant>& ins)
     tot[1] += nak[i];
     tot[2] += nav[i];
   }
-  std::printf("\nOf these changes, from the shown minute alone (a sum below 0 deg is truncated\n"
-              "toward zero, up to the next minute): sign %d of %d, nakshatra %d of %d, "
-              "navamsha %d of %d\n", shown[0], tot[0], shown[1], tot[1], shown[2], tot[2]);
+  std::printf(
+      "\nOf these changes, from the shown minute alone (a sum below 0 deg is truncated\n"
+      "toward zero, up to the next minute): sign %d of %d, nakshatra %d of %d, "
+      "navamsha %d of %d\n",
+      shown[0], tot[0], shown[1], tot[1], shown[2], tot[2]);
   std::printf("The library's mean node instead of its true node: Rahu median %.1f', max %.1f'\n",
               pct(meannode, 0.5), pct(meannode, 1.0));
   if (west[0] + west[1] || charts[1])
-    std::printf("The engine's ascendant is the western point of the horizon, the library's the\n"
-                "eastern (left out of the ascendant's row): %d of %d charts above the polar\n"
-                "circles (latitude beyond %.2f deg), %.1f%%; %d of %d below them\n",
-                west[1], charts[1], polar, charts[1] ? 100.0 * west[1] / charts[1] : 0.0, west[0],
-                charts[0]);
-  if (mismatch)
-    std::printf("WARNING: %d positions differ from castchart's\n", mismatch);
+    std::printf(
+        "The engine's ascendant is the western point of the horizon, the library's the\n"
+        "eastern (left out of the ascendant's row): %d of %d charts above the polar\n"
+        "circles (latitude beyond %.2f deg), %.1f%%; %d of %d below them\n",
+        west[1], charts[1], polar, charts[1] ? 100.0 * west[1] / charts[1] : 0.0, west[0],
+        charts[0]);
+  if (mismatch) std::printf("WARNING: %d positions differ from castchart's\n", mismatch);
 }
 
 // The node's difference from the library's true node against the mean node
 // Omega: least squares c + a sin(Omega) + b cos(Omega), arc-minutes.
-void nodefit(const std::vector<instant>& ins)
-{
+void nodefit(const std::vector<instant>& ins) {
   double m[3][4] = {};
   std::vector<double> om, d;
   char err[AS_MAXCH];
@@ -163,8 +157,7 @@ void nodefit(const std::vector<instant>& ins)
     d.push_back(wrap(node - x[0]) * 60);
     const double f[3] = {1, std::sin(om.back()), std::cos(om.back())};
     for (int i = 0; i < 3; i++) {
-      for (int j = 0; j < 3; j++)
-        m[i][j] += f[i] * f[j];
+      for (int j = 0; j < 3; j++) m[i][j] += f[i] * f[j];
       m[i][3] += f[i] * d.back();
     }
   }
@@ -173,8 +166,7 @@ void nodefit(const std::vector<instant>& ins)
     for (int k = 0; k < 3; k++)
       if (k != i) {
         double r = m[k][i] / m[i][i];
-        for (int j = 0; j < 4; j++)
-          m[k][j] -= r * m[i][j];
+        for (int j = 0; j < 4; j++) m[k][j] -= r * m[i][j];
       }
   double c = m[0][3] / m[0][0], a = m[1][3] / m[1][1], b = m[2][3] / m[2][2];
   std::vector<double> rest, all;
@@ -182,17 +174,17 @@ void nodefit(const std::vector<instant>& ins)
     rest.push_back(std::fabs(d[i] - c - a * std::sin(om[i]) - b * std::cos(om[i])));
     all.push_back(std::fabs(d[i]));
   }
-  std::printf("\nRahu minus the library's true node, %zu charts: %+.2f' %+.2f' sin(Omega) %+.2f'\n"
-              "cos(Omega), Omega the mean node (18.6 years); |difference| median %.2f', max\n"
-              "%.2f'; left after that term: median %.2f', 95%% %.2f', max %.2f'\n",
-              d.size(), c, a, b, pct(all, 0.5), pct(all, 1.0), pct(rest, 0.5), pct(rest, 0.95),
-              pct(rest, 1.0));
+  std::printf(
+      "\nRahu minus the library's true node, %zu charts: %+.2f' %+.2f' sin(Omega) %+.2f'\n"
+      "cos(Omega), Omega the mean node (18.6 years); |difference| median %.2f', max\n"
+      "%.2f'; left after that term: median %.2f', 95%% %.2f', max %.2f'\n",
+      d.size(), c, a, b, pct(all, 0.5), pct(all, 1.0), pct(rest, 0.5), pct(rest, 0.95),
+      pct(rest, 1.0));
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
   int n = argc > 1 ? std::atoi(argv[1]) : 20000;
   unsigned long seed = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : instantseed;
   if (n < 1) {
@@ -200,10 +192,12 @@ int main(int argc, char** argv)
     return 2;
   }
   char ver[AS_MAXCH];
-  std::printf("Engine against the Swiss Ephemeris %s (Moshier), seed %lu\n", swe_version(ver), seed);
-  std::printf("Sidereal longitudes, both with the engine's ayanamsa; the time given is used as\n"
-              "dynamical time on both sides. Places: longitude -180..180, latitude -60..60\n"
-              "(the third range: -89 deg 59' to 89 deg 59').\n");
+  std::printf("Engine against the Swiss Ephemeris %s (Moshier), seed %lu\n", swe_version(ver),
+              seed);
+  std::printf(
+      "Sidereal longitudes, both with the engine's ayanamsa; the time given is used as\n"
+      "dynamical time on both sides. Places: longitude -180..180, latitude -60..60\n"
+      "(the third range: -89 deg 59' to 89 deg 59').\n");
   std::mt19937_64 g(seed);
   std::vector<instant> wide = draw(g, 1600, 2400, n), near = draw(g, 1900, 2100, n);
   std::vector<instant> poles = draw(g, 1600, 2400, n, 89 + 59 / 60.0);
@@ -217,8 +211,10 @@ int main(int argc, char** argv)
   // What taking Universal Time as dynamical time alone costs: the Moon moves
   // 0.549" per second of time at its mean rate (481267.88 deg a century).
   const double moonrate = 481267.8813424 / 36525 / 86400 * 3600;
-  std::printf("\nDelta-T (the library's model), left out by the engine, and the Moon's shift at\n"
-              "its mean rate, %.3f\" per second of time:\n", moonrate);
+  std::printf(
+      "\nDelta-T (the library's model), left out by the engine, and the Moon's shift at\n"
+      "its mean rate, %.3f\" per second of time:\n",
+      moonrate);
   char err[AS_MAXCH];
   for (int y : {1600, 1700, 1800, 1900, 2000, 2100, 2200, 2300, 2400}) {
     double jd = swe_julday(y, 1, 1, 0, SE_GREG_CAL);
@@ -249,11 +245,12 @@ int main(int argc, char** argv)
     swe_calc(jd, SE_ECL_NUT, SEFLG_MOSEPH, x, err);
     nut.push_back(std::fabs(x[2]) * 60);
   }
-  std::printf("  over the %zu instants of 1600 to 2400: true median %.3f', max %.3f'; mean\n"
-              "  median %.3f', max %.3f'. The nutation in longitude, which the engine's Sun,\n"
-              "  Moon and planets carry and its ayanamsa does not: median %.2f', max %.2f'\n",
-              wide.size(), pct(dtrue, 0.5), pct(dtrue, 1.0), pct(dmean, 0.5), pct(dmean, 1.0),
-              pct(nut, 0.5), pct(nut, 1.0));
+  std::printf(
+      "  over the %zu instants of 1600 to 2400: true median %.3f', max %.3f'; mean\n"
+      "  median %.3f', max %.3f'. The nutation in longitude, which the engine's Sun,\n"
+      "  Moon and planets carry and its ayanamsa does not: median %.2f', max %.2f'\n",
+      wide.size(), pct(dtrue, 0.5), pct(dtrue, 1.0), pct(dmean, 0.5), pct(dmean, 1.0),
+      pct(nut, 0.5), pct(nut, 1.0));
 
   speedreport(wide);
   swe_close();

@@ -24,8 +24,8 @@ BENCHMARK(BM_atlas_load)->Unit(benchmark::kMillisecond);
 // already read: each pass is one search, of the next prefix in turn.
 void BM_atlas_keystroke(benchmark::State& state) {
   std::vector<std::string> prefixes;
-  for (std::string t : {"madras", "chennai", "sao paulo", "new york", "pune", "berlin",
-                        "amsterdam", "kolkata"})
+  for (std::string t :
+       {"madras", "chennai", "sao paulo", "new york", "pune", "berlin", "amsterdam", "kolkata"})
     for (size_t n = 1; n <= t.size(); ++n) prefixes.push_back(t.substr(0, n));
   atlas& a = worldatlas();
   a.load();

@@ -7,15 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/instants.h"
 #include "chart/birth.h"
 #include "chart/chartline.h"
 #include "chart/dasha.h"
 #include "cli/chartcmd.h"
-#include "page/page.h"
-#include "page/pagetext.h"
 #include "engine/calendar.h"
 #include "engine/chart.h"
-#include "bench/instants.h"
+#include "page/page.h"
+#include "page/pagetext.h"
 
 namespace {
 
@@ -25,12 +25,14 @@ const std::string_view delhi =
     "New Delhi               \n";
 
 // The five charts of samples/charts.vnk.
+// clang-format off
 const std::string_view samplelines =
     "J2000 Epoch            Jan 01, 200012:00:00 PM    +00:00000W00'00 00N00'00 Greenwich Meridian      \n"
     "Delhi Noon UT          Jan 01, 200005:30:00 PM    -05:30077E12'00 28N36'00 New Delhi               \n"
     "Example Person         Mar 14, 198706:05:00 PM    -01:00012E30'00 41N54'00 Sample Town             \n"
     "Moon Landing           Jul 20, 196903:17:00 PM    +05:00095W22'00 29N46'00 Houston                 \n"
     "Southern Night         Jun 30, 197512:15:00 AM    +03:00043W12'00 22S54'00 Rio de Janeiro          \n";
+// clang-format on
 
 // One whole chart: ten positions and their daily motions. The minute moves
 // on each pass so that no result can be reused, but the processor sees

@@ -21,8 +21,7 @@ constexpr unsigned long instantseed = 20261206;
 // n instants from 1 January y0 to 31 December y1: any day, hour and minute,
 // zones of whole quarter hours to 12 either way, longitudes -180 to 180,
 // latitudes -maxlat to maxlat.
-inline std::vector<instant> draw(std::mt19937_64& g, int y0, int y1, int n, double maxlat = 60)
-{
+inline std::vector<instant> draw(std::mt19937_64& g, int y0, int y1, int n, double maxlat = 60) {
   static const int mdays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   std::uniform_int_distribution<int> year(y0, y1), mon(1, 12), hour(0, 23), min(0, 59),
       zone(-48, 48);
@@ -45,8 +44,7 @@ inline std::vector<instant> draw(std::mt19937_64& g, int y0, int y1, int n, doub
 }
 
 // The p-quantile of v (0 the least, 1 the greatest), by the nearest rank.
-inline double pct(std::vector<double> v, double p)
-{
+inline double pct(std::vector<double> v, double p) {
   std::sort(v.begin(), v.end());
   return v[static_cast<std::size_t>(p * (v.size() - 1) + 0.5)];
 }

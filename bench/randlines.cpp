@@ -15,8 +15,7 @@
 #include "chart/chartline.h"
 #include "engine/calendar.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
   long n = argc > 1 ? std::atol(argv[1]) : 1000000;
   unsigned long seed = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 20261206;
   std::mt19937_64 g(seed);

@@ -20,15 +20,12 @@ chartstate castchart(const birthdata& b) {
   return castchart(b.mon, b.day, b.year, b.hour, b.min, b.zone, b.lon, b.lat);
 }
 
-void copytext(char* dst, const char* src) {
-  std::strncpy(dst, src ? src : "", 23);
-}
+void copytext(char* dst, const char* src) { std::strncpy(dst, src ? src : "", 23); }
 
 int readdecimal(std::string_view s) {
   std::size_t i = 0;
   auto space = [](char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-           c == '\r';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
   };
   while (i < s.size() && space(s[i])) ++i;
   bool neg = false;
@@ -52,14 +49,11 @@ void datestart(char* dtstr, const std::tm& now) {
 }
 
 // Month abbreviation of month 1..12; "???" for any other value.
-const char* monthname(int mon) {
-  return mon >= 1 && mon <= 12 ? mstr[mon - 1] : "???";
-}
+const char* monthname(int mon) { return mon >= 1 && mon <= 12 ? mstr[mon - 1] : "???"; }
 
 void dateline(char* dtstr, const birthdata& b) {
-  std::snprintf(dtstr, 64, "%s %d, %d %02d:%02d Zone: %02d:%02d",
-                monthname(b.mon), b.day, b.year, b.hour, b.min,
-                trunc32(b.zone), b.zmin);
+  std::snprintf(dtstr, 64, "%s %d, %d %02d:%02d Zone: %02d:%02d", monthname(b.mon), b.day, b.year,
+                b.hour, b.min, trunc32(b.zone), b.zmin);
 }
 
 birthdata startrecord(const std::tm& now) {

@@ -23,9 +23,9 @@ struct birthdata {
   int londg = 0;        // 0..179
   int lonmn = 0;        // 0..59
   bool loneast = false;
-  double lon = 0.0;     // degrees, positive west
-  int latdg = 0;        // 0..89
-  int latmn = 0;        // 0..59
+  double lon = 0.0;  // degrees, positive west
+  int latdg = 0;     // 0..89
+  int latmn = 0;     // 0..59
   bool latsouth = false;
   double lat = 0.0;     // degrees, positive north
   char dtstr[64] = {};  // the header's date line, at most 63 characters

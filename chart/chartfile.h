@@ -62,9 +62,9 @@ class itemreader {
  private:
   const char* p = nullptr;
   const char* end = nullptr;
-  char held[1023];        // the start of an item that a piece's end cut
+  char held[1023];  // the start of an item that a piece's end cut
   std::size_t nheld = 0;
-  bool done = false;      // held was given out whole: empty it next time
+  bool done = false;  // held was given out whole: empty it next time
 };
 
 // The items of a chart file read in chunks through an itemreader, so that

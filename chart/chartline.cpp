@@ -27,13 +27,12 @@ int writechartline(char* dst, const birthdata& b) {
   linetext(place, b.place);
   // The sign characters come from the derived doubles: a flag set on a zero
   // value is written as "+", "W" or "N".
-  int n = std::snprintf(
-      dst, 128,
-      "%-23s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
-      "%02d%c%02d'00 %-24s\n",
-      name, monthname(b.mon), b.day, b.year, clock, b.min, ampm,
-      b.zone < 0 ? '-' : '+', b.zhour, b.zmin, b.londg, b.lon < 0 ? 'E' : 'W',
-      b.lonmn, b.latdg, b.lat < 0 ? 'S' : 'N', b.latmn, place);
+  int n = std::snprintf(dst, 128,
+                        "%-23s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
+                        "%02d%c%02d'00 %-24s\n",
+                        name, monthname(b.mon), b.day, b.year, clock, b.min, ampm,
+                        b.zone < 0 ? '-' : '+', b.zhour, b.zmin, b.londg, b.lon < 0 ? 'E' : 'W',
+                        b.lonmn, b.latdg, b.lat < 0 ? 'S' : 'N', b.latmn, place);
   if (n < 0) {
     dst[0] = '\0';
     return 0;

@@ -9,9 +9,7 @@
 #include "chart/fields.h"
 
 // The month choice's item, taken as "Jan" when no item is chosen.
-static int monthitem(const entries& e) {
-  return e.mon >= 0 && e.mon <= 11 ? e.mon : 0;
-}
+static int monthitem(const entries& e) { return e.mon >= 0 && e.mon <= 11 ? e.mon : 0; }
 
 const char* checkentries(const entries& e) {
   const fieldcheck* c = firstbad(commitentries(e));

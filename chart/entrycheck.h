@@ -13,10 +13,10 @@
 struct entries {
   std::string name;
   std::string place;
-  int mon = 0;    // month choice: 0 "Jan" .. 11 "Dec"
+  int mon = 0;  // month choice: 0 "Jan" .. 11 "Dec"
   std::string day, year;
   std::string hour, min;
-  int zone = 0;   // zone sign choice: 0 "+", 1 "-"
+  int zone = 0;  // zone sign choice: 0 "+", 1 "-"
   std::string zhour, zmin;
   std::string lond;
   int lonew = 0;  // 0 "W", 1 "E"

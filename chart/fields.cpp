@@ -46,8 +46,8 @@ std::string checkreason(const fieldcheck& c, const birthdata& b) {
   if (c.kind == k::february)
     std::snprintf(msg, sizeof msg, "Feb %d is not a date in %d", b.day, b.year);
   else if (c.kind == k::thirtydays)
-    std::snprintf(msg, sizeof msg, "%s %d is not a date: the month has 30 days",
-                  monthname(b.mon), b.day);
+    std::snprintf(msg, sizeof msg, "%s %d is not a date: the month has 30 days", monthname(b.mon),
+                  b.day);
   else
     std::snprintf(msg, sizeof msg, "%s %d is outside %d-%d", c.what, b.*c.field, c.lo, c.hi);
   return msg;

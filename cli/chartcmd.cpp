@@ -3,7 +3,6 @@
 
 #include <ostream>
 
-#include "version.h"
 #include "cli/atlascmd.h"
 #include "cli/chartout.h"
 #include "cli/input.h"
@@ -11,6 +10,7 @@
 #include "cli/options.h"
 #include "cli/usage.h"
 #include "page/outfile.h"
+#include "version.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ int print(std::ostream& out, const char* text) {
 // One chosen line (--line N, or the one line of a PNG or SVG), read with
 // the whole file first, so that a file that cannot be read, a line it does
 // not have or a second chart is told before anything is written.
-int castchosen(const chartopts& o, linereader& lines, chartout& charts,
-               const std::string& inname, std::ostream& err) {
+int castchosen(const chartopts& o, linereader& lines, chartout& charts, const std::string& inname,
+               std::ostream& err) {
   std::string chosen;
   bool found = false;
   std::uint64_t count = 0;

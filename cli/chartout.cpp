@@ -8,9 +8,12 @@
 #include "cli/messages.h"
 #include "cli/textjson.h"
 
-chartout::chartout(const chartopts& o, std::string inname, std::ostream& out,
-                   std::ostream& err)
-    : o(o), inname(std::move(inname)), out(out), err(err), page(o.page, out),
+chartout::chartout(const chartopts& o, std::string inname, std::ostream& out, std::ostream& err)
+    : o(o),
+      inname(std::move(inname)),
+      out(out),
+      err(err),
+      page(o.page, out),
       topage(o.page.format != pageformat::none) {}
 
 bool chartout::open() {

@@ -24,8 +24,7 @@ fdinbuf::int_type fdinbuf::underflow() {
 
 std::string readfailure(const std::istream& in) {
   auto* b = dynamic_cast<const fdinbuf*>(in.rdbuf());
-  return b && b->error() ? std::string("cannot read: ") + std::strerror(b->error())
-                         : "cannot read";
+  return b && b->error() ? std::string("cannot read: ") + std::strerror(b->error()) : "cannot read";
 }
 
 inputfile::~inputfile() {

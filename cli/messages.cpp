@@ -16,9 +16,7 @@ std::string outputname(const std::string& path) {
   return path == "-" ? "standard output" : shown(path);
 }
 
-void say(std::ostream& err, std::string_view what) {
-  err << "vornak-chart: " << what << "\n";
-}
+void say(std::ostream& err, std::string_view what) { err << "vornak-chart: " << what << "\n"; }
 
 void say(std::ostream& err, std::string_view where, std::string_view why) {
   err << "vornak-chart: " << where << ": " << why << "\n";

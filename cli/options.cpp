@@ -55,6 +55,7 @@ std::string settask(chartopts& o, task t, std::string& to, const std::string& v)
   return "";
 }
 
+// clang-format off
 const option options[] = {
     {"--help", nullptr, [](chartopts& o, const std::string&) -> std::string {
        o.run = task::help;
@@ -90,6 +91,7 @@ const option options[] = {
        return v.empty() ? "--import needs a file name" : settask(o, task::import, o.csv, v);
      }},
 };
+// clang-format on
 
 // The options that go together, once all are read: "" or why they do not.
 std::string together(const chartopts& o) {

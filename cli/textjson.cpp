@@ -12,9 +12,7 @@
 
 namespace {
 
-void addshown(std::string& r, std::string_view s) {
-  escapeinto(r, s, escapes::control);
-}
+void addshown(std::string& r, std::string_view s) { escapeinto(r, s, escapes::control); }
 
 void addjsonstr(std::string& r, std::string_view s) {
   r += '"';

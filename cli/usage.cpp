@@ -1,10 +1,10 @@
 // vornak-chart's usage lines, and its help, which begins with them.
 #include "cli/usage.h"
 
-#define USAGE                                                                          \
+#define USAGE                                                                       \
   "usage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n" \
-  "                    [--scale K] [--line N] [FILE]\n"                                 \
-  "       vornak-chart --find TEXT [--json]\n"                                         \
+  "                    [--scale K] [--line N] [FILE]\n"                             \
+  "       vornak-chart --find TEXT [--json]\n"                                      \
   "       vornak-chart --import FILE\n"
 
 const char usage[] = USAGE;

@@ -7,14 +7,12 @@
 const char* const mstr[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-bool isleap(int y)
-{
+bool isleap(int y) {
   // Low two bits of the two's-complement value: divisibility by 4.
   return (static_cast<unsigned>(y) & 3u) == 0 && (y % 100 != 0 || y % 400 == 0);
 }
 
-double get_jul_day(int mon, int day, int year)
-{
+double get_jul_day(int mon, int day, int year) {
   // 64-bit arithmetic: the same truncating divisions as in 32 bits for
   // every real date, and no overflow for extreme arguments.
   // Months since March of year -4800.
@@ -22,17 +20,14 @@ double get_jul_day(int mon, int day, int year)
   // Day number of the date read in the Julian calendar.
   int64_t n = m / 48 + day + (365 * m + 2 * (m % 12) + 7) / 12 - 32083;
   // After 15 October 1582 (Julian reading) the date is Gregorian.
-  if (n > 2299171)
-    n = n + m / 4800 - m / 1200 + 38;
+  if (n > 2299171) n = n + m / 4800 - m / 1200 + 38;
   return static_cast<double>(n);
 }
 
-int jd2date(char* buf, double jd)
-{
+int jd2date(char* buf, double jd) {
   // Outside this range the day count has no int value, or the steps below
   // would give a month outside 1..12.
-  if (!(jd >= 0.0 && jd < 2147483648.0))
-    return std::snprintf(buf, jd2date_size, "??? ??, ????");
+  if (!(jd >= 0.0 && jd < 2147483648.0)) return std::snprintf(buf, jd2date_size, "??? ??, ????");
   int64_t Z = static_cast<int64_t>(jd);
   int64_t alpha = static_cast<int64_t>((Z - 1867216.25) / 36524.25);
   int64_t A = Z + 1 + alpha - alpha / 4;

@@ -7,38 +7,27 @@
 #include "engine/planets.h"
 #include "engine/sidereal.h"
 
-int32_t trunc32(double v)
-{
-  if (!(v == v))
-    return 0;
-  if (v >= 2147483647.0)
-    return 2147483647;
-  if (v <= -2147483648.0)
-    return -2147483647 - 1;
+int32_t trunc32(double v) {
+  if (!(v == v)) return 0;
+  if (v >= 2147483647.0) return 2147483647;
+  if (v <= -2147483648.0) return -2147483647 - 1;
   return static_cast<int32_t>(v);
 }
 
-int32_t sidarcmin(double lon, double ayan)
-{
+int32_t sidarcmin(double lon, double ayan) {
   // The remainder keeps the sign of the dividend: a negative value is
   // truncated first, then brought into the circle.
   int32_t v = trunc32(std::fmod(lon + ayan, 360.0) * 60);
-  if (v < 0)
-    v += 21600;
+  if (v < 0) v += 21600;
   // A remainder just below 360 can round up to 21600 once scaled.
-  if (v >= 21600)
-    v -= 21600;
+  if (v >= 21600) v -= 21600;
   return v;
 }
 
-int32_t arcsecday(double speed)
-{
-  return trunc32(speed * 3600);
-}
+int32_t arcsecday(double speed) { return trunc32(speed * 3600); }
 
-chartstate castchart(int mon, int day, int year, int hour, int min,
-                     double zone, double lon, double lat)
-{
+chartstate castchart(int mon, int day, int year, int hour, int min, double zone, double lon,
+                     double lat) {
   chartstate cs;
   cs.jd = get_jul_day(mon, day, year);
   // Universal Time of day in hours from 0 h UT of the civil date; it may
@@ -55,11 +44,9 @@ chartstate castchart(int mon, int day, int year, int hour, int min,
   pos[0] = ascendant(T, u, lon, lat);
   double a = getayan(T);
 
-  for (int i = 0; i < nbody; i++)
-    cs.tpos[i] = sidarcmin(pos[i], a);
+  for (int i = 0; i < nbody; i++) cs.tpos[i] = sidarcmin(pos[i], a);
   // The ascendant's motion is not computed.
-  for (int i = 1; i < nbody; i++)
-    cs.tsp[i] = arcsecday(speed[i]);
+  for (int i = 1; i < nbody; i++) cs.tsp[i] = arcsecday(speed[i]);
   cs.tsp[0] = 0;
   return cs;
 }

@@ -23,8 +23,8 @@ struct chartstate {
 // local clock time (hour, minute), the zone in hours to add to the clock
 // time to get Universal Time, the longitude in degrees (positive west) and
 // the latitude in degrees (positive north). Pure and reentrant.
-chartstate castchart(int mon, int day, int year, int hour, int min,
-                     double zone, double lon, double lat);
+chartstate castchart(int mon, int day, int year, int hour, int min, double zone, double lon,
+                     double lat);
 
 // Truncation toward zero into int32: NaN gives 0 and values beyond the int32
 // range are clamped, so no input can make the conversion undefined.

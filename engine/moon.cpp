@@ -11,6 +11,7 @@ namespace {
 
 // Multipliers of D, M, M', F (the Moon's elongation, the Sun's mean anomaly,
 // the Moon's mean anomaly and its argument of latitude).
+// clang-format off
 const int8_t luntrg[60][4] = {
     {0, 0, 1, 0},
     {2, 0, -1, 0},
@@ -73,8 +74,10 @@ const int8_t luntrg[60][4] = {
     {2, 0, 3, 0},
     {2, 0, 1, 2},
 };
+// clang-format on
 
 // Amplitudes in 1e-8 degree of longitude, same rows.
+// clang-format off
 const int32_t luntrm[60] = {
     628877383,
     127401064,
@@ -137,11 +140,11 @@ const int32_t luntrm[60] = {
     29431,
     -27506,
 };
+// clang-format on
 
 }  // namespace
 
-void getlunar2(double T0, double T1, double* lam0, double* lam1)
-{
+void getlunar2(double T0, double T1, double* lam0, double* lam1) {
   vec2 T = {T0, T1};
   vec2 T2 = T * T;
   vec2 T3 = T * T2;
@@ -172,16 +175,14 @@ void getlunar2(double T0, double T1, double* lam0, double* lam1)
   // Venus, Jupiter and flattening of the Earth.
   vec2 A1 = 119.75 + 131.849 * T;
   vec2 A2 = 53.09 + 479264.29 * T;
-  s += 0.003958 * sin2(A1 * rad) + 0.001926 * sin2((Lp - F) * rad)
-       + 0.000318 * sin2(A2 * rad);
+  s += 0.003958 * sin2(A1 * rad) + 0.001926 * sin2((Lp - F) * rad) + 0.000318 * sin2(A2 * rad);
 
   vec2 lam = Lp + s;
   *lam0 = rev(lam[0]);
   *lam1 = rev(lam[1]);
 }
 
-double getlunar(double T)
-{
+double getlunar(double T) {
   double lam, other;
   getlunar2(T, T, &lam, &other);
   return lam;

@@ -12,6 +12,7 @@ namespace {
 // Periodic terms of the true node, one row per term: amplitude (1e-4 deg),
 // phase (1e-4 deg), coefficients of T^2, T^3, T^4 of the argument (1e-7,
 // 1e-9, 1e-11 deg).
+// clang-format off
 const int32_t nodterms[22][5] = {
     {-14979, 491562, 35458, 4231, -2001},
     {-1500, 3575291, -1536, 41, 0},
@@ -36,8 +37,10 @@ const int32_t nodterms[22][5] = {
     {28, 2226120, 103516, 4798, -2232},
     {28, 1840733, -69594, -526, 232},
 };
+// clang-format on
 
 // Coefficient of T of each term's argument, degrees per Julian century.
+// clang-format off
 const double nodlrg[22] = {
     -75869.812,
     35999.0503,
@@ -62,38 +65,34 @@ const double nodlrg[22] = {
     -1042273.8471,
     1002403.0853,
 };
+// clang-format on
 
 }  // namespace
 
-void getnode2(double T0, double T1, double* node0, double* node1, double* mean0)
-{
+void getnode2(double T0, double T1, double* node0, double* node1, double* mean0) {
   vec2 T = {T0, T1};
   vec2 T2 = T * T, T3 = T2 * T, T4 = T3 * T;
   // Mean node.
-  vec2 om = 125.0446 - 1934.13618 * T + 0.0020762 * T2 + 0.000002139 * T3
-            + 0.0000000165 * T4;
+  vec2 om = 125.0446 - 1934.13618 * T + 0.0020762 * T2 + 0.000002139 * T3 + 0.0000000165 * T4;
   // Periodic terms of the true node.
   vec2 s = {0.0, 0.0};
   for (int i = 0; i < 22; i++) {
     const int32_t* r = nodterms[i];
-    vec2 arg = r[1] * 1e-4 + nodlrg[i] * T + r[2] * 1e-7 * T2 + r[3] * 1e-9 * T3
-               + r[4] * 1e-11 * T4;
+    vec2 arg =
+        r[1] * 1e-4 + nodlrg[i] * T + r[2] * 1e-7 * T2 + r[3] * 1e-9 * T3 + r[4] * 1e-11 * T4;
     s += r[0] * 1e-4 * sin2(arg * rad);
   }
   // Three small further terms, in 1e-5 radian.
-  vec2 p = 25.9 * sin2((125.0 - 1934.1 * T) * rad)
-           - 4.3 * sin2((220.2 - 1935.5 * T) * rad)
-           + 0.38 * T * sin2((357.5 + 35999.1 * T) * rad);
+  vec2 p = 25.9 * sin2((125.0 - 1934.1 * T) * rad) - 4.3 * sin2((220.2 - 1935.5 * T) * rad) +
+           0.38 * T * sin2((357.5 + 35999.1 * T) * rad);
   p = p * deg_per_rad * 1e-5;
-  if (mean0)
-    *mean0 = rev(om[0]);
+  if (mean0) *mean0 = rev(om[0]);
   vec2 node = om + s + p;
   *node0 = rev(node[0]);
   *node1 = rev(node[1]);
 }
 
-double getnode(double T, double* mean)
-{
+double getnode(double T, double* mean) {
   double node, other;
   getnode2(T, T, &node, &other, mean);
   return node;

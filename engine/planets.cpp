@@ -19,12 +19,10 @@ struct planetcorr {
   double term[4][3];
 };
 
-vec2 correction(const planetcorr& pc, vec2 tp)
-{
+vec2 correction(const planetcorr& pc, vec2 tp) {
   vec2 c = {pc.c0, pc.c0};
   for (const auto& k : pc.term)
-    if (k[0] != 0.0)
-      c += k[0] * cos2(k[1] + k[2] * tp);
+    if (k[0] != 0.0) c += k[0] * cos2(k[1] + k[2] * tp);
   return c * 1e-7;
 }
 
@@ -37,6 +35,7 @@ struct planetdef {
   int index;
 };
 
+// clang-format off
 const planetdef plandefs[5] = {
     {merlrg, merptr, merterms,
      {-1261, {{1485, 2.649, 198048.273}, {305, 5.71, 458927.03}, {230, 5.3, 396096.55}, {0, 0, 0}}},
@@ -54,36 +53,32 @@ const planetdef plandefs[5] = {
      {-373, {{986, 0.88, 60697.768}, {54, 3.31, 62830.76}, {52, 1.59, 58564.78}, {51, 1.76, 121395.54}}},
      7},
 };
+// clang-format on
 
 // Geocentric longitude at two instants at once, as hel2geo.
-vec2 hel2geo2(const vec2* p, const vec2* e)
-{
+vec2 hel2geo2(const vec2* p, const vec2* e) {
   vec2 cp = cos2(p[1]), ce = cos2(e[1]);
   vec2 x = p[2] * cp * cos2(p[0]) - e[2] * ce * cos2(e[0]);
   vec2 y = p[2] * cp * sin2(p[0]) - e[2] * ce * sin2(e[0]);
   vec2 lam;
   for (int l = 0; l < 2; l++) {
     lam[l] = std::atan2(y[l], x[l]);
-    if (lam[l] < 0.0)
-      lam[l] += twopi;
+    if (lam[l] < 0.0) lam[l] += twopi;
   }
   return lam;
 }
 
 // A planet's heliocentric position at two times, lane by lane.
 void getplanetv(double T0, double T1, vec2* out, const double* lrg, const int32_t* const* ptr,
-                const int* terms)
-{
+                const int* terms) {
   double a[3], b[3];
   getplanet2(T0, T1, a, b, lrg, ptr, terms);
-  for (int v = 0; v < 3; v++)
-    out[v] = vec2{a[v], b[v]};
+  for (int v = 0; v < 3; v++) out[v] = vec2{a[v], b[v]};
 }
 
 // The positions at two times at once, out0 at T0 and out1 at T1: every step
 // is done for both times together.
-void planets2(double T0, double T1, double* out0, double* out1)
-{
+void planets2(double T0, double T1, double* out0, double* out1) {
   double* outs[2] = {out0, out1};
   vec2 T = {T0, T1}, E[3];
   double moon[2], node[2];
@@ -113,8 +108,7 @@ void planets2(double T0, double T1, double* out0, double* out1)
     vec2 lam = hel2geo2(P, E);
     vec2 c = correction(pd.corr, tp);
     vec2 v = (lam + c + dpsi) * deg_per_rad;
-    for (int l = 0; l < 2; l++)
-      outs[l][pd.index] = std::fmod(v[l], 360.0);
+    for (int l = 0; l < 2; l++) outs[l][pd.index] = std::fmod(v[l], 360.0);
   }
   // True node, without nutation; Ketu is the opposite point.
   for (int l = 0; l < 2; l++) {
@@ -125,8 +119,7 @@ void planets2(double T0, double T1, double* out0, double* out1)
 
 }  // namespace
 
-double hel2geo(const double* p, const double* e)
-{
+double hel2geo(const double* p, const double* e) {
   vec2 pv[3], ev[3];
   for (int v = 0; v < 3; v++) {
     pv[v] = vec2{p[v], p[v]};
@@ -135,24 +128,20 @@ double hel2geo(const double* p, const double* e)
   return hel2geo2(pv, ev)[0];
 }
 
-void planets(double T, double* out)
-{
+void planets(double T, double* out) {
   double other[10];
   planets2(T, T, out, other);
 }
 
-void getplanets(double T, double* pos, double* speed)
-{
+void getplanets(double T, double* pos, double* speed) {
   // And one hour earlier: 1 / 876600 Julian century.
   double earlier[10];
   planets2(T, T - 1.1407711613050422e-6, pos, earlier);
   for (int i = 1; i < 10; i++) {
     double d = pos[i] - earlier[i];
     // A body that crossed 0 deg during the hour.
-    if (d > 180)
-      d -= 360;
-    if (d < -180)
-      d += 360;
+    if (d > 180) d -= 360;
+    if (d < -180) d += 360;
     speed[i] = d * 24;
   }
 }

@@ -9,8 +9,7 @@ namespace {
 typedef double vec4 __attribute__((vector_size(32)));
 typedef uint64_t uvec4 __attribute__((vector_size(32)));
 
-__attribute__((always_inline)) inline vec4 cos4near(vec4 x)
-{
+__attribute__((always_inline)) inline vec4 cos4near(vec4 x) {
   return sincos_detail::cosquad<0, vec4, uvec4>(x);
 }
 
@@ -22,7 +21,8 @@ const double maxtau = 3.5;
 // With 256-bit vectors two terms go through one cosine, the sums still
 // taken term by term; the processor's kind is chosen once, when the program
 // is loaded, and both kinds give the same sums.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(VORNAK_NO_TARGET_CLONES)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(VORNAK_NO_TARGET_CLONES)
 __attribute__((target_clones("avx2", "default")))
 #endif
 vec2 getterms2near(const int32_t* tab, int n, vec2 t)
@@ -37,13 +37,11 @@ vec2 getterms2near(const int32_t* tab, int n, vec2 t)
     s += tab[0] * 1e-8 * vec2{cs[0], cs[1]};
     s += tab[3] * 1e-8 * vec2{cs[2], cs[3]};
   }
-  if (i < n)
-    s += tab[0] * 1e-8 * cos2near(tab[1] * 1e-8 + (tab[2] * 0.001) * t);
+  if (i < n) s += tab[0] * 1e-8 * cos2near(tab[1] * 1e-8 + (tab[2] * 0.001) * t);
   return s;
 }
 
-vec2 getterms2(const int32_t* tab, int n, vec2 t)
-{
+vec2 getterms2(const int32_t* tab, int n, vec2 t) {
   if (t[0] < maxtau && t[0] > -maxtau && t[1] < maxtau && t[1] > -maxtau)
     return getterms2near(tab, n, t);
   vec2 s = {0.0, 0.0};
@@ -52,9 +50,7 @@ vec2 getterms2(const int32_t* tab, int n, vec2 t)
   return s;
 }
 
-void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr,
-                const int* terms)
-{
+void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms) {
   // Julian millennia.
   vec2 tau = T / 10.0;
   int j = 0;
@@ -62,8 +58,7 @@ void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr,
     vec2 sum = {0.0, 0.0};
     vec2 p = {1.0, 1.0};
     for (int k = 0; k < 3; k++, j++) {
-      if (k > 0)
-        p *= tau;
+      if (k > 0) p *= tau;
       sum += (lrg[j] + getterms2(ptr[j], terms[j], tau)) * p;
     }
     out[v] = sum;
@@ -72,22 +67,19 @@ void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr,
 
 }  // namespace
 
-double getterms(const int32_t* tab, int n, double t)
-{
+double getterms(const int32_t* tab, int n, double t) {
   vec2 tt = {t, t};
   return getterms2(tab, n, tt)[0];
 }
 
-void getplanet(double T, double* out, const double* lrg,
-               const int32_t* const* ptr, const int* terms)
-{
+void getplanet(double T, double* out, const double* lrg, const int32_t* const* ptr,
+               const int* terms) {
   double other[3];
   getplanet2(T, T, out, other, lrg, ptr, terms);
 }
 
 void getplanet2(double T0, double T1, double* out0, double* out1, const double* lrg,
-                const int32_t* const* ptr, const int* terms)
-{
+                const int32_t* const* ptr, const int* terms) {
   vec2 T = {T0, T1}, out[3];
   getplanet2(T, out, lrg, ptr, terms);
   for (int v = 0; v < 3; v++) {

@@ -54,8 +54,7 @@ constexpr double C1 = 4.16666666666666019037e-02, C2 = -1.38888888888741095749e-
 // for 256-bit vectors that calls it reads its result from the wrong place.
 // The constants are scalars, which the vector operations broadcast.
 template <int q, class V, class U>
-__attribute__((always_inline)) inline V cosquad(V x)
-{
+__attribute__((always_inline)) inline V cosquad(V x) {
   V t = x * invpio2 + toint;
   V n = t - toint;
   U quad = (U)t - q;
@@ -77,8 +76,7 @@ __attribute__((always_inline)) inline V cosquad(V x)
   V v = z * a;
   V s = a - ((z * (0.5 * da - v * rs) - da) - v * S1);
   // cos(a + da)
-  V rc = z * (C1 + z * (C2 + z * C3))
-         + w2 * w2 * (C4 + z * (C5 + z * C6));
+  V rc = z * (C1 + z * (C2 + z * C3)) + w2 * w2 * (C4 + z * (C5 + z * C6));
   V hz = 0.5 * z;
   V wc = 1.0 - hz;
   V c = wc + (((1.0 - wc) - hz) + (z * rc - a * da));
@@ -92,14 +90,12 @@ __attribute__((always_inline)) inline V cosquad(V x)
 
 // The same for any argument: beyond 10^6 or not finite, the library's.
 template <int q>
-inline vec2 cosquadany(vec2 x)
-{
+inline vec2 cosquadany(vec2 x) {
   const vec2 lim = {limit, limit};
   ivec2 ok = (x < lim) & (x > -lim);
   if (__builtin_expect((ok[0] & ok[1]) == 0, 0)) {
     vec2 r;
-    for (int k = 0; k < 2; k++)
-      r[k] = q ? std::sin(x[k]) : std::cos(x[k]);
+    for (int k = 0; k < 2; k++) r[k] = q ? std::sin(x[k]) : std::cos(x[k]);
     return r;
   }
   return cosquad<q, vec2, uvec2>(x);
@@ -108,18 +104,9 @@ inline vec2 cosquadany(vec2 x)
 }  // namespace sincos_detail
 
 // Cosine and sine of both lanes, any arguments.
-inline vec2 cos2(vec2 x)
-{
-  return sincos_detail::cosquadany<0>(x);
-}
+inline vec2 cos2(vec2 x) { return sincos_detail::cosquadany<0>(x); }
 
-inline vec2 sin2(vec2 x)
-{
-  return sincos_detail::cosquadany<1>(x);
-}
+inline vec2 sin2(vec2 x) { return sincos_detail::cosquadany<1>(x); }
 
 // Cosine of both lanes, |x| < 10^6 only (the caller makes sure of it).
-inline vec2 cos2near(vec2 x)
-{
-  return sincos_detail::cosquad<0, vec2, uvec2>(x);
-}
+inline vec2 cos2near(vec2 x) { return sincos_detail::cosquad<0, vec2, uvec2>(x); }

@@ -90,8 +90,8 @@ void open_cb(Fl_Widget*, void* sh) {
   if (w->shown.cut) {
     std::string most = std::to_string(w->br->size());
     for (std::size_t at = most.size(); at > 3; at -= 3) most.insert(at - 3, ",");
-    fl_alert("%s has more lines than the list holds:\nit shows the first %s only.",
-             chartfilename, most.c_str());
+    fl_alert("%s has more lines than the list holds:\nit shows the first %s only.", chartfilename,
+             most.c_str());
   }
   w->show();
 }

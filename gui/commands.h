@@ -4,8 +4,8 @@
 
 class Fl_Widget;
 
-void new_cb(Fl_Widget*, void* sh);   // File > New: the chart data dialog, empty
-void edit_cb(Fl_Widget*, void* sh);  // File > Edit: the dialog with the current data
-void open_cb(Fl_Widget*, void* sh);  // File > Open: the chart list
-void save_cb(Fl_Widget*, void* sh);  // File > Save: append the current chart
+void new_cb(Fl_Widget*, void* sh);     // File > New: the chart data dialog, empty
+void edit_cb(Fl_Widget*, void* sh);    // File > Edit: the dialog with the current data
+void open_cb(Fl_Widget*, void* sh);    // File > Open: the chart list
+void save_cb(Fl_Widget*, void* sh);    // File > Save: append the current chart
 void export_cb(Fl_Widget*, void* sh);  // File > Export Page: the page as a file

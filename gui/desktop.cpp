@@ -51,11 +51,10 @@ std::string sameclass(const unsigned char* data, int n) {
 // the same request with the class written as the name. Rewriting the
 // property after the window is mapped would race the window manager, which
 // reads it when the window maps.
-extern "C" int XChangeProperty(Display* d, Window w, Atom property, Atom type, int format,
-                               int mode, const unsigned char* data, int n) {
+extern "C" int XChangeProperty(Display* d, Window w, Atom property, Atom type, int format, int mode,
+                               const unsigned char* data, int n) {
   using changeproperty = int (*)(Display*, Window, Atom, Atom, int, int, const unsigned char*, int);
-  static const auto xlib =
-      reinterpret_cast<changeproperty>(dlsym(RTLD_NEXT, "XChangeProperty"));
+  static const auto xlib = reinterpret_cast<changeproperty>(dlsym(RTLD_NEXT, "XChangeProperty"));
   if (!xlib) return BadImplementation;
   std::string v;
   if (property == XA_WM_CLASS && format == 8 && data && n > 0 && !(v = sameclass(data, n)).empty())

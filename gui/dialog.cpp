@@ -26,9 +26,8 @@ namespace {
 
 // The choices' items. None of the labels holds a character that add()
 // would read as a submenu, shortcut or divider mark.
-static const char* const monthitems[] = {"Jan", "Feb", "Mar", "Apr",
-                                         "May", "Jun", "Jul", "Aug",
-                                         "Sep", "Oct", "Nov", "Dec", nullptr};
+static const char* const monthitems[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",  "Jul",
+                                         "Aug", "Sep", "Oct", "Nov", "Dec", nullptr};
 static const char* const zoneitems[] = {"+", "-", nullptr};
 static const char* const ewitems[] = {"W", "E", nullptr};
 static const char* const nsitems[] = {"N", "S", nullptr};
@@ -40,8 +39,7 @@ static const char* const zonetip =
     "- east of Greenwich (India - 05:30)\n"
     "+ west (New York in winter + 05:00)";
 
-Fl_Choice* choice(int x, int y, int w, int h, const char* label,
-                  const char* const* items) {
+Fl_Choice* choice(int x, int y, int w, int h, const char* label, const char* const* items) {
   Fl_Choice* c = new Fl_Choice(x, y, w, h, label);
   for (; *items; ++items) c->add(*items, 0, nullptr);
   c->value(0);
@@ -143,8 +141,8 @@ bool chartdlg::settle(entries& e, zonestep s) {
   if (s.kind == zonestep::choose) {
     // The box's buttons stand from right to left: Cancel, then the two
     // offsets, the earlier one leftmost.
-    const int i = fl_choice("%s", "Cancel", s.offsets[1].label.c_str(),
-                            s.offsets[0].label.c_str(), boxtext(s.message).c_str());
+    const int i = fl_choice("%s", "Cancel", s.offsets[1].label.c_str(), s.offsets[0].label.c_str(),
+                            boxtext(s.message).c_str());
     if (i == 0) return false;
     s = putzone(e, follow, s.offsets[2 - i]);
   }
@@ -225,8 +223,7 @@ void ok_cdlg(Fl_Widget*, void* v) {
   d->close();
 }
 
-chartdlg::chartdlg(shell& s, bool edit)
-    : modalwin(280, 240, "Chart Data"), sh(s) {
+chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s) {
   begin();
   in_name = new Fl_Input(40, 10, 184, 25, "Name:");
   in_mon = choice(60, 40, 50, 25, "Date: ", monthitems);
@@ -260,8 +257,7 @@ chartdlg::chartdlg(shell& s, bool edit)
   end();
   smallfont(this);
   note->labelsize(11);
-  Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour,
-                              in_min, in_lond, in_lonew, in_lonm};
+  Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour, in_min, in_lond, in_lonew, in_lonm};
   for (Fl_Widget* w : dated) {
     w->when(FL_WHEN_CHANGED);
     w->callback(datechanged_cb, this);

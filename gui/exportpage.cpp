@@ -26,9 +26,13 @@ void export_cb(Fl_Widget*, void* p) {
   if (getcwd(cwd, sizeof cwd)) chooser.directory(cwd);
   chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
   switch (chooser.show()) {
-    case 0: break;
-    case -1: fl_alert("Error exporting page!\n%s", chooser.errmsg()); return;
-    default: return;  // cancelled
+    case 0:
+      break;
+    case -1:
+      fl_alert("Error exporting page!\n%s", chooser.errmsg());
+      return;
+    default:
+      return;  // cancelled
   }
   exporttarget t = exportfile(chooser.filename(), chooser.filter_value());
   // The chooser asked before replacing the name it was given, not the one

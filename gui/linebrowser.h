@@ -15,8 +15,7 @@
 // never chooses by itself.
 class linebrowser : public Fl_Hold_Browser {
  public:
-  linebrowser(int x, int y, int w, int h, const char* label)
-      : Fl_Hold_Browser(x, y, w, h, label) {
+  linebrowser(int x, int y, int w, int h, const char* label) : Fl_Hold_Browser(x, y, w, h, label) {
     when(FL_WHEN_NEVER);
     column_char(0);
   }
@@ -32,14 +31,12 @@ class linebrowser : public Fl_Hold_Browser {
   }
 
   int handle(int event) override {
-    if (event == FL_KEYBOARD &&
-        (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+    if (event == FL_KEYBOARD && (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
       if (value()) do_callback();
       return 1;
     }
     int used = Fl_Hold_Browser::handle(event);
-    if (event == FL_RELEASE && Fl::event_clicks() && value() &&
-        Fl::event_inside(this))
+    if (event == FL_RELEASE && Fl::event_clicks() && value() && Fl::event_inside(this))
       do_callback();
     return used;
   }

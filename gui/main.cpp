@@ -8,12 +8,12 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_ask.H>
 
-#include "version.h"
 #include "gui/chartview.h"
 #include "gui/commands.h"
 #include "gui/desktop.h"
 #include "gui/shell.h"
 #include "page/outfile.h"
+#include "version.h"
 
 // Each style item carries its style as user data (1 North, 0 South); the
 // menu bar passes itself and carries the shell.
@@ -28,7 +28,8 @@ static void quit_cb(Fl_Widget*, void*) { std::exit(0); }
 static void about_cb(Fl_Widget*, void*) {
   fl_message("%s",
              "Vornak - Vedic birth charts\n"
-             "Version " VORNAK_VERSION "\n"
+             "Version " VORNAK_VERSION
+             "\n"
              "The Vornak developers\n"
              "Free software, no warranty");
 }

@@ -8,9 +8,9 @@
 class Fl_Widget;
 
 struct shell {
-  birthdata birth;       // the current birth data
-  chartstate chart;      // cast from birth, by setupplanets only
-  bool north = false;    // chart style: South (the start value) or North
+  birthdata birth;            // the current birth data
+  chartstate chart;           // cast from birth, by setupplanets only
+  bool north = false;         // chart style: South (the start value) or North
   Fl_Widget* page = nullptr;  // the scroll area that shows the page
 };
 

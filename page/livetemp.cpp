@@ -65,8 +65,7 @@ void droplive(int slot) {
   if (--nlive == 0) {
     for (int i = 0; i < 3; ++i) {
       struct sigaction cur;
-      if (ours[i] && sigaction(endsignals[i], nullptr, &cur) == 0 &&
-          cur.sa_handler == onendsignal)
+      if (ours[i] && sigaction(endsignals[i], nullptr, &cur) == 0 && cur.sa_handler == onendsignal)
         signal(endsignals[i], SIG_DFL);
       ours[i] = false;
     }

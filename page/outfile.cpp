@@ -33,9 +33,8 @@ bool fdname(const std::string& p, int& n) {
   if (!real) return false;
   std::string dir = real, self = "/proc/" + std::to_string(getpid());
   std::free(real);
-  bool mine = dir == self + "/fd" ||
-              (dir.rfind(self + "/task/", 0) == 0 && dir.size() > 3 &&
-               dir.compare(dir.size() - 3, 3, "/fd") == 0);
+  bool mine = dir == self + "/fd" || (dir.rfind(self + "/task/", 0) == 0 && dir.size() > 3 &&
+                                      dir.compare(dir.size() - 3, 3, "/fd") == 0);
   if (mine) n = static_cast<int>(v);
   return mine;
 }
@@ -62,9 +61,7 @@ bool outfile::fail(std::string& why, const std::string& what) {
   return false;
 }
 
-std::string outfile::temppath() const {
-  return tmpname[0] ? dir + tmpname : std::string();
-}
+std::string outfile::temppath() const { return tmpname[0] ? dir + tmpname : std::string(); }
 
 bool outfile::open(const std::string& path, std::string& why) {
   // Follow the path's links one at a time, to see what it names at last.
@@ -92,7 +89,7 @@ bool outfile::open(const std::string& path, std::string& why) {
     target[k] = '\0';
     std::size_t slash = p.rfind('/');
     p = target[0] == '/' || slash == std::string::npos ? std::string(target)
-                                                        : p.substr(0, slash + 1) + target;
+                                                       : p.substr(0, slash + 1) + target;
   }
   if (S_ISDIR(st.st_mode)) {
     errno = EISDIR;
@@ -137,7 +134,8 @@ bool outfile::open(const std::string& path, std::string& why) {
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0)
-    return fail(why, " (creating a temporary file in " + (dir.empty() ? std::string(".") : dir) + ")");
+    return fail(why,
+                " (creating a temporary file in " + (dir.empty() ? std::string(".") : dir) + ")");
   return true;
 }
 

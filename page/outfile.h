@@ -42,14 +42,14 @@ class outfile {
 
  private:
   int fd = -1;
-  int dirfd = -1;           // the folder of the temporary file
-  char tmpname[16] = "";    // its name there, "" when none
-  std::string dir, base;    // the path written: dir + base
-  int mode = 0;             // permission bits of the file made
-  int slot = -1;            // where the signal handlers find it
+  int dirfd = -1;         // the folder of the temporary file
+  char tmpname[16] = "";  // its name there, "" when none
+  std::string dir, base;  // the path written: dir + base
+  int mode = 0;           // permission bits of the file made
+  int slot = -1;          // where the signal handlers find it
   std::string buf;
   bool failed = false;
-  int err = 0;              // errno of the failed write
+  int err = 0;  // errno of the failed write
   bool flush();
   bool fail(std::string& why, const std::string& what);
 };

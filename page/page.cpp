@@ -18,27 +18,30 @@ struct pt {
 // South chart: top-left corner of each sign's cell, signs 0 (Ar) to 11 (Pi),
 // pixels from the chart origin.
 const pt signcell[12] = {
-    {90, 0},    {180, 0},   {270, 0},  {270, 90}, {270, 180}, {270, 270},
-    {180, 270}, {90, 270},  {0, 270},  {0, 180},  {0, 90},    {0, 0},
+    {90, 0},    {180, 0},  {270, 0}, {270, 90}, {270, 180}, {270, 270},
+    {180, 270}, {90, 270}, {0, 270}, {0, 180},  {0, 90},    {0, 0},
 };
 
 // South chart: stacking slots within a cell, pixels from its corner: a left
 // column of five and a right column of four, 12 apart.
+// clang-format off
 const pt slotoff[9] = {
     {4, 2}, {4, 14}, {4, 26}, {4, 38}, {4, 50},
     {48, 2}, {48, 14}, {48, 26}, {48, 38},
 };
+// clang-format on
 
 // North chart: where each house's sign number goes, houses 1 to 12, pixels
 // from the chart origin.
 const pt hnumpos[12] = {
-    {100, 84}, {18, 2},    {4, 18},    {18, 172}, {4, 198},  {18, 344},
+    {100, 84},  {18, 2},    {4, 18},    {18, 172},  {4, 198},  {18, 344},
     {100, 264}, {198, 344}, {280, 264}, {198, 172}, {280, 84}, {198, 2},
 };
 
 // North chart: body slots of each house, houses 1 to 12, pixels from the
 // chart origin. Only the first house can hold nine points; the ninth slot
 // of every other house is never reached.
+// clang-format off
 const int hp[12][9][2] = {
     {{164, 40}, {164, 52}, {164, 64}, {164, 76}, {164, 88}, {164, 100}, {164, 112}, {164, 124}, {164, 136}},
     {{36, 4}, {76, 4}, {116, 4}, {40, 16}, {80, 16}, {120, 16}, {60, 28}, {100, 28}, {0, 0}},
@@ -53,6 +56,7 @@ const int hp[12][9][2] = {
     {{320, 40}, {320, 52}, {320, 64}, {320, 76}, {320, 88}, {320, 100}, {320, 112}, {320, 124}, {0, 0}},
     {{216, 4}, {256, 4}, {296, 4}, {220, 16}, {260, 16}, {300, 16}, {240, 28}, {280, 28}, {0, 0}},
 };
+// clang-format on
 
 // A point's chart text: label, R when retrograde, whole degree in its sign.
 void pointtext(char* dst, int size, int i, const chartstate& s) {
@@ -120,8 +124,7 @@ void draw_south_chart(canvas& c, const chartstate& s, int x, int y) {
 
   for (int sg = 0; sg < 12; ++sg)
     drawpoints(c, s, sg, [&](int k) {
-      return pt{x + signcell[sg].x + slotoff[k].x,
-                y + signcell[sg].y + slotoff[k].y + 12};
+      return pt{x + signcell[sg].x + slotoff[k].x, y + signcell[sg].y + slotoff[k].y + 12};
     });
 }
 
@@ -151,9 +154,7 @@ void draw_north_chart(canvas& c, const chartstate& s, int x, int y) {
 
   int sg = a;
   for (int h = 0; h < 12; ++h) {
-    drawpoints(c, s, sg, [&](int k) {
-      return pt{x + hp[h][k][0], y + hp[h][k][1] + 12};
-    });
+    drawpoints(c, s, sg, [&](int k) { return pt{x + hp[h][k][0], y + hp[h][k][1] + 12}; });
     if (++sg == 12) sg = 0;
   }
 }
@@ -203,8 +204,7 @@ void draw_dashas(canvas& c, const chartstate& s, int x, int y) {
       line += 12;
     }
     int at = e % 2 == 0 ? x : x + 130;
-    std::snprintf(label, sizeof label, "%s/%s ", dashnam[list[k].major],
-                  dashnam[list[k].sub]);
+    std::snprintf(label, sizeof label, "%s/%s ", dashnam[list[k].major], dashnam[list[k].sub]);
     c.drawtext(label, at, line);
     jd2date(date, list[k].day);
     c.drawtext(date, at + 40, line);

@@ -15,7 +15,8 @@ struct kind {
   const char* ext;
 };
 // In the order of exportfilters.
-const kind kinds[] = {{pageformat::png, ".png"}, {pageformat::svg, ".svg"}, {pageformat::pdf, ".pdf"}};
+const kind kinds[] = {
+    {pageformat::png, ".png"}, {pageformat::svg, ".svg"}, {pageformat::pdf, ".pdf"}};
 
 bool sameletters(const std::string& a, const char* b) {
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -46,15 +47,16 @@ exporttarget exportfile(const std::string& name, int filter) {
         return t;
       }
   }
-  const kind& k = filter >= 0 && filter < static_cast<int>(std::size(kinds)) ? kinds[filter] : kinds[0];
+  const kind& k =
+      filter >= 0 && filter < static_cast<int>(std::size(kinds)) ? kinds[filter] : kinds[0];
   t.format = k.format;
   t.path += k.ext;
   t.added = true;
   return t;
 }
 
-bool exportpage(const exporttarget& t, bool north, const std::string& chartfile,
-                const birthdata& b, const chartstate& s, std::string& why) {
+bool exportpage(const exporttarget& t, bool north, const std::string& chartfile, const birthdata& b,
+                const chartstate& s, std::string& why) {
   if (isinput(t.path, chartfile)) {
     why = failure(t.path, "is the chart file; nothing written");
     return false;

@@ -28,5 +28,5 @@ exporttarget exportfile(const std::string& name, int filter);
 // through a pagefile: beside it and renamed onto it when complete. A path
 // that is the chart file, by any name, is refused before anything is
 // written. False with the alert's text in why: the path and the reason.
-bool exportpage(const exporttarget& t, bool north, const std::string& chartfile,
-                const birthdata& b, const chartstate& s, std::string& why);
+bool exportpage(const exporttarget& t, bool north, const std::string& chartfile, const birthdata& b,
+                const chartstate& s, std::string& why);

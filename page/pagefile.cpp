@@ -7,12 +7,12 @@
 #include <cstring>
 #include <ostream>
 
-#include "version.h"
 #include "page/cairocanvas.h"
 #include "page/cairopng.h"
 #include "page/filestyle.h"
 #include "page/page.h"
 #include "page/svgcanvas.h"
+#include "version.h"
 
 namespace {
 
@@ -73,8 +73,8 @@ void pagefile::add(const birthdata& b, const chartstate& s) {
   } else if (o.format == pageformat::png) {
     // A white RGB image; the page is scaled by a whole factor, so its lines
     // stay on whole pixels.
-    cairo_surface_t* img = cairo_image_surface_create(
-        CAIRO_FORMAT_RGB24, pagewidth * o.scale, pageheight * o.scale);
+    cairo_surface_t* img =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, pagewidth * o.scale, pageheight * o.scale);
     cairo_t* cr = cairo_create(img);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
@@ -86,8 +86,8 @@ void pagefile::add(const birthdata& b, const chartstate& s) {
     cairo_surface_destroy(img);
   } else if (pdf) {
     // The page as large as fits within the margins, centred on the sheet.
-    double k = std::min((a4width - 2 * a4margin) / pagewidth,
-                        (a4height - 2 * a4margin) / pageheight);
+    double k =
+        std::min((a4width - 2 * a4margin) / pagewidth, (a4height - 2 * a4margin) / pageheight);
     cairo_t* cr = cairo_create(pdf);
     cairo_translate(cr, (a4width - k * pagewidth) / 2, (a4height - k * pageheight) / 2);
     cairo_scale(cr, k, k);
@@ -96,8 +96,8 @@ void pagefile::add(const birthdata& b, const chartstate& s) {
     cairo_show_page(cr);
     cairo_destroy(cr);
     std::string dest = "page=" + std::to_string(count);
-    cairo_pdf_surface_add_outline(pdf, CAIRO_PDF_OUTLINE_ROOT, outlinename(b).c_str(),
-                                  dest.c_str(), CAIRO_PDF_OUTLINE_FLAG_OPEN);
+    cairo_pdf_surface_add_outline(pdf, CAIRO_PDF_OUTLINE_ROOT, outlinename(b).c_str(), dest.c_str(),
+                                  CAIRO_PDF_OUTLINE_FLAG_OPEN);
   }
 }
 

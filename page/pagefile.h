@@ -15,7 +15,7 @@ struct pageopts {
   pageformat format = pageformat::none;
   std::string path;  // "-" is standard output
   bool north = false;
-  int scale = 1;     // PNG only, 1 to 4
+  int scale = 1;  // PNG only, 1 to 4
 };
 
 // The file of one PNG or SVG page, or of a PDF with one A4 landscape page per
@@ -46,7 +46,7 @@ class pagefile {
  private:
   pageopts o;
   std::ostream& out;
-  outfile file;              // the output, unless it is out
+  outfile file;  // the output, unless it is out
   bool tofile = false;
   bool failed = false;
   int count = 0;

@@ -3,13 +3,13 @@
 
 #include <cstdio>
 
-const char* const plnam[nbody] = {"As", "Su", "Mo", "Ma", "Me",
-                                  "Ju", "Ve", "Sa", "Ra", "Ke"};
+const char* const plnam[nbody] = {"As", "Su", "Mo", "Ma", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"};
 
 const char* const zod[12] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi",
                              "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
 
 // Nakshatra n covers arc-minutes 800 n to 800 n + 799.
+// clang-format off
 const char* const naknam[27] = {
     "Aswini",     "Bharani",    "Krittika", "Rohini",   "Mrigsira",
     "Ardra",      "Punarvasu",  "Pushya",   "Aslesha",  "Magha",
@@ -18,19 +18,17 @@ const char* const naknam[27] = {
     "U.Shadya",   "Shravana",   "Dhanishtha", "Shatbisha", "P.Bhadra",
     "U.Bhadra",   "Revati",
 };
+// clang-format on
 
-bool isretro(int i, const chartstate& c) {
-  return i >= 2 && i <= 7 && c.tsp[i] < 0;
-}
+bool isretro(int i, const chartstate& c) { return i >= 2 && i <= 7 && c.tsp[i] < 0; }
 
 int pointlabel(char* dst, int size, int i, const chartstate& c) {
   return std::snprintf(dst, size, isretro(i, c) ? "%sR" : "%s", plnam[i]);
 }
 
 int placetext(char* dst, int size, const birthdata& b) {
-  return std::snprintf(dst, size, "%.*s %3d%c%02d %2d%c%02d",
-                       static_cast<int>(sizeof b.place), b.place, b.londg,
-                       b.loneast ? 'E' : 'W', b.lonmn, b.latdg,
+  return std::snprintf(dst, size, "%.*s %3d%c%02d %2d%c%02d", static_cast<int>(sizeof b.place),
+                       b.place, b.londg, b.loneast ? 'E' : 'W', b.lonmn, b.latdg,
                        b.latsouth ? 'S' : 'N', b.latmn);
 }
 

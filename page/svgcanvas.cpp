@@ -15,11 +15,20 @@ std::string escaped(const std::string& s) {
   std::string r;
   for (char c : s) {
     switch (c) {
-      case '&': r += "&amp;"; break;
-      case '<': r += "&lt;"; break;
-      case '>': r += "&gt;"; break;
-      case '"': r += "&quot;"; break;
-      default: r += c;
+      case '&':
+        r += "&amp;";
+        break;
+      case '<':
+        r += "&lt;";
+        break;
+      case '>':
+        r += "&gt;";
+        break;
+      case '"':
+        r += "&quot;";
+        break;
+      default:
+        r += c;
     }
   }
   return r;
@@ -41,8 +50,8 @@ void svgcanvas::setfont(int, int size) {
 
 void svgcanvas::drawline(int x0, int y0, int x1, int y1) {
   char buf[120];
-  std::snprintf(buf, sizeof buf, "<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\"/>\n", x0, y0,
-                x1, y1);
+  std::snprintf(buf, sizeof buf, "<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\"/>\n", x0, y0, x1,
+                y1);
   lines += buf;
 }
 
@@ -62,8 +71,9 @@ std::string svgcanvas::svg() const {
                 "<rect width=\"100%%\" height=\"100%%\" fill=\"#ffffff\"/>\n",
                 width, height, width, height);
   return head +
-         std::string("<g stroke=\"#000000\" stroke-width=\"1\" stroke-linecap=\"square\" "
-                     "transform=\"translate(0.5 0.5)\">\n") +
+         std::string(
+             "<g stroke=\"#000000\" stroke-width=\"1\" stroke-linecap=\"square\" "
+             "transform=\"translate(0.5 0.5)\">\n") +
          lines + "</g>\n<g font-family=\"" + pagefamily + ", sans-serif\" font-size=\"" +
          std::to_string(defaultsize) + "\" fill=\"#000000\" xml:space=\"preserve\">\n" + texts +
          "</g>\n</svg>\n";

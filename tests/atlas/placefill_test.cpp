@@ -6,9 +6,12 @@
 #include <string>
 
 #include "atlas/placefill.h"
+#include "chart/chartline.h"
+#include "tests/golden.h"
 
 namespace {
 
+// clang-format off
 const place chennai{"Chennai", "Tamil Nadu", "India", "IN", 13.08784, 80.27847,
                     "Asia/Kolkata", 4328063};
 const place newyork{"New York City", "New York", "United States", "US", 40.71427, -74.00597,
@@ -18,6 +21,7 @@ const place saopaulo{"São Paulo", "", "Brazil", "BR", -23.5475, -46.63611,
 const place apia{"Apia", "", "Samoa", "WS", -13.83333, -171.76666, "Pacific/Apia", 40407};
 const place petersburg{"Санкт-Петербург", "", "Russia", "RU", 59.93863, 30.31413,
                        "Europe/Moscow", 5351935};
+// clang-format on
 
 // Entries with a date and time typed, the zone fields as a user left them.
 entries at(int mon, const char* day, const char* year, const char* hour, const char* min) {
@@ -37,72 +41,27 @@ std::string zonefields(const entries& e) {
   return std::string(e.zone ? "- " : "+ ") + e.zhour + ":" + e.zmin;
 }
 
-TEST(chooseplace, fillsplacecoordinatesandzone) {
-  const struct {
-    const place* p;
-    entries e;
-    const char* name;
-    const char* lon;  // degrees W/E minutes, as the fields hold them
-    const char* lat;
-    const char* zone;
-    const char* note;
-  } cases[] = {
-    {&chennai, at(8, "12", "1943", "6", "35"), "Chennai", "80 E 17", "13 N 5", "- 6:30",
-     "Zone: Asia/Kolkata, war time"},
-    {&newyork, at(7, "4", "1990", "14", "10"), "New York City", "74 W 0", "40 N 43", "+ 4:0",
-     "Zone: America/New_York, daylight time"},
-    {&saopaulo, at(1, "15", "1970", "12", "0"), "São Paulo", "46 W 38", "23 S 33", "+ 3:0",
-     "Zone: America/Sao_Paulo, standard time"},
-    // Cut to 23 bytes between two letters of two bytes each.
-    {&petersburg, at(1, "1", "2000", "12", "0"), "Санкт-Петерб", "30 E 19", "59 N 56",
-     "- 3:0", "Zone: Europe/Moscow, standard time"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.p->name);
-    entries e = c.e;
+// A place chosen for a date and time typed (month, day, year, hour, minute):
+// the kind of step and its message, the fields and the note.
+TEST(chooseplace, fillsorrefuses) {
+  checktable("chooseplace.txt", 6, [](const fields& in) {
+    const place* p = in[0] == "Chennai"     ? &chennai
+                     : in[0] == "New York"  ? &newyork
+                     : in[0] == "Sao Paulo" ? &saopaulo
+                     : in[0] == "Apia"      ? &apia
+                                            : &petersburg;
+    entries e = at(std::stoi(in[1]), in[2].c_str(), in[3].c_str(), in[4].c_str(), in[5].c_str());
     zonefollow f;
-    const zonestep s = chooseplace(e, f, *c.p);
-    EXPECT_EQ(s.kind, zonestep::filled) << s.message;
-    EXPECT_EQ(e.place, c.name);
-    EXPECT_EQ(e.lond + (e.lonew ? " E " : " W ") + e.lonm, c.lon);
-    EXPECT_EQ(e.latd + (e.latns ? " S " : " N ") + e.latm, c.lat);
-    EXPECT_EQ(zonefields(e), c.zone);
-    EXPECT_EQ(f.note, c.note);
-  }
-}
-
-TEST(chooseplace, refusesaswhatcannotbefilled) {
-  const struct {
-    const place* p;
-    entries e;
-    const char* message;
-    const char* note;
-  } cases[] = {
-    {&chennai, at(1, "1", "", "", ""), "Enter year between\n1600-2400.",
-     "Zone: Asia/Kolkata, once the date and time are valid"},
-    {&chennai, at(1, "1", "1990", "24", "0"), "Enter hour between\n0-23",
-     "Zone: Asia/Kolkata, once the date and time are valid"},
-    {&newyork, at(3, "14", "2021", "2", "30"),
-     "There was no 02:30 on 14 Mar 2021 in America/New_York: at 02:00 the clocks moved "
-     "forward to 03:00, from EST (standard time + 05:00) to EDT (daylight time + 04:00).",
-     "Zone: America/New_York, no such time: the clocks moved forward"},
-    // Samoa at UT+13.
-    {&apia, at(6, "1", "2015", "10", "0"),
-     "Zone - 13:00 (Pacific/Apia, standard time) is beyond the 12 hours that a chart holds: "
-     "enter the time in Universal Time, May 31, 2015 21:00, with zone + 00:00.",
-     "Zone: Pacific/Apia, - 13:00, beyond 12 hours"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
-    entries e = c.e;
-    zonefollow f;
-    const zonestep s = chooseplace(e, f, *c.p);
-    EXPECT_EQ(s.kind, zonestep::refused);
-    EXPECT_EQ(s.message, c.message);
-    EXPECT_EQ(zonefields(e), "+ 9:9");  // as the user left them
-    EXPECT_EQ(f.note, c.note);
-    EXPECT_TRUE(f.on);
-  }
+    const zonestep s = chooseplace(e, f, *p);
+    return fields{s.kind == zonestep::filled ? "filled" : "refused",
+                  s.message,
+                  e.place,
+                  e.lond + (e.lonew ? " E " : " W ") + e.lonm,
+                  e.latd + (e.latns ? " S " : " N ") + e.latm,
+                  zonefields(e),
+                  f.note,
+                  f.on ? "following" : "off"};
+  });
 }
 
 TEST(followzone, givesthezoneofeachnewdateandtime) {
@@ -151,47 +110,22 @@ TEST(followzone, repeatedtimeischosenandkeptforthattime) {
   EXPECT_EQ(zonefields(e), "+ 5:0");
 }
 
+// Asked only when the zone is far from the mean time: Pune with the zone's
+// sign reversed, and as it should be.
 TEST(zonequestion, asksonlywhenthezoneisfarfromthemeantime) {
-  const struct {
-    bool zeast;
-    int zhour, zmin;
-    bool loneast;
-    int londg, lonmn;
-    const char* question;
-  } cases[] = {
-    {false, 5, 30, true, 73, 51,  // Pune with the sign reversed
-     "Zone + 05:30 is 10 h 25 min from the local mean time at 73E51 (- 04:55). Use it "
-     "anyway?"},
-    {true, 5, 30, true, 73, 51, ""},
-  };
-  for (const auto& c : cases) {
-    birthdata b;
-    b.zeast = c.zeast;
-    b.zhour = c.zhour;
-    b.zmin = c.zmin;
-    b.loneast = c.loneast;
-    b.londg = c.londg;
-    b.lonmn = c.lonmn;
-    EXPECT_EQ(zonequestion(b), c.question) << c.zhour << " " << c.londg;
-  }
+  birthdata b =
+      readchartline("Vil                    Mar 14, 198706:05:00 PM    +05:30073E51'00 18N30'00 P")
+          .rec;
+  EXPECT_EQ(zonequestion(b),
+            "Zone + 05:30 is 10 h 25 min from the local mean time at 73E51 (- 04:55). Use it "
+            "anyway?");
+  b.zeast = true;
+  EXPECT_EQ(zonequestion(b), "");
 }
 
 TEST(wrapped, breaksatblanksonly) {
-  const struct {
-    const char* text;
-    size_t width;
-    const char* lines;
-  } cases[] = {
-    {"Use it anyway?", 20, "Use it anyway?"},
-    {"Zone + 05:30 is 10 h 25 min", 12, "Zone + 05:30\nis 10 h 25\nmin"},
-    {"at 73E51 (- 04:55). Use", 12, "at 73E51\n(- 04:55).\nUse"},
-    {"a - b", 3, "a\n- b"},
-    {"Enter year between\n1600-2400.", 40, "Enter year between\n1600-2400."},
-    {"at America/Argentina/Buenos_Aires now", 10, "at\nAmerica/Argentina/Buenos_Aires\nnow"},
-    {"São Paulo é", 11, "São Paulo é"},  // characters, not bytes
-    {"", 10, ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(wrapped(c.text, c.width), c.lines) << c.text;
+  checktable("wrapped.txt", 2,
+             [](const fields& in) { return fields{wrapped(in[0], std::stoul(in[1]))}; });
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "chart/entrycheck.h"
 #include "chart/escape.h"
 #include "engine/calendar.h"
+#include "tests/golden.h"
 
 namespace {
 
@@ -88,8 +89,8 @@ TEST(Chartline, WriterLayout) {
   // only blank before the line feed; a line feed in a text becomes a blank.
   copytext(b.name, "Abcdefghijklm\nopqrstuvw");
   copytext(b.place, "Zyxwvutsrqponmlkjihgfed");
-  EXPECT_EQ(written(b), patched(0, "Abcdefghijklm opqrstuvwMar").substr(0, 75) +
-                            "Zyxwvutsrqponmlkjihgfed \n");
+  EXPECT_EQ(written(b),
+            patched(0, "Abcdefghijklm opqrstuvwMar").substr(0, 75) + "Zyxwvutsrqponmlkjihgfed \n");
   // Numbers far outside the ranges, no month, texts without a terminator:
   // still one line within the buffer.
   b.mon = 0;
@@ -107,57 +108,18 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
   const std::string hi = patched(23, "Dec 31, 240011:59:00 PM    -12:59179E59'00 89S59'00");
   const std::string lo = patched(23, "Jan 01, 160012:00:00 AM    +00:00000W00'00 00N00'00");
   for (const std::string& line : {hi, lo}) EXPECT_EQ(written(readchartline(line).rec), line + "\n");
-  const struct { std::string line, outcome; } cases[] = {
-      {example + "\r\n", "Mar 14, 1987 18:05 Zone: -1:00"},
-      {example.substr(0, 74) + "\n", "Mar 14, 1987 18:05 Zone: -1:00"},  // the shortest line
-      {hi, "Dec 31, 2400 23:59 Zone: -12:59"},
-      {lo, "Jan 1, 1600 00:00 Zone: 00:00"},
-      {patched(23, "dec"), "Dec 14, 1987 18:05 Zone: -1:00"},
-      {patched(23, "MAR"), "Mar 14, 1987 18:05 Zone: -1:00"},
-      {patched(23, "Feb 29, 2000"), "Feb 29, 2000 18:05 Zone: -1:00"},
-      {patched(23, "Mar 31"), "Mar 31, 1987 18:05 Zone: -1:00"},
-      {"", "line is empty"},
-      {example.substr(0, 73) + "\r\n", "line is too short (73 bytes, a chart line has 99)"},
-      {patched(23, "Xyz"), "unknown month \"Xyz\""},
-      {patched(23, "\xc3\xa9\""), "unknown month \"\\xc3\\xa9\\x22\""},
-      {std::string(99, '\0'), "unknown month \"\\x00\\x00\\x00\""},
-      // An editor's byte-order mark is named; a name that starts with U+FEFF is no mark.
-      {"\xEF\xBB\xBF" + example,
-       "line starts with a UTF-8 byte-order mark (EF BB BF): save the file without it"},
-      {"\xEF\xBB\xBF\n", "line starts with a UTF-8 byte-order mark (EF BB BF): save the file without it"},
-      {"\xEF\xBB\xBF" + example.substr(3), "Mar 14, 1987 18:05 Zone: -1:00"},
-      {patched(31, "1599"), "year 1599 is outside 1600-2400"},
-      {patched(31, "2401"), "year 2401 is outside 1600-2400"},
-      {patched(31, "999999999999"), "year 21474836 is outside 1600-2400"},
-      {patched(27, "00"), "day 0 is outside 1-31"},
-      {patched(27, "32"), "day 32 is outside 1-31"},
-      {patched(23, "Feb 29, 1900"), "Feb 29 is not a date in 1900"},
-      {patched(23, "Feb 30, 2000"), "Feb 30 is not a date in 2000"},
-      {patched(23, "Apr 31"), "Apr 31 is not a date: the month has 30 days"},
-      {patched(23, "Jun 31"), "Jun 31 is not a date: the month has 30 days"},
-      {patched(23, "Sep 31"), "Sep 31 is not a date: the month has 30 days"},
-      {patched(23, "Nov 31"), "Nov 31 is not a date: the month has 30 days"},
-      {patched(35, "13"), "hour 25 (13 PM) is outside 0-23"},
-      {patched(35, "24:05:00 AM"), "hour 24 (24 AM) is outside 0-23"},
-      {patched(38, "60"), "minute 60 is outside 0-59"},
-      {patched(51, "13"), "zone hour 13 is outside 0-12"},
-      {patched(54, "60"), "zone minute 60 is outside 0-59"},
-      {patched(56, "180"), "longitude degree 180 is outside 0-179"},
-      {patched(60, "60"), "longitude minute 60 is outside 0-59"},
-      {patched(66, "90"), "latitude degree 90 is outside 0-89"},
-      {patched(69, "60"), "latitude minute 60 is outside 0-59"},
-      {patched(27, "40, 1500"), "year 1500 is outside 1600-2400"},  // the first in order
-  };
-  for (const auto& c : cases) EXPECT_EQ(readout(c.line), c.outcome);
+  checktable("chartline-read.txt", 1, [](const fields& in) { return fields{readout(in[0])}; });
   // The place may be missing, cut short or followed by more bytes; a view
   // into a larger buffer is never read past its end.
   const std::string longplace = patched(75, "Abcdefghijklmnopqrstuvwxyz");
+  // clang-format off
   const struct { std::string_view line; const char* place; } places[] = {
       {std::string_view(example.data(), 74), "                       "},
       {std::string_view(example.data(), 76), "S                      "},
       {std::string_view(example.data(), 80), "Sampl                  "},
       {longplace, "Abcdefghijklmnopqrstuvw"},
   };
+  // clang-format on
   for (const auto& c : places) EXPECT_STREQ(readchartline(c.line).rec.place, c.place);
 }
 
@@ -199,6 +161,7 @@ TEST(Chartline, RoundTripOverTheDialogRanges) {
 TEST(Entries, ChecksInTheDialogsOrder) {
   // The reader's table above checks every range edge of the shared checks;
   // here each of the dialog's messages, from fields read as plain decimals.
+  // clang-format off
   const struct { std::string entries::*text; const char* value; std::string message; } cases[] = {
       {&entries::year, "99999999999", "Enter year between\n1600-2400."},
       {&entries::day, "", "Enter day between\n1-31"},
@@ -213,6 +176,7 @@ TEST(Entries, ChecksInTheDialogsOrder) {
       {&entries::latd, "-1", "Enter latitude degree\nbetween 0-89"},
       {&entries::latm, "60", "Enter latitude minute\nbetween 0-59"},
   };
+  // clang-format on
   entries ok;
   ok.year = "2001";
   ok.day = "09";  // leading zeros are decimal
@@ -228,35 +192,23 @@ TEST(Entries, ChecksInTheDialogsOrder) {
 }
 
 TEST(Entries, CommitAndEditMode) {
-  const struct { const char* text; int v; } ints[] = {
-      {"", 0}, {"08", 8}, {"0x1A", 0}, {" \t+7", 7}, {"-5", -5}, {"12abc", 12}, {"-", 0},
-      {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
-  for (const auto& c : ints) EXPECT_EQ(readdecimal(c.text), c.v) << c.text;
+  checktable("entries-int.txt", 1,
+             [](const fields& in) { return fields{std::to_string(readdecimal(in[0].c_str()))}; });
   // Texts lose control characters and keep at most 23 bytes, never half a
   // UTF-8 character.
+  // clang-format off
   entries e{"A\tB\nC\x7f" "D\x01" "E\r",
             "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82\xe5\xb8\x82",
             2, "14", "1987", "18", "05", 1, "1", "", "12", 1, "30", "41", 0, "54"};
+  // clang-format on
   ASSERT_EQ(checkentries(e), nullptr);
   birthdata b = commitentries(e);
   EXPECT_STREQ(b.name, "A B C D E ");
   EXPECT_STREQ(b.place, "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82");
-  const struct { const char* typed; const char* kept; } cuts[] = {
-      {"\xe0\xa4\x85\xe0\xa4\xb0\xe0\xa5\x8d\xe0\xa4\x9c\xe0\xa5\x81\xe0\xa4\xa8 \xe0\xa4\x95"
-       "\xe0\xa5\x81\xe0\xa4\xae\xe0\xa4\xbe\xe0\xa4\xb0",
-       "\xe0\xa4\x85\xe0\xa4\xb0\xe0\xa5\x8d\xe0\xa4\x9c\xe0\xa5\x81\xe0\xa4\xa8 \xe0\xa4\x95"},
-      {"aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80",
-       "aa\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80\xf0\x9f\x98\x80"},
-      {"abcdefghijklmnopqrstuv\xc3\xa9", "abcdefghijklmnopqrstuv"},
-      {"abcdefghijklmnopqrstu\xc3\xa9x", "abcdefghijklmnopqrstu\xc3\xa9"},
-      {"abcdefghijklmnopqrst\xf0\x9f\x98\x80", "abcdefghijklmnopqrst"},  // 3 bytes back
-      // A byte outside valid UTF-8 is a character of its own.
-      {"abcdefghijklmnopqrstu\xc3\xa9\x80", "abcdefghijklmnopqrstu\xc3\xa9"},
-      {"abcdefghijklmnopqrstuv\xe0\xa4", "abcdefghijklmnopqrstuv\xe0"}};
-  for (const auto& c : cuts) {
-    e.name = c.typed;
-    EXPECT_STREQ(commitentries(e).name, c.kept) << c.typed;
-  }
+  checktable("entries-cut.txt", 1, [&e](const fields& in) {
+    e.name = in[0];
+    return fields{commitentries(e).name};
+  });
   EXPECT_EQ(written(b).substr(23, 52), example.substr(23, 52));
   EXPECT_STREQ(b.dtstr, "Mar 14, 1987 18:05 Zone: -1:00");
   EXPECT_EQ(b.zone, -1.0);
@@ -273,34 +225,18 @@ TEST(Entries, CommitAndEditMode) {
   EXPECT_EQ(shown.lonew, 1);
   EXPECT_EQ(shown.latns, 0);
   EXPECT_EQ(shown.place, "Sample Town            ");
+  shown = entriesof(readchartline(patched(56, "074W00'00 23S33")).rec);  // west and south
+  EXPECT_EQ(shown.lonew, 0);
+  EXPECT_EQ(shown.latns, 1);
   b.mon = 0;
   EXPECT_EQ(entriesof(b).mon, 0);
 }
 
 TEST(Escape, ThreeWays) {
-  const std::string fffd = "\xef\xbf\xbd";
-  const struct { std::string in; escapes how; std::string want; } cases[] = {
-      {std::string("a\0\x1f\x7f\"\\\xc3\xa9~", 9), escapes::control, "a\\x00\\x1f\\x7f\"\\\xc3\xa9~"},
-      {std::string("a\0\x1f\x7f\"\\\xc3\xa9~", 9), escapes::ascii,
-       "a\\x00\\x1f\\x7f\\x22\\x5c\\xc3\\xa9~"},
-      {std::string("a\"b\\c\0\t\n\x1f\x7f", 10), escapes::json,
-       "a\\\"b\\\\c\\u0000\\u0009\\u000a\\u001f\x7f"},
-      // A character's bytes end where its length says: what follows is escaped.
-      {"\xc3\xa9\"\xe2\x82\xac\x01\xf0\x9f\x98\x80\\", escapes::json,
-       "\xc3\xa9\\\"\xe2\x82\xac\\u0001\xf0\x9f\x98\x80\\\\"},
-      // Every edge of UTF-8: shortest forms, surrogates, U+10FFFF, cut sequences.
-      {"\xc2\x80 \xdf\xbf \xe0\xa0\x80 \xed\x9f\xbf \xee\x80\x80 \xef\xbf\xbf", escapes::json,
-       "\xc2\x80 \xdf\xbf \xe0\xa0\x80 \xed\x9f\xbf \xee\x80\x80 \xef\xbf\xbf"},
-      {"\xf0\x90\x80\x80 \xf1\x80\x80\x80 \xf4\x8f\xbf\xbf", escapes::json,
-       "\xf0\x90\x80\x80 \xf1\x80\x80\x80 \xf4\x8f\xbf\xbf"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(escapebytes(c.in, c.how), c.want) << c.in;
-  // Each byte that begins no valid sequence becomes U+FFFD: overlong forms
-  // (the first two too), a surrogate, past U+10FFFF, cut short, stray bytes.
-  for (std::string bad : {"\xc1\xbf", "\xe0\x9f\xbf", "\xf0\x8f\xbf\xbf", "\xed\xa0\x80",
-                          "\xf4\x90\x80\x80", "\xf5\x80\x80\x80", "\xe2\x82", "\xf0\x9f\x98", "\x80\xff"}) {
-    std::string want;
-    for (std::size_t i = 0; i < bad.size(); ++i) want += fffd;
-    EXPECT_EQ(escapebytes("x" + bad + "\xc3\xa9", escapes::json), "x" + want + "\xc3\xa9") << bad;
-  }
+  checktable("escape.txt", 2, [](const fields& in) {
+    escapes how = in[1] == "json"    ? escapes::json
+                  : in[1] == "ascii" ? escapes::ascii
+                                     : escapes::control;
+    return fields{escapebytes(in[0], how)};
+  });
 }

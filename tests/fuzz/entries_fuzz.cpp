@@ -24,12 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   e.zone = data[1] % 2;
   e.lonew = data[2] % 2;
   e.latns = data[3] % 2;
-  std::string* fields[] = {&e.name, &e.place, &e.day,  &e.year, &e.hour, &e.min,
-                           &e.zhour, &e.zmin, &e.lond, &e.lonm, &e.latd, &e.latm};
+  std::string* fields[] = {&e.name,  &e.place, &e.day,  &e.year, &e.hour, &e.min,
+                           &e.zhour, &e.zmin,  &e.lond, &e.lonm, &e.latd, &e.latm};
   std::size_t f = 0;
   for (std::size_t i = 4; i < size && f < std::size(fields); ++i) {
-    if (data[i] == '|') ++f;
-    else fields[f]->push_back(static_cast<char>(data[i]));
+    if (data[i] == '|')
+      ++f;
+    else
+      fields[f]->push_back(static_cast<char>(data[i]));
   }
   if (checkentries(e) != nullptr) return 0;
   birthdata b = commitentries(e);

@@ -12,9 +12,10 @@
 #include <sstream>
 #include <string>
 
-#include "chart/chartline.h"
 #include "chart/chartfile.h"
+#include "chart/chartline.h"
 #include "page/pageexport.h"
+#include "tests/golden.h"
 
 namespace {
 
@@ -52,33 +53,13 @@ struct chart {
 
 }  // namespace
 
+// A name given in the chooser and its filter; the kind of file and its path.
 TEST(Exportfile, KindFromExtensionElseFilter) {
-  struct {
-    const char* name;
-    int filter;
-    pageformat format;
-    const char* path;
-  } cases[] = {
-      {"page.png", 1, pageformat::png, "page.png"},       // the extension wins
-      {"/x/page.SVG", 0, pageformat::svg, "/x/page.SVG"},  // in any case
-      {"Page.Pdf", 1, pageformat::pdf, "Page.Pdf"},
-      {"page", 0, pageformat::png, "page.png"},            // else the filter's
-      {"page", 1, pageformat::svg, "page.svg"},
-      {"page", 2, pageformat::pdf, "page.pdf"},
-      {"charts.vnk", 0, pageformat::png, "charts.vnk.png"},
-      {"page.jpeg", 2, pageformat::pdf, "page.jpeg.pdf"},
-      {"page.pngx", 1, pageformat::svg, "page.pngx.svg"},
-      {"pages.pdf/page", 1, pageformat::svg, "pages.pdf/page.svg"},  // a folder's
-      {"/x/.png", 2, pageformat::pdf, "/x/.png.pdf"},  // a hidden name
-      {"page", 3, pageformat::png, "page.png"},        // an unknown filter
-      {"page", -1, pageformat::png, "page.png"},
-  };
-  for (const auto& c : cases) {
-    exporttarget t = exportfile(c.name, c.filter);
-    EXPECT_EQ(t.format, c.format) << c.name;
-    EXPECT_EQ(t.path, c.path) << c.name;
-    EXPECT_EQ(t.added, t.path != c.name) << c.name;
-  }
+  checktable("exportfile.txt", 2, [](const fields& in) {
+    exporttarget t = exportfile(in[0], std::stoi(in[1]));
+    const char* kind[] = {"none", "png", "svg", "pdf"};
+    return fields{kind[static_cast<int>(t.format)], t.path, t.added ? "added" : "as given"};
+  });
 }
 
 TEST(Exportpage, NeverTheChartFile) {
@@ -103,6 +84,7 @@ TEST(Exportpage, FailureNamesTheFileAndTheReason) {
   folder dir;
   chart c;
   std::ofstream(dir / "plain") << "";
+  // clang-format off
   struct {
     std::string path, why;
   } cases[] = {
@@ -110,6 +92,7 @@ TEST(Exportpage, FailureNamesTheFileAndTheReason) {
       {dir / "plain/page.png", dir / "plain/page.png: cannot write: Not a directory"},
       {dir / "a\x01\n/page.pdf", dir / "a\\x01\\x0a/page.pdf: cannot write: No such file or directory"},
   };
+  // clang-format on
   for (const auto& k : cases) {
     std::string why;
     EXPECT_FALSE(exportpage(exportfile(k.path, 0), false, dir / chartfilename, c.b, c.s, why));
