@@ -27,8 +27,15 @@ std::string readfailure(const std::istream& in) {
   return b && b->error() ? std::string("cannot read: ") + std::strerror(b->error()) : "cannot read";
 }
 
-inputfile::~inputfile() {
+openedfile::~openedfile() {
   if (fd >= 0) close(fd);
+}
+
+bool openedfile::openpath(const std::string& path, std::string& why) {
+  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) return true;
+  why = std::string("cannot open: ") + std::strerror(errno);
+  return false;
 }
 
 bool inputfile::open(const std::string& path, std::istream& in, std::string& why) {
@@ -41,17 +48,9 @@ bool inputfile::open(const std::string& path, std::istream& in, std::string& why
     });
     return true;
   }
-  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    why = std::string("cannot open: ") + std::strerror(errno);
-    return false;
-  }
+  if (!openpath(path, why)) return false;
   reader = std::make_unique<linereader>(fd);
   return true;
-}
-
-inputbytes::~inputbytes() {
-  if (fd >= 0) close(fd);
 }
 
 bool inputbytes::open(const std::string& path, std::istream& in, std::string& why) {
@@ -59,11 +58,7 @@ bool inputbytes::open(const std::string& path, std::istream& in, std::string& wh
     bytes = &in;
     return true;
   }
-  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    why = std::string("cannot open: ") + std::strerror(errno);
-    return false;
-  }
+  if (!openpath(path, why)) return false;
   buf = std::make_unique<fdinbuf>(fd);
   file = std::make_unique<std::istream>(buf.get());
   bytes = file.get();

@@ -30,40 +30,42 @@ class fdinbuf : public std::streambuf {
 // the system's reason when the stream reads an fdinbuf.
 std::string readfailure(const std::istream& in);
 
-// The lines of FILE: the file at its path, or the stream in for "-".
-class inputfile {
+// A file opened for reading by its path, closed with the object.
+class openedfile {
  public:
-  inputfile() = default;
-  ~inputfile();
-  inputfile(const inputfile&) = delete;
-  inputfile& operator=(const inputfile&) = delete;
+  openedfile() = default;
+  ~openedfile();
+  openedfile(const openedfile&) = delete;
+  openedfile& operator=(const openedfile&) = delete;
 
+ protected:
+  // Opens path; false with "cannot open: " and the system's reason.
+  bool openpath(const std::string& path, std::string& why);
+  int fd = -1;
+};
+
+// The lines of FILE: the file at its path, or the stream in for "-".
+class inputfile : openedfile {
+ public:
   // Opens the input; false with "cannot open: " and the system's reason.
   bool open(const std::string& path, std::istream& in, std::string& why);
   // Its lines, once it is open.
   linereader& lines() { return *reader; }
 
  private:
-  int fd = -1;
   std::unique_ptr<linereader> reader;
 };
 
 // The bytes of FILE as a stream that reports its read errors (readfailure):
 // the file at its path, or the stream in for "-".
-class inputbytes {
+class inputbytes : openedfile {
  public:
-  inputbytes() = default;
-  ~inputbytes();
-  inputbytes(const inputbytes&) = delete;
-  inputbytes& operator=(const inputbytes&) = delete;
-
   // Opens the input; false with "cannot open: " and the system's reason.
   bool open(const std::string& path, std::istream& in, std::string& why);
   // Its bytes, once it is open.
   std::istream& stream() { return *bytes; }
 
  private:
-  int fd = -1;
   std::unique_ptr<fdinbuf> buf;
   std::unique_ptr<std::istream> file;
   std::istream* bytes = nullptr;
