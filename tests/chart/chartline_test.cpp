@@ -2,13 +2,14 @@
 // messages, chart lines written and read, and byte escaping.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include "chart/chartline.h"
 #include "chart/entrycheck.h"
@@ -42,10 +43,33 @@ std::string dateof(const birthdata& b) {
   return s;
 }
 
-// What the reader makes of a line: its date line, or why it refuses it.
-std::string readout(const std::string& line) {
-  lineread r = readchartline(line);
-  return r.ok ? r.rec.dtstr : r.why;
+// What the reader makes of a line: its place and date line, or why it
+// refuses it. The line is a view into a longer text, which the reader must
+// not read past the line's end.
+fields readout(const std::string& line) {
+  const std::string text = line + "past the end of the line";
+  lineread r = readchartline(std::string_view(text).substr(0, line.size()));
+  return r.ok ? fields{r.rec.place, r.rec.dtstr} : fields{r.why};
+}
+
+// The dialog's entries from a case's fields, in the order of their struct
+// (the four choices as item numbers), and back.
+entries entriesfrom(const fields& f) {
+  auto n = [&f](int i) { return std::stoi(f[i]); };
+  return {f[0], f[1], n(2),  f[3],  f[4],  f[5],  f[6],  n(7),
+          f[8], f[9], f[10], n(11), f[12], f[13], n(14), f[15]};
+}
+
+fields fieldsof(const entries& e) {
+  auto n = [](int item) { return std::to_string(item); };
+  return {e.name,  e.place, n(e.mon), e.day,      e.year, e.hour, e.min,      n(e.zone),
+          e.zhour, e.zmin,  e.lond,   n(e.lonew), e.lonm, e.latd, n(e.latns), e.latm};
+}
+
+// A double as the shortest text that reads back as the same double.
+std::string shortest(double v) {
+  char s[32];
+  return std::string(s, std::to_chars(s, s + sizeof s, v).ptr);
 }
 
 }  // namespace
@@ -108,19 +132,7 @@ TEST(Chartline, ReaderColumnsAndRefusals) {
   const std::string hi = patched(23, "Dec 31, 240011:59:00 PM    -12:59179E59'00 89S59'00");
   const std::string lo = patched(23, "Jan 01, 160012:00:00 AM    +00:00000W00'00 00N00'00");
   for (const std::string& line : {hi, lo}) EXPECT_EQ(written(readchartline(line).rec), line + "\n");
-  checktable("chartline-read.txt", 1, [](const fields& in) { return fields{readout(in[0])}; });
-  // The place may be missing, cut short or followed by more bytes; a view
-  // into a larger buffer is never read past its end.
-  const std::string longplace = patched(75, "Abcdefghijklmnopqrstuvwxyz");
-  // clang-format off
-  const struct { std::string_view line; const char* place; } places[] = {
-      {std::string_view(example.data(), 74), "                       "},
-      {std::string_view(example.data(), 76), "S                      "},
-      {std::string_view(example.data(), 80), "Sampl                  "},
-      {longplace, "Abcdefghijklmnopqrstuvw"},
-  };
-  // clang-format on
-  for (const auto& c : places) EXPECT_STREQ(readchartline(c.line).rec.place, c.place);
+  checktable("chartline-read.txt", 1, [](const fields& in) { return readout(in[0]); });
 }
 
 TEST(Chartline, RoundTripOverTheDialogRanges) {
@@ -158,78 +170,43 @@ TEST(Chartline, RoundTripOverTheDialogRanges) {
   }
 }
 
-TEST(Entries, ChecksInTheDialogsOrder) {
-  // The reader's table above checks every range edge of the shared checks;
-  // here each of the dialog's messages, from fields read as plain decimals.
-  // clang-format off
-  const struct { std::string entries::*text; const char* value; std::string message; } cases[] = {
-      {&entries::year, "99999999999", "Enter year between\n1600-2400."},
-      {&entries::day, "", "Enter day between\n1-31"},
-      {&entries::day, "29", "Invalid February date"},  // month item 1, 2001
-      {&entries::day, "31", "There are only 30 days\nin this month"},  // item 10
-      {&entries::hour, "24", "Enter hour between\n0-23"},
-      {&entries::min, "60", "Enter minute between\n0-59"},
-      {&entries::zhour, "13", "Enter zone hour between\n0-12"},
-      {&entries::zmin, "60", "Enter zone minute between\n0-59"},
-      {&entries::lond, "180", "Enter longitude degree\nbetween 0-179"},
-      {&entries::lonm, "60", "Enter longitude minute\nbetween 0-59"},
-      {&entries::latd, "-1", "Enter latitude degree\nbetween 0-89"},
-      {&entries::latm, "60", "Enter latitude minute\nbetween 0-59"},
-  };
-  // clang-format on
-  entries ok;
-  ok.year = "2001";
-  ok.day = "09";  // leading zeros are decimal
-  ok.mon = 12;    // no month chosen reads as "Jan"
-  EXPECT_EQ(checkentries(ok), nullptr);
-  EXPECT_STREQ(commitentries(ok).dtstr, "Jan 9, 2001 00:00 Zone: 00:00");
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    entries e = ok;
-    e.mon = i == 2 ? 1 : i == 3 ? 10 : 0;
-    e.*cases[i].text = cases[i].value;
-    EXPECT_STREQ(checkentries(e), cases[i].message.c_str()) << i;
-  }
-}
-
-TEST(Entries, CommitAndEditMode) {
+TEST(Entries, ChecksAndCommit) {
+  checktable("chart-entries.txt", 16, [](const fields& in) {
+    if (const char* alert = checkentries(entriesfrom(in))) return fields{alert};
+    birthdata b = commitentries(entriesfrom(in));
+    return fields{written(b), b.dtstr,
+                  shortest(b.zone) + " " + shortest(b.lon) + " " + shortest(b.lat)};
+  });
   checktable("entries-int.txt", 1,
              [](const fields& in) { return fields{std::to_string(readdecimal(in[0].c_str()))}; });
-  // Texts lose control characters and keep at most 23 bytes, never half a
-  // UTF-8 character.
-  // clang-format off
-  entries e{"A\tB\nC\x7f" "D\x01" "E\r",
-            "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82\xe5\xb8\x82",
-            2, "14", "1987", "18", "05", 1, "1", "", "12", 1, "30", "41", 0, "54"};
-  // clang-format on
-  ASSERT_EQ(checkentries(e), nullptr);
-  birthdata b = commitentries(e);
-  EXPECT_STREQ(b.name, "A B C D E ");
-  EXPECT_STREQ(b.place, "Zo\xc3\xab M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac\xe5\xb8\x82");
-  checktable("entries-cut.txt", 1, [&e](const fields& in) {
+  checktable("entries-cut.txt", 1, [](const fields& in) {
+    entries e;
     e.name = in[0];
     return fields{commitentries(e).name};
   });
-  EXPECT_EQ(written(b).substr(23, 52), example.substr(23, 52));
-  EXPECT_STREQ(b.dtstr, "Mar 14, 1987 18:05 Zone: -1:00");
-  EXPECT_EQ(b.zone, -1.0);
-  EXPECT_EQ(b.lon, -12.5);
-  EXPECT_EQ(b.lat, 41.9);
-  // Edit mode shows a record again, integers without leading zeros; a loaded
-  // record keeps its blanks, and a month outside 1..12 shows as "Jan".
-  entries shown = entriesof(readchartline(example).rec);
-  EXPECT_EQ(written(commitentries(shown)), example + "\n");
-  EXPECT_EQ(shown.min, "5");
-  EXPECT_EQ(shown.zmin, "0");
-  EXPECT_EQ(shown.mon, 2);
-  EXPECT_EQ(shown.zone, 1);
-  EXPECT_EQ(shown.lonew, 1);
-  EXPECT_EQ(shown.latns, 0);
-  EXPECT_EQ(shown.place, "Sample Town            ");
-  shown = entriesof(readchartline(patched(56, "074W00'00 23S33")).rec);  // west and south
-  EXPECT_EQ(shown.lonew, 0);
-  EXPECT_EQ(shown.latns, 1);
-  b.mon = 0;
-  EXPECT_EQ(entriesof(b).mon, 0);
+}
+
+TEST(Entries, EditModeShowsARecord) {
+  checktable("chart-shown.txt", 1,
+             [](const fields& in) { return fieldsof(entriesof(readchartline(in[0]).rec)); });
+}
+
+// The dialog's choices shown from a record and committed back: each sign
+// both ways, and the last month.
+TEST(Entries, SignChoicesAndDecemberBothWays) {
+  // Index 1 of each choice is "-" (zone east), "E" and "S"; 11 is "Dec".
+  for (bool set : {false, true}) {
+    birthdata b;
+    b.mon = set ? 12 : 1;
+    b.zeast = b.loneast = b.latsouth = set;
+    const entries e = entriesof(b);
+    EXPECT_EQ(e.mon, set ? 11 : 0);
+    EXPECT_EQ((std::vector<int>{e.zone, e.lonew, e.latns}), std::vector<int>(3, set));
+    const birthdata back = commitentries(e);
+    EXPECT_EQ(back.mon, b.mon);
+    EXPECT_EQ((std::vector<bool>{back.zeast, back.loneast, back.latsouth}),
+              std::vector<bool>(3, set));
+  }
 }
 
 TEST(Escape, ThreeWays) {
