@@ -202,21 +202,10 @@ TEST(Planets, MoonCrossingZeroKeepsItsSpeed) {
   EXPECT_EQ(found, 20);
 }
 
-TEST(Chart, Greenwich2000AndDelhi2000) {
-  const int32_t pos[10] = {20852, 15390, 11967, 18246, 14881, 83, 13062, 992, 6005, 16805};
-  const int32_t sp[10] = {0, 3669, 43288, 2792, 5602, 146, 4352, -71, -194, -194};
-  // 1 January 2000, 12:00 at Greenwich; 17:30 in Delhi (zone -5.5, 77 deg 12 min
-  // east, 28 deg 36 min north) is the same instant, so only the ascendant changes.
-  chartstate g = castchart(1, 1, 2000, 12, 0, 0.0, 0.0, 0.0);
-  chartstate d = castchart(1, 1, 2000, 17, 30, -5.5, -77.2, 28.6);
-  EXPECT_EQ(g.jd, 2451545.5);
-  EXPECT_EQ(d.jd, 2451545.5);
-  for (int i = 0; i < nbody; i++) {
-    EXPECT_EQ(g.tpos[i], pos[i]) << i;
-    EXPECT_EQ(g.tsp[i], sp[i]) << i;
-    EXPECT_EQ(d.tsp[i], sp[i]) << i;
-    EXPECT_EQ(d.tpos[i], i ? pos[i] : 4579) << i;  // 16 deg 19 min Gemini
-  }
+// The positions of charts are those of vornak-chart's sample charts
+// (tests/data/samples.jsonl: Greenwich and Delhi at the same instant of
+// 1 January 2000).
+TEST(Chart, ZoneCarriesTheDayAndPlacesStayInRange) {
   // 23:00 in zone 5 is 04:00 UT of the next day, 01:00 in zone -5 20:00 UT
   // of the day before: the civil date stays, the fraction of jd carries it.
   chartstate late = castchart(3, 14, 1990, 23, 0, 5.0, 75.0, 40.0);
