@@ -42,15 +42,10 @@ TEST(Calendar, LeapYearsDayNumbersAndPrintedDates) {
                   get_jul_day(std::stoi(in[0]), std::stoi(in[1]), std::stoi(in[2])));
     return fields{jd, datestr(std::stod(jd) + 0.99)};
   });
-  EXPECT_EQ(datestr(0.0), "Nov 24, -4713");
-  EXPECT_EQ(datestr(2147483647.5), "Jun 03, 5874898");
-  char buf[jd2date_size];
-  EXPECT_EQ(jd2date(buf, 2451545.0), 12);
-  // Any other day count prints the unknown date, within the buffer.
-  for (double jd : {qnan, -qnan, inf, -inf, -1.0, -0.5, -1e300, 2147483648.0, 9.3e18}) {
-    EXPECT_EQ(datestr(jd), "??? ??, ????") << jd;
-    EXPECT_EQ(jd2date(buf, jd), 12);
-  }
+  checktable("engine-printeddates.txt", 1, [](const fields& in) {
+    char buf[jd2date_size];
+    return fields{datestr(std::stod(in[0])), std::to_string(jd2date(buf, std::stod(in[0])))};
+  });
   // Extreme arguments stay defined (run under the undefined-behaviour sanitizer).
   double a = get_jul_day(INT_MAX, INT_MAX, INT_MAX), b = get_jul_day(INT_MIN, INT_MIN, INT_MIN);
   EXPECT_GT(a, 0);
