@@ -21,6 +21,8 @@
 namespace {
 
 const double pi = 3.141592653589793, qnan = std::nan(""), inf = HUGE_VAL;
+// One hour in Julian centuries.
+const double hour = 1.1407711613050422e-6;
 
 std::string datestr(double jd) {
   char buf[64];
@@ -164,7 +166,6 @@ TEST(Planets, BothInstantsOfGetplanetsAsPlanetsGivesThem) {
   // The chart instant and the hour before are summed together: each the same
   // as alone, near 2000, at the ends of the dialog's years and far beyond
   // (where the series' arguments leave the fast sine and cosine).
-  const double hour = 1.1407711613050422e-6;
   for (double T : {0.0, -4.0, 4.0, 0.123456, -36.0, 50.0, 1e4}) {
     double pos[10], speed[10], now[10], before[10];
     getplanets(T, pos, speed);
@@ -180,7 +181,6 @@ TEST(Planets, BothInstantsOfGetplanetsAsPlanetsGivesThem) {
 }
 
 TEST(Planets, MoonCrossingZeroKeepsItsSpeed) {
-  const double hour = 1.1407711613050422e-6;
   int found = 0;
   for (double T = -4.0; T < 4.0 && found < 20; T += 0.0002) {
     double a[10], b[10], pos[10], speed[10];
