@@ -21,6 +21,8 @@
 namespace {
 
 const double pi = 3.141592653589793, qnan = std::nan(""), inf = HUGE_VAL;
+// One hour in Julian centuries.
+const double hour = 1.1407711613050422e-6;
 
 std::string datestr(double jd) {
   char buf[64];
@@ -42,15 +44,10 @@ TEST(Calendar, LeapYearsDayNumbersAndPrintedDates) {
                   get_jul_day(std::stoi(in[0]), std::stoi(in[1]), std::stoi(in[2])));
     return fields{jd, datestr(std::stod(jd) + 0.99)};
   });
-  EXPECT_EQ(datestr(0.0), "Nov 24, -4713");
-  EXPECT_EQ(datestr(2147483647.5), "Jun 03, 5874898");
-  char buf[jd2date_size];
-  EXPECT_EQ(jd2date(buf, 2451545.0), 12);
-  // Any other day count prints the unknown date, within the buffer.
-  for (double jd : {qnan, -qnan, inf, -inf, -1.0, -0.5, -1e300, 2147483648.0, 9.3e18}) {
-    EXPECT_EQ(datestr(jd), "??? ??, ????") << jd;
-    EXPECT_EQ(jd2date(buf, jd), 12);
-  }
+  checktable("engine-printeddates.txt", 1, [](const fields& in) {
+    char buf[jd2date_size];
+    return fields{datestr(std::stod(in[0])), std::to_string(jd2date(buf, std::stod(in[0])))};
+  });
   // Extreme arguments stay defined (run under the undefined-behaviour sanitizer).
   double a = get_jul_day(INT_MAX, INT_MAX, INT_MAX), b = get_jul_day(INT_MIN, INT_MIN, INT_MIN);
   EXPECT_GT(a, 0);
@@ -169,7 +166,6 @@ TEST(Planets, BothInstantsOfGetplanetsAsPlanetsGivesThem) {
   // The chart instant and the hour before are summed together: each the same
   // as alone, near 2000, at the ends of the dialog's years and far beyond
   // (where the series' arguments leave the fast sine and cosine).
-  const double hour = 1.1407711613050422e-6;
   for (double T : {0.0, -4.0, 4.0, 0.123456, -36.0, 50.0, 1e4}) {
     double pos[10], speed[10], now[10], before[10];
     getplanets(T, pos, speed);
@@ -185,7 +181,6 @@ TEST(Planets, BothInstantsOfGetplanetsAsPlanetsGivesThem) {
 }
 
 TEST(Planets, MoonCrossingZeroKeepsItsSpeed) {
-  const double hour = 1.1407711613050422e-6;
   int found = 0;
   for (double T = -4.0; T < 4.0 && found < 20; T += 0.0002) {
     double a[10], b[10], pos[10], speed[10];
@@ -202,21 +197,10 @@ TEST(Planets, MoonCrossingZeroKeepsItsSpeed) {
   EXPECT_EQ(found, 20);
 }
 
-TEST(Chart, Greenwich2000AndDelhi2000) {
-  const int32_t pos[10] = {20852, 15390, 11967, 18246, 14881, 83, 13062, 992, 6005, 16805};
-  const int32_t sp[10] = {0, 3669, 43288, 2792, 5602, 146, 4352, -71, -194, -194};
-  // 1 January 2000, 12:00 at Greenwich; 17:30 in Delhi (zone -5.5, 77 deg 12 min
-  // east, 28 deg 36 min north) is the same instant, so only the ascendant changes.
-  chartstate g = castchart(1, 1, 2000, 12, 0, 0.0, 0.0, 0.0);
-  chartstate d = castchart(1, 1, 2000, 17, 30, -5.5, -77.2, 28.6);
-  EXPECT_EQ(g.jd, 2451545.5);
-  EXPECT_EQ(d.jd, 2451545.5);
-  for (int i = 0; i < nbody; i++) {
-    EXPECT_EQ(g.tpos[i], pos[i]) << i;
-    EXPECT_EQ(g.tsp[i], sp[i]) << i;
-    EXPECT_EQ(d.tsp[i], sp[i]) << i;
-    EXPECT_EQ(d.tpos[i], i ? pos[i] : 4579) << i;  // 16 deg 19 min Gemini
-  }
+// The positions of charts are those of vornak-chart's sample charts
+// (tests/data/samples.jsonl: Greenwich and Delhi at the same instant of
+// 1 January 2000).
+TEST(Chart, ZoneCarriesTheDayAndPlacesStayInRange) {
   // 23:00 in zone 5 is 04:00 UT of the next day, 01:00 in zone -5 20:00 UT
   // of the day before: the civil date stays, the fraction of jd carries it.
   chartstate late = castchart(3, 14, 1990, 23, 0, 5.0, 75.0, 40.0);

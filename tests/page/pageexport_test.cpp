@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "chart/chartfile.h"
@@ -23,13 +22,6 @@ const char* const delhi =
     "Delhi Noon UT          Jan 01, 200005:30:00 PM    -05:30077E12'00 28N36'00 "
     "New Delhi               ";
 
-std::string slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
 struct folder {
   std::string path;
   folder() {
@@ -38,17 +30,6 @@ struct folder {
   }
   ~folder() { std::filesystem::remove_all(path); }
   std::string operator/(const std::string& name) const { return path + "/" + name; }
-};
-
-struct chart {
-  birthdata b;
-  chartstate s;
-  chart() {
-    lineread r = readchartline(delhi);
-    EXPECT_TRUE(r.ok) << r.why;
-    b = r.rec;
-    s = castchart(b);
-  }
 };
 
 }  // namespace
@@ -62,40 +43,40 @@ TEST(Exportfile, KindFromExtensionElseFilter) {
   });
 }
 
-TEST(Exportpage, NeverTheChartFile) {
+// The chart file by other names, a hard link, a symbolic link and a path
+// through a folder, is refused and left as it was; any other failure names
+// the file, its control bytes escaped, and the reason.
+TEST(Exportpage, NeverTheChartFileAndFailuresNamed) {
   folder dir;
-  chart c;
+  lineread r = readchartline(delhi);
+  ASSERT_TRUE(r.ok) << r.why;
   std::string file = dir / chartfilename, line = std::string(delhi) + "\n";
   std::ofstream(file) << line;
+  std::ofstream(dir / "plain") << "";
   ASSERT_EQ(link(file.c_str(), (dir / "hard.png").c_str()), 0);
   ASSERT_EQ(symlink(chartfilename, (dir / "soft.svg").c_str()), 0);
   ASSERT_EQ(mkdir((dir / "sub").c_str(), 0700), 0);
-  for (const char* name : {"hard.png", "soft.svg", "sub/../charts.vnk"}) {
-    exporttarget t;
-    t.path = dir / name;
-    std::string why;
-    EXPECT_FALSE(exportpage(t, false, file, c.b, c.s, why)) << name;
-    EXPECT_EQ(why, "Error exporting page!\n" + t.path + ": is the chart file; nothing written");
-    EXPECT_EQ(slurp(file), line);
-  }
-}
-
-TEST(Exportpage, FailureNamesTheFileAndTheReason) {
-  folder dir;
-  chart c;
-  std::ofstream(dir / "plain") << "";
+  const std::string chart = ": is the chart file; nothing written",
+                    none = ": cannot write: No such file or directory";
   // clang-format off
   struct {
-    std::string path, why;
+    std::string name, why;
   } cases[] = {
-      {dir / "none/page.png", dir / "none/page.png: cannot write: No such file or directory"},
-      {dir / "plain/page.png", dir / "plain/page.png: cannot write: Not a directory"},
-      {dir / "a\x01\n/page.pdf", dir / "a\\x01\\x0a/page.pdf: cannot write: No such file or directory"},
+      {"hard.png", "hard.png" + chart},
+      {"soft.svg", "soft.svg" + chart},
+      {"sub/../charts.vnk", "sub/../charts.vnk" + chart},
+      {"none/page.png", "none/page.png" + none},
+      {"plain/page.png", "plain/page.png: cannot write: Not a directory"},
+      {"a\x01\n/page.pdf", "a\\x01\\x0a/page.pdf" + none},
   };
   // clang-format on
   for (const auto& k : cases) {
+    // The kind from the extension (PNG for charts.vnk), the path as given.
+    exporttarget t = exportfile(dir / k.name, 0);
+    t.path = dir / k.name;
     std::string why;
-    EXPECT_FALSE(exportpage(exportfile(k.path, 0), false, dir / chartfilename, c.b, c.s, why));
-    EXPECT_EQ(why, "Error exporting page!\n" + k.why);
+    EXPECT_FALSE(exportpage(t, false, file, r.rec, castchart(r.rec), why)) << k.name;
+    EXPECT_EQ(why, "Error exporting page!\n" + dir.path + "/" + k.why);
   }
+  EXPECT_EQ(readfile(file), line);
 }
