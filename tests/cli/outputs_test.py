@@ -66,20 +66,13 @@ with tempfile.TemporaryDirectory() as d:
     os.chdir(d)
     os.chmod(d, 0o777)
     put("charts.vnk")
-    put("one.vnk", first)
-    os.link("charts.vnk", "hard.vnk")
-    os.symlink("charts.vnk", "soft.vnk")
-    os.mkdir("sub")
 
-    # The input is never written over: the default input, "..", links, a
-    # descriptor's name, standard input and output.
+    # The input is never written over: the default input, a descriptor's
+    # name, standard input and output. (Links and ".." go through the same
+    # check in the window's export, tests/page/pageexport_test.cpp.)
     with open("charts.vnk", "ab") as log:
         for args, kw, shown in [
                 (["--pdf", "charts.vnk"], {}, "charts.vnk"),
-                (["--svg", "sub/../charts.vnk", "--line", "2"], {}, "sub/../charts.vnk"),
-                (["--png", "one.vnk", "one.vnk"], {}, "one.vnk"),
-                (["--pdf", "hard.vnk", "charts.vnk"], {}, "hard.vnk"),
-                (["--pdf", "soft.vnk"], {}, "soft.vnk"),
                 (["--pdf", "/dev/stdout", "charts.vnk"], {"stdout": log}, "/dev/stdout"),
                 (["--pdf", "-", "-"], {"stdin": open("charts.vnk", "rb"), "stdout": log},
                  "standard output"),
@@ -88,10 +81,7 @@ with tempfile.TemporaryDirectory() as d:
             check((r.returncode, r.stderr) == (2, ERR + b"%s: is the input file; nothing "
                                                      b"written\n" % shown.encode()),
                   "%s: %d %r" % (args, r.returncode, r.stderr))
-    check(read("charts.vnk") == chart, "the input was changed")
-    check(read("one.vnk") == first, "one.vnk was changed")
-    check(sorted(os.listdir()) == ["charts.vnk", "hard.vnk", "one.vnk", "soft.vnk", "sub"],
-          os.listdir())
+    check(read("charts.vnk") == chart and os.listdir() == ["charts.vnk"], os.listdir())
 
     # Descriptors are written directly: appended to where the shell appends.
     put("log.txt", b"before\n")
@@ -107,8 +97,8 @@ with tempfile.TemporaryDirectory() as d:
     # replaced file keeps only its permission bits, a new file gets the
     # umask's; a read-only file (here another user's) is refused, as a
     # redirect would refuse it, though the folder is writable; any name that
-    # fits the folder works (the temporary name is short); a device is
-    # written directly and its failure said.
+    # fits the folder works (the temporary name is short). (A device and its
+    # failure: tests/data/chartcmd.txt.)
     os.symlink("target.svg", "link.svg")
     put("old.svg", b"old", 0o6755 | stat.S_ISVTX)
     put("ro.svg", b"keep", 0o444)
@@ -120,9 +110,7 @@ with tempfile.TemporaryDirectory() as d:
             ("new.svg", False, 0, b"", lambda: mode("new.svg") == 0o640),
             ("ro.svg", True, 2, ERR + b"ro.svg: cannot write: Permission denied\n",
              lambda: read("ro.svg") == b"keep"),
-            ("x" * 251 + ".svg", False, 0, b"", lambda: read("x" * 251 + ".svg")),
-            ("/dev/full", False, 2, ERR + b"/dev/full: cannot write: No space left on device\n",
-             lambda: True)]:
+            ("x" * 251 + ".svg", False, 0, b"", lambda: read("x" * 251 + ".svg"))]:
         r = run("--svg", out, "--line", "0", samples, user=user)
         check((r.returncode, r.stderr) == (status, err) and after(),
               "%s: %d %r" % (out[:20], r.returncode, r.stderr))
@@ -169,12 +157,12 @@ with tempfile.TemporaryDirectory() as d:
 
     # Standard input that is a directory, or that fails part way (a terminal
     # whose other side is gone), is an error, and no page file is written.
-    for args in (["-"], ["--pdf", "in.pdf", "-"]):
-        dirfd = os.open(d, os.O_RDONLY)
-        r = run(*args, stdin=dirfd)
-        os.close(dirfd)
-        check(r.returncode == 2 and r.stderr == ERR + b"standard input: cannot read: Is a "
-              b"directory\n" and not os.path.exists("in.pdf"), "%s < dir: %r" % (args, r.stderr))
+    # (Text output reads standard input the same way.)
+    dirfd = os.open(d, os.O_RDONLY)
+    r = run("--pdf", "in.pdf", "-", stdin=dirfd)
+    os.close(dirfd)
+    check(r.returncode == 2 and r.stderr == ERR + b"standard input: cannot read: Is a directory\n"
+          and not os.path.exists("in.pdf"), "stdin a directory: %r" % r.stderr)
     try:
         master, slave = pty.openpty()
     except OSError as e:
