@@ -22,7 +22,6 @@ from checks import check, done
 
 prog, samples = map(os.path.abspath, sys.argv[1:3])
 chart = open(samples, "rb").read()
-first = chart.split(b"\n")[0] + b"\n"
 SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP)
 ERR = b"vornak-chart: "
 
@@ -51,10 +50,6 @@ def put(name, data=chart, mode=0o644):
 
 def read(name):
     return open(name, "rb").read() if os.path.isfile(name) else b""
-
-
-def mode(name):
-    return stat.S_IMODE(os.stat(name).st_mode)
 
 
 with tempfile.TemporaryDirectory() as d:
@@ -101,8 +96,8 @@ with tempfile.TemporaryDirectory() as d:
     for out, user, status, err, after in [
             ("link.svg", False, 0, b"", lambda: os.path.islink("link.svg")
              and read("target.svg").startswith(b"<?xml")),
-            ("old.svg", False, 0, b"", lambda: mode("old.svg") == 0o755),
-            ("new.svg", False, 0, b"", lambda: mode("new.svg") == 0o640),
+            ("old.svg", False, 0, b"", lambda: stat.S_IMODE(os.stat("old.svg").st_mode) == 0o755),
+            ("new.svg", False, 0, b"", lambda: stat.S_IMODE(os.stat("new.svg").st_mode) == 0o640),
             ("ro.svg", True, 2, ERR + b"ro.svg: cannot write: Permission denied\n",
              lambda: read("ro.svg") == b"keep"),
             ("x" * 251 + ".svg", False, 0, b"", lambda: read("x" * 251 + ".svg"))]:
@@ -128,7 +123,7 @@ with tempfile.TemporaryDirectory() as d:
         os.rmdir("mnt")
 
     # With standard error closed, a message does not land in the PDF.
-    put("bad.vnk", first + b"not a chart\n")
+    put("bad.vnk", chart + b"not a chart\n")
     r = subprocess.run(["sh", "-c", 'exec 2>&-; exec "$0" --pdf closed.pdf - < bad.vnk', prog],
                        timeout=60)
     pdf = read("closed.pdf")
