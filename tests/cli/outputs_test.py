@@ -22,7 +22,6 @@ from checks import check, done
 
 prog, samples = map(os.path.abspath, sys.argv[1:3])
 chart = open(samples, "rb").read()
-first = chart.split(b"\n")[0] + b"\n"
 SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP)
 ERR = b"vornak-chart: "
 
@@ -53,33 +52,17 @@ def read(name):
     return open(name, "rb").read() if os.path.isfile(name) else b""
 
 
-def mode(name):
-    return stat.S_IMODE(os.stat(name).st_mode)
-
-
-def cannot(sub, why):
-    # A sub-case this machine cannot run: said, not failed.
-    print("skipped %s: %s" % (sub, why))
-
-
 with tempfile.TemporaryDirectory() as d:
     os.chdir(d)
     os.chmod(d, 0o777)
     put("charts.vnk")
-    put("one.vnk", first)
-    os.link("charts.vnk", "hard.vnk")
-    os.symlink("charts.vnk", "soft.vnk")
-    os.mkdir("sub")
 
-    # The input is never written over: the default input, "..", links, a
-    # descriptor's name, standard input and output.
+    # The input is never written over: the default input, a descriptor's
+    # name, standard input and output. (Links and ".." go through the same
+    # check in the window's export, tests/page/pageexport_test.cpp.)
     with open("charts.vnk", "ab") as log:
         for args, kw, shown in [
                 (["--pdf", "charts.vnk"], {}, "charts.vnk"),
-                (["--svg", "sub/../charts.vnk", "--line", "2"], {}, "sub/../charts.vnk"),
-                (["--png", "one.vnk", "one.vnk"], {}, "one.vnk"),
-                (["--pdf", "hard.vnk", "charts.vnk"], {}, "hard.vnk"),
-                (["--pdf", "soft.vnk"], {}, "soft.vnk"),
                 (["--pdf", "/dev/stdout", "charts.vnk"], {"stdout": log}, "/dev/stdout"),
                 (["--pdf", "-", "-"], {"stdin": open("charts.vnk", "rb"), "stdout": log},
                  "standard output"),
@@ -88,10 +71,7 @@ with tempfile.TemporaryDirectory() as d:
             check((r.returncode, r.stderr) == (2, ERR + b"%s: is the input file; nothing "
                                                      b"written\n" % shown.encode()),
                   "%s: %d %r" % (args, r.returncode, r.stderr))
-    check(read("charts.vnk") == chart, "the input was changed")
-    check(read("one.vnk") == first, "one.vnk was changed")
-    check(sorted(os.listdir()) == ["charts.vnk", "hard.vnk", "one.vnk", "soft.vnk", "sub"],
-          os.listdir())
+    check(read("charts.vnk") == chart and os.listdir() == ["charts.vnk"], os.listdir())
 
     # Descriptors are written directly: appended to where the shell appends.
     put("log.txt", b"before\n")
@@ -107,8 +87,8 @@ with tempfile.TemporaryDirectory() as d:
     # replaced file keeps only its permission bits, a new file gets the
     # umask's; a read-only file (here another user's) is refused, as a
     # redirect would refuse it, though the folder is writable; any name that
-    # fits the folder works (the temporary name is short); a device is
-    # written directly and its failure said.
+    # fits the folder works (the temporary name is short). (A device and its
+    # failure: tests/data/chartcmd.txt.)
     os.symlink("target.svg", "link.svg")
     put("old.svg", b"old", 0o6755 | stat.S_ISVTX)
     put("ro.svg", b"keep", 0o444)
@@ -116,13 +96,11 @@ with tempfile.TemporaryDirectory() as d:
     for out, user, status, err, after in [
             ("link.svg", False, 0, b"", lambda: os.path.islink("link.svg")
              and read("target.svg").startswith(b"<?xml")),
-            ("old.svg", False, 0, b"", lambda: mode("old.svg") == 0o755),
-            ("new.svg", False, 0, b"", lambda: mode("new.svg") == 0o640),
+            ("old.svg", False, 0, b"", lambda: stat.S_IMODE(os.stat("old.svg").st_mode) == 0o755),
+            ("new.svg", False, 0, b"", lambda: stat.S_IMODE(os.stat("new.svg").st_mode) == 0o640),
             ("ro.svg", True, 2, ERR + b"ro.svg: cannot write: Permission denied\n",
              lambda: read("ro.svg") == b"keep"),
-            ("x" * 251 + ".svg", False, 0, b"", lambda: read("x" * 251 + ".svg")),
-            ("/dev/full", False, 2, ERR + b"/dev/full: cannot write: No space left on device\n",
-             lambda: True)]:
+            ("x" * 251 + ".svg", False, 0, b"", lambda: read("x" * 251 + ".svg"))]:
         r = run("--svg", out, "--line", "0", samples, user=user)
         check((r.returncode, r.stderr) == (status, err) and after(),
               "%s: %d %r" % (out[:20], r.returncode, r.stderr))
@@ -130,24 +108,22 @@ with tempfile.TemporaryDirectory() as d:
 
     # A write to a full disk says why, naming the temporary file, and leaves
     # nothing: a full tmpfs (root only, in a mount namespace of its own).
-    if os.geteuid() != 0:
-        cannot("the full tmpfs", "not root")
-    elif subprocess.run(["unshare", "-m", "true"], capture_output=True).returncode:
-        cannot("the full tmpfs", "no private mount namespace here")
+    if subprocess.run(["unshare", "-m", "true"], capture_output=True).returncode:
+        print("skipped the full tmpfs: no private mount namespace here (needs root)")
     else:
         os.mkdir("mnt")
         r = subprocess.run(["unshare", "-m", "sh", "-c", 'mount -t tmpfs -o size=16k tmpfs "$1" '
                             '|| exit 77; "$0" --pdf "$1/full.pdf" "$2"; s=$?; ls -A "$1"; exit $s',
                             prog, os.path.abspath("mnt"), samples], capture_output=True, timeout=60)
         if r.returncode == 77:
-            cannot("the full tmpfs", "no tmpfs mounted")
+            print("skipped the full tmpfs: no tmpfs mounted")
         check(r.returncode == 77 or (r.returncode == 2 and r.stdout == b"" and re.fullmatch(
               rb"vornak-chart: \S*/full.pdf: cannot write: No space left on device \(writing the "
               rb"temporary file \S*/mnt/\.vnk\w{6}\)\n", r.stderr)), "full disk: %r" % (r,))
         os.rmdir("mnt")
 
     # With standard error closed, a message does not land in the PDF.
-    put("bad.vnk", first + b"not a chart\n")
+    put("bad.vnk", chart + b"not a chart\n")
     r = subprocess.run(["sh", "-c", 'exec 2>&-; exec "$0" --pdf closed.pdf - < bad.vnk', prog],
                        timeout=60)
     pdf = read("closed.pdf")
@@ -169,16 +145,16 @@ with tempfile.TemporaryDirectory() as d:
 
     # Standard input that is a directory, or that fails part way (a terminal
     # whose other side is gone), is an error, and no page file is written.
-    for args in (["-"], ["--pdf", "in.pdf", "-"]):
-        dirfd = os.open(d, os.O_RDONLY)
-        r = run(*args, stdin=dirfd)
-        os.close(dirfd)
-        check(r.returncode == 2 and r.stderr == ERR + b"standard input: cannot read: Is a "
-              b"directory\n" and not os.path.exists("in.pdf"), "%s < dir: %r" % (args, r.stderr))
+    # (Text output reads standard input the same way.)
+    dirfd = os.open(d, os.O_RDONLY)
+    r = run("--pdf", "in.pdf", "-", stdin=dirfd)
+    os.close(dirfd)
+    check(r.returncode == 2 and r.stderr == ERR + b"standard input: cannot read: Is a directory\n"
+          and not os.path.exists("in.pdf"), "stdin a directory: %r" % r.stderr)
     try:
         master, slave = pty.openpty()
     except OSError as e:
-        cannot("the read error of a terminal", e)
+        print("skipped the read error of a terminal:", e)
     else:
         tty.setraw(slave)
         p = subprocess.Popen([prog, "--pdf", "tty.pdf", "-"], stdin=slave, stderr=subprocess.PIPE)

@@ -23,16 +23,12 @@ done
 "$p/bin/vornak-chart" "$3" >"$root/installed.txt"
 "$2" "$3" >"$root/built.txt"
 cmp "$root/installed.txt" "$root/built.txt" || fail "installed vornak-chart differs from the built one"
-"$p/bin/vornak-chart" --version | grep -q '^vornak-chart Version [0-9]' || fail "no version"
 
-# The AppStream metadata is installed under its component id, launches the
-# installed desktop entry and validates on its own and with the installed
-# files it names (appstreamcli comes with tools/deps.sh).
+# The AppStream metadata validates on its own and with the installed files:
+# validate-tree also fails a file not named after its component id and a
+# launchable desktop entry that is not installed (appstreamcli comes with
+# tools/deps.sh).
 meta=$(ls "$p"/share/metainfo/*.metainfo.xml 2>/dev/null) || fail "no AppStream metadata"
-id=$(sed -n 's|^ *<id>\(.*\)</id>$|\1|p' "$meta")
-[ "$meta" = "$p/share/metainfo/$id.metainfo.xml" ] || fail "$meta is not named after its id $id"
-launch=$(sed -n 's|^ *<launchable type="desktop-id">\(.*\)</launchable>$|\1|p' "$meta")
-[ "$p/share/applications/$launch" = "$desktop" ] || fail "launchable $launch is not the desktop entry"
 command -v appstreamcli >/dev/null || fail "appstreamcli is not installed (tools/deps.sh installs it)"
 for check in "validate $meta" "validate-tree $p"; do
   appstreamcli $check --no-net >"$root/appstream.txt" 2>&1 ||
