@@ -1,5 +1,5 @@
 // The dialog's Find at its edges: the choice items it sets, the largest zone
-// a chart holds, and a message's lines filled to their width after a break.
+// a chart holds.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -23,9 +23,4 @@ TEST(chooseplace, setsthedialogschoiceitems) {
     EXPECT_EQ((std::vector<int>{e.lonew, e.latns, e.zone}), c.items) << c.p.name;
   }
   EXPECT_EQ(beyondzone({12 * 60 + 59, "", "", "", ""}, birthdata()), "");
-}
-
-TEST(wrapped, fillsthelineafterabreak) {
-  EXPECT_EQ(wrapped("Use it anyway? Yes or no", 6), "Use it\nanyway?\nYes or\nno");
-  EXPECT_EQ(wrapped("Zone\nUse it", 6), "Zone\nUse it");
 }
