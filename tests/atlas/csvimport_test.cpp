@@ -1,13 +1,12 @@
-// vornak-chart's import of births from CSV and its list of places, on the
-// atlas of libtimezonemap-data and Debian's tzdata: each row's chart line or
-// reason, the header's, and the places as --find writes them.
+// vornak-chart's import of births from CSV, on the atlas of
+// libtimezonemap-data and Debian's tzdata: each row's chart line or reason,
+// and the header's.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
 #include "atlas/csvimport.h"
-#include "atlas/findlist.h"
 #include "tests/golden.h"
 
 namespace {
@@ -20,16 +19,6 @@ TEST(importcsv, chartlinesandreasons) {
     const int status = importcsv(csv, out, err, worldatlas());
     return fields{std::to_string(status), out.str(), err.str()};
   });
-}
-
-TEST(findlist, textandjson) {
-  const place* p = worldatlas().lookup("Sao Paulo");
-  ASSERT_NE(p, nullptr);
-  EXPECT_EQ(findline(*p), "São Paulo, Brazil  46W38 23S33  America/Sao_Paulo  10021295\n");
-  EXPECT_EQ(findjson(*p),
-            "{\"name\":\"São Paulo\",\"state\":\"São Paulo\",\"country\":\"Brazil\","
-            "\"lat\":-23.5475,\"lon\":-46.63611,\"tz\":\"America/Sao_Paulo\","
-            "\"population\":10021295}\n");
 }
 
 }  // namespace
