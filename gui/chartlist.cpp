@@ -2,7 +2,6 @@
 #include <string>
 #include <string_view>
 
-#include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/fl_ask.H>
 
@@ -52,9 +51,6 @@ void vnkbr_sel(Fl_Widget*, void* v) {
   w->close();
 }
 
-// Cancel (and the window's close or Escape): closes the list.
-void vnkbr_close(Fl_Widget*, void* v) { static_cast<listwin*>(v)->close(); }
-
 listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
   begin();
   br = new linebrowser(20, 20, 300, 200, "Chart List");
@@ -67,12 +63,8 @@ listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
   // The first line is chosen until the user picks another.
   if (br->size() > 0) br->value(1);
   if (shown.opened) (new Fl_Button(40, 250, 40, 25, "OK"))->callback(vnkbr_sel, this);
-  (new Fl_Button(240, 250, 60, 25, "Cancel"))->callback(vnkbr_close, this);
+  (new Fl_Button(240, 250, 60, 25, "Cancel"))->callback(closecb, this);
   end();
-  // Closing the window or pressing Escape cancels, and so destroys it
-  // rather than leaving a hidden list behind.
-  callback(vnkbr_close, this);
-  set_modal();
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
@@ -180,8 +179,7 @@ void datechanged_cb(Fl_Widget*, void* v) {
 void zonetyped_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
-  d->follow.on = false;
-  d->follow.note.clear();
+  d->follow = zonefollow();
   d->note->copy_label("");
 }
 
@@ -198,7 +196,7 @@ void now_cb(Fl_Widget*, void* v) {
 }
 
 // Cancel (and the window's close or Escape): closes without committing.
-void close_cdlg(Fl_Widget*, void* v) { static_cast<chartdlg*>(v)->close(); }
+const Fl_Callback* const close_cdlg = modalwin::closecb;
 
 // OK: checks the entries; commits them and closes, or alerts and stays. A
 // zone that follows a place is made final first; a zone far from the mean
@@ -268,10 +266,6 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
     w->callback(zonetyped_cb, this);
   }
   if (edit) showentries(entriesof(s.birth));
-  // Closing the window or pressing Escape cancels, and so destroys it
-  // rather than leaving a hidden dialog behind.
-  callback(close_cdlg, this);
-  set_modal();
 }
 
 }  // namespace

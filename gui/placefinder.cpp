@@ -79,8 +79,6 @@ void finder_sel(Fl_Widget*, void* v) {
   chosen(p);
 }
 
-void finder_close(Fl_Widget*, void* v) { static_cast<finderwin*>(v)->close(); }
-
 finderwin::finderwin(const std::string& text, std::function<void(const place&)> c)
     : modalwin(360, 300, "Find Place"), chosen(std::move(c)) {
   begin();
@@ -93,13 +91,10 @@ finderwin::finderwin(const std::string& text, std::function<void(const place&)> 
   note = new Fl_Box(20, 238, 320, 20);
   note->labelsize(12);
   (new Fl_Button(40, 265, 60, 25, "OK"))->callback(finder_sel, this);
-  (new Fl_Button(260, 265, 60, 25, "Cancel"))->callback(finder_close, this);
+  (new Fl_Button(260, 265, 60, 25, "Cancel"))->callback(closecb, this);
   end();
   in->value(text.c_str());
   search();
-  // Closing the window or pressing Escape cancels.
-  callback(finder_close, this);
-  set_modal();
 }
 
 }  // namespace
