@@ -59,7 +59,7 @@ accuracy: deps
 # count) against the stored checksum of that output, or with REF=revision
 # against the program built from that git revision.
 samestate: build
-	sh bench/samestate.sh $(BUILD) $(or $(REF),stored) $(or $(LINES),1000000)
+	sh bench/samestate.sh $(BUILD) "$(REF)" $(LINES)
 
 clean:
 	rm -rf build
