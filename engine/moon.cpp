@@ -144,8 +144,7 @@ const int32_t luntrm[60] = {
 
 }  // namespace
 
-void getlunar2(double T0, double T1, double* lam0, double* lam1) {
-  vec2 T = {T0, T1};
+vec2 getlunar2(vec2 T) {
   vec2 T2 = T * T;
   vec2 T3 = T * T2;
   // Mean longitude of the Moon.
@@ -178,12 +177,9 @@ void getlunar2(double T0, double T1, double* lam0, double* lam1) {
   s += 0.003958 * sin2(A1 * rad) + 0.001926 * sin2((Lp - F) * rad) + 0.000318 * sin2(A2 * rad);
 
   vec2 lam = Lp + s;
-  *lam0 = rev(lam[0]);
-  *lam1 = rev(lam[1]);
+  return vec2{rev(lam[0]), rev(lam[1])};
 }
 
 double getlunar(double T) {
-  double lam, other;
-  getlunar2(T, T, &lam, &other);
-  return lam;
+  return getlunar2(vec2{T, T})[0];
 }

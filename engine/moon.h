@@ -1,11 +1,13 @@
 // The Moon's longitude from a 60-term periodic series.
 #pragma once
 
+#include "engine/sincos.h"
+
 // Geocentric ecliptic longitude of the Moon, mean equinox of date.
 //   T      Julian centuries from J2000.0 (Universal Time), any value
 //   returns degrees in [0, 360), without nutation
 double getlunar(double T);
 
-// The same at two times at once: lam0 at T0, lam1 at T1, each exactly as
-// getlunar gives it.
-void getlunar2(double T0, double T1, double* lam0, double* lam1);
+// The same at the two times of T at once, each exactly as getlunar gives
+// it.
+vec2 getlunar2(vec2 T);

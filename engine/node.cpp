@@ -69,8 +69,7 @@ const double nodlrg[22] = {
 
 }  // namespace
 
-void getnode2(double T0, double T1, double* node0, double* node1, double* mean0) {
-  vec2 T = {T0, T1};
+vec2 getnode2(vec2 T, double* mean0) {
   vec2 T2 = T * T, T3 = T2 * T, T4 = T3 * T;
   // Mean node.
   vec2 om = 125.0446 - 1934.13618 * T + 0.0020762 * T2 + 0.000002139 * T3 + 0.0000000165 * T4;
@@ -88,12 +87,9 @@ void getnode2(double T0, double T1, double* node0, double* node1, double* mean0)
   p = p * deg_per_rad * 1e-5;
   if (mean0) *mean0 = rev(om[0]);
   vec2 node = om + s + p;
-  *node0 = rev(node[0]);
-  *node1 = rev(node[1]);
+  return vec2{rev(node[0]), rev(node[1])};
 }
 
 double getnode(double T, double* mean) {
-  double node, other;
-  getnode2(T, T, &node, &other, mean);
-  return node;
+  return getnode2(vec2{T, T}, mean)[0];
 }

@@ -68,23 +68,13 @@ vec2 hel2geo2(const vec2* p, const vec2* e) {
   return lam;
 }
 
-// A planet's heliocentric position at two times, lane by lane.
-void getplanetv(double T0, double T1, vec2* out, const double* lrg, const int32_t* const* ptr,
-                const int* terms) {
-  double a[3], b[3];
-  getplanet2(T0, T1, a, b, lrg, ptr, terms);
-  for (int v = 0; v < 3; v++) out[v] = vec2{a[v], b[v]};
-}
-
 // The positions at two times at once, out0 at T0 and out1 at T1: every step
 // is done for both times together.
 void planets2(double T0, double T1, double* out0, double* out1) {
   double* outs[2] = {out0, out1};
   vec2 T = {T0, T1}, E[3];
-  double moon[2], node[2];
-  getplanetv(T0, T1, E, earlrg, earptr, earterms);
-  getlunar2(T0, T1, &moon[0], &moon[1]);
-  getnode2(T0, T1, &node[0], &node[1], nullptr);
+  getplanet2(T, E, earlrg, earptr, earterms);
+  vec2 moon = getlunar2(T), node = getnode2(T, nullptr);
   // Heliocentric longitude of the Earth, one turn.
   vec2 lsun = {rev2pi(E[0][0]), rev2pi(E[0][1])};
   // Time in units of 10,000 Julian years.
@@ -97,14 +87,14 @@ void planets2(double T0, double T1, double* out0, double* out1) {
   vec2 ab = (17 * cos2(3.1 + 62830.14 * tp) - 993) * 1e-7;
   // The Sun is opposite the Earth's heliocentric direction.
   vec2 sun = (lsun + ab + dpsi) * deg_per_rad + 180;
-  vec2 moonn = vec2{moon[0], moon[1]} + dpsi * deg_per_rad;
+  vec2 moonn = moon + dpsi * deg_per_rad;
   for (int l = 0; l < 2; l++) {
     outs[l][1] = std::fmod(sun[l], 360.0);
     outs[l][2] = moonn[l];
   }
   for (const planetdef& pd : plandefs) {
     vec2 P[3];
-    getplanetv(T0, T1, P, pd.lrg, pd.ptr, pd.terms);
+    getplanet2(T, P, pd.lrg, pd.ptr, pd.terms);
     vec2 lam = hel2geo2(P, E);
     vec2 c = correction(pd.corr, tp);
     vec2 v = (lam + c + dpsi) * deg_per_rad;

@@ -2,7 +2,7 @@
 #pragma once
 
 // Geocentric ecliptic longitude of a planet from heliocentric positions.
-//   p      planet's L (rad), B (rad), R (au), as from getplanet
+//   p      planet's L (rad), B (rad), R (au), as from getplanet2
 //   e      the Earth's L, B, R at the same instant
 //   returns radians in [0, 2pi]: 2pi only when atan2 gives a hair below
 //   zero and adding 2pi rounds up; ecliptic-plane geometry only

@@ -50,6 +50,8 @@ vec2 getterms2(const int32_t* tab, int n, vec2 t) {
   return s;
 }
 
+}  // namespace
+
 void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms) {
   // Julian millennia.
   vec2 tau = T / 10.0;
@@ -62,28 +64,5 @@ void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr,
       sum += (lrg[j] + getterms2(ptr[j], terms[j], tau)) * p;
     }
     out[v] = sum;
-  }
-}
-
-}  // namespace
-
-double getterms(const int32_t* tab, int n, double t) {
-  vec2 tt = {t, t};
-  return getterms2(tab, n, tt)[0];
-}
-
-void getplanet(double T, double* out, const double* lrg, const int32_t* const* ptr,
-               const int* terms) {
-  double other[3];
-  getplanet2(T, T, out, other, lrg, ptr, terms);
-}
-
-void getplanet2(double T0, double T1, double* out0, double* out1, const double* lrg,
-                const int32_t* const* ptr, const int* terms) {
-  vec2 T = {T0, T1}, out[3];
-  getplanet2(T, out, lrg, ptr, terms);
-  for (int v = 0; v < 3; v++) {
-    out0[v] = out[v][0];
-    out1[v] = out[v][1];
   }
 }

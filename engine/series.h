@@ -3,29 +3,17 @@
 
 #include <cstdint>
 
-// Sum of the first n terms of a series table.
-//   tab    rows of three int32: A (1e-8 rad or 1e-8 au), B (1e-8 rad),
-//          C (1e-3 rad per Julian millennium)
-//   n      number of terms, 0..length of the table
-//   t      time in Julian millennia from J2000.0
-//   returns sum of A 1e-8 cos(B 1e-8 + C 0.001 t); 0.0 when n is 0
-double getterms(const int32_t* tab, int n, double t);
+#include "engine/sincos.h"
 
-// Heliocentric position of one planet.
+// Heliocentric position of one planet at the two times of T, each lane
+// summed on its own.
 //   T      time in Julian centuries from J2000.0
 //   out    out[0] L (rad, not reduced to one turn), out[1] B (rad),
 //          out[2] R (au)
 //   lrg    leading constants of the nine series L0 L1 L2 B0 B1 B2 R0 R1 R2
 //   ptr    the nine series tables, same order
 //   terms  the nine term counts, same order
-void getplanet(double T, double* out, const double* lrg, const int32_t* const* ptr,
-               const int* terms);
-
-// The same at two times at once (each table row read once for both):
-// out0 receives the position at T0, out1 at T1, each exactly as getplanet
-// gives it.
-void getplanet2(double T0, double T1, double* out0, double* out1, const double* lrg,
-                const int32_t* const* ptr, const int* terms);
+void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms);
 
 // Series tables, rows {A, B, C} (generated, engine/vsop87tables.cpp), and
 // per planet the index arrays in the order L0 L1 L2 B0 B1 B2 R0 R1 R2.
