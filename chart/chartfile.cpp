@@ -11,6 +11,20 @@
 #include <cstring>
 #include <utility>
 
+bool writeall(int fd, const char* p, std::size_t n, writefn w) {
+  while (n > 0) {
+    long k = w ? w(fd, p, n) : ::write(fd, p, n);
+    if (k < 0 && errno == EINTR) continue;
+    if (k <= 0) {
+      if (k == 0) errno = EIO;
+      return false;
+    }
+    p += k;
+    n -= static_cast<std::size_t>(k);
+  }
+  return true;
+}
+
 bool appendchart(const char* path, const birthdata& b, writefn w) {
   char line[129];
   int n = writechartline(line + 1, b);
@@ -33,17 +47,11 @@ bool appendchart(const char* path, const birthdata& b, writefn w) {
     if (ok && last != '\n') *--from = '\n';
   }
   if (ok) {
-    std::size_t left = static_cast<std::size_t>(line + 1 + n - from);
-    while (ok && left > 0) {
-      long k = w ? w(fd, from, left) : write(fd, from, left);
-      if (k < 0 && errno == EINTR) continue;
-      ok = k > 0;
-      if (ok) from += k, left -= static_cast<std::size_t>(k);
-    }
     // On disk before the lock goes: a file system that finds no room only
-    // when it writes back says so here.
-    ok = ok && fsync(fd) == 0;
-    if (!ok && ftruncate(fd, st.st_size) != 0) fsync(fd);
+    // when it writes back says so here. A failed line is cut off again, and
+    // that cut put on disk.
+    ok = writeall(fd, from, static_cast<std::size_t>(line + 1 + n - from), w) && fsync(fd) == 0;
+    if (!ok && ftruncate(fd, st.st_size) == 0) fsync(fd);
   }
   // After fsync the line is on disk; closing can no longer lose it.
   close(fd);

@@ -18,6 +18,11 @@ constexpr const char* chartfilename = "charts.vnk";
 // fails part way.
 using writefn = long (*)(int fd, const void* data, std::size_t n);
 
+// Writes all n bytes at p to fd through short and interrupted writes, with w
+// in place of write(2) when given. False when a write fails, with errno set
+// (EIO for a write that made no progress).
+bool writeall(int fd, const char* p, std::size_t n, writefn w = nullptr);
+
 // Appends the chart line of b to the file at path (created when missing),
 // all or nothing. The file is held under an exclusive lock (flock) from the
 // check of its last byte to the end of the write, so that two Saves (two

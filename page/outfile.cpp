@@ -1,6 +1,7 @@
 // Output files written beside their name and renamed into place.
 #include "page/outfile.h"
 
+#include "chart/chartfile.h"
 #include "page/livetemp.h"
 
 #include <fcntl.h>
@@ -37,21 +38,6 @@ bool fdname(const std::string& p, int& n) {
                                       dir.compare(dir.size() - 3, 3, "/fd") == 0);
   if (mine) n = static_cast<int>(v);
   return mine;
-}
-
-// A write of all n bytes, through short writes and interruptions.
-bool writeall(int fd, const char* p, std::size_t n) {
-  while (n > 0) {
-    ssize_t w = ::write(fd, p, n);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) {
-      if (w == 0) errno = EIO;
-      return false;
-    }
-    p += w;
-    n -= static_cast<std::size_t>(w);
-  }
-  return true;
 }
 
 }  // namespace
