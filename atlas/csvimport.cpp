@@ -208,8 +208,7 @@ imported importrow(const std::vector<std::string>& row, const importcolumns& c, 
     }
     if (zone.empty()) {
       const birthdata b = commitentries(e);
-      const double lonused = (b.loneast ? 1 : -1) * (b.londg + b.lonmn / 60.0);
-      const zonefound z = findzone(p->tz, lonused, b.year, b.mon, b.day, b.hour, b.min);
+      const zonefound z = findzone(p->tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
       if (z.kind == zonefound::repeated && dst.empty()) {
         r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
                 bydst(z, false).label + ".";

@@ -78,14 +78,8 @@ char* foldraw(char* o, std::string_view s) {
   return o;
 }
 
-void foldinto(std::string& out, std::string_view s) {
-  const size_t start = out.size();
-  out.resize(start + s.size());
-  out.resize(foldraw(&out[0] + start, s) - &out[0]);
-}
-
 std::string foldtext(std::string_view s) {
-  std::string out;
-  foldinto(out, s);
+  std::string out(s.size(), '\0');
+  out.resize(foldraw(&out[0], s) - &out[0]);
   return out;
 }

@@ -96,8 +96,7 @@ zonestep followzone(entries& e, zonefollow& f) {
   // The birth place's own mean time is that of the longitude in the fields.
   const birthdata at = commitentries(e);
   double lon = f.lon;
-  if (at.londg >= 0 && at.londg <= 179 && at.lonmn >= 0 && at.lonmn <= 59)
-    lon = (at.loneast ? 1 : -1) * (at.londg + at.lonmn / 60.0);
+  if (at.londg >= 0 && at.londg <= 179 && at.lonmn >= 0 && at.lonmn <= 59) lon = -at.lon;
   zonefound z = findzone(f.tz, lon, b.year, b.mon, b.day, b.hour, b.min);
   switch (z.kind) {
     case zonefound::unique:
