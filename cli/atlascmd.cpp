@@ -6,9 +6,9 @@
 
 #include "atlas/atlas.h"
 #include "atlas/csvimport.h"
-#include "atlas/findlist.h"
 #include "cli/input.h"
 #include "cli/messages.h"
+#include "cli/textjson.h"
 
 int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
   atlas& a = worldatlas();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "atlas/coords.h"
 #include "chart/dasha.h"
 #include "chart/escape.h"
 #include "engine/calendar.h"
@@ -142,4 +143,24 @@ void addjsonerror(std::string& r, long long line, std::string_view why) {
   r += ", \"error\": ";
   addjsonstr(r, why);
   r += "}\n";
+}
+
+std::string findline(const place& p) {
+  return placelabel(p) + "  " + lontext(p.lon) + " " + lattext(p.lat) + "  " + p.tz + "  " +
+         std::to_string(p.population) + "\n";
+}
+
+std::string findjson(const place& p) {
+  char lat[32], lon[32];
+  std::snprintf(lat, sizeof lat, "%.10g", p.lat);
+  std::snprintf(lon, sizeof lon, "%.10g", p.lon);
+  std::string r = "{\"name\":";
+  addjsonstr(r, p.name);
+  r += ",\"state\":";
+  addjsonstr(r, p.state);
+  r += ",\"country\":";
+  addjsonstr(r, p.country);
+  r += std::string(",\"lat\":") + lat + ",\"lon\":" + lon + ",\"tz\":";
+  addjsonstr(r, p.tz);
+  return r + ",\"population\":" + std::to_string(p.population) + "}\n";
 }

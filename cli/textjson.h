@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "atlas/atlas.h"
 #include "chart/birth.h"
 
 // Adds the chart as text to r: the three header lines (name, date line,
@@ -20,3 +21,12 @@ void addjson(std::string& r, long long line, const birthdata& b, const chartstat
 
 // Adds the object of a line that is not a chart, {"line": N, "error": why}.
 void addjsonerror(std::string& r, long long line, std::string_view why);
+
+// A place of --find and its line feed, as text, "Chennai, Tamil Nadu, India
+// 80E17 13N05  Asia/Kolkata  4328063" (the longitude and latitude as a chart
+// line and an import file write them), or as JSON,
+// {"name":"Chennai","state":"Tamil Nadu","country":"India","lat":13.08784,
+// "lon":80.27847,"tz":"Asia/Kolkata","population":4328063} (lat and lon in
+// decimal degrees, north and east positive).
+std::string findline(const place& p);
+std::string findjson(const place& p);
