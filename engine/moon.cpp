@@ -180,6 +180,4 @@ vec2 getlunar2(vec2 T) {
   return vec2{rev(lam[0]), rev(lam[1])};
 }
 
-double getlunar(double T) {
-  return getlunar2(vec2{T, T})[0];
-}
+double getlunar(double T) { return getlunar2(vec2{T, T})[0]; }

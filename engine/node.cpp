@@ -90,6 +90,4 @@ vec2 getnode2(vec2 T, double* mean0) {
   return vec2{rev(node[0]), rev(node[1])};
 }
 
-double getnode(double T, double* mean) {
-  return getnode2(vec2{T, T}, mean)[0];
-}
+double getnode(double T, double* mean) { return getnode2(vec2{T, T}, mean)[0]; }
