@@ -126,26 +126,15 @@ bool outfile::open(const std::string& path, std::string& why) {
 }
 
 bool outfile::flush() {
-  if (!failed && !buf.empty() && !writeall(fd, buf.data(), buf.size())) {
-    failed = true;
-    err = errno;
-  }
+  if (!err && !buf.empty()) note(writeall(fd, buf.data(), buf.size()));
   buf.clear();
-  return !failed;
+  return !err;
 }
 
 bool outfile::write(const void* data, std::size_t n) {
-  if (failed || fd < 0) return false;
-  if (buf.size() + n > 65536 && !flush()) return false;
-  if (n >= 65536) {
-    if (!writeall(fd, static_cast<const char*>(data), n)) {
-      failed = true;
-      err = errno;
-    }
-    return !failed;
-  }
+  if (err || fd < 0) return false;
   buf.append(static_cast<const char*>(data), n);
-  return true;
+  return buf.size() < 65536 || flush();
 }
 
 bool outfile::commit(std::string& why) {
@@ -156,20 +145,14 @@ bool outfile::commit(std::string& why) {
   flush();
   // On disk with its final permissions before the rename, so that the name
   // never holds a short file.
-  auto step = [&](bool ok) {
-    if (!ok && !failed) {
-      failed = true;
-      err = errno;
-    }
-  };
   if (tmpname[0]) {
-    step(fchmod(fd, static_cast<mode_t>(mode)) == 0);
-    step(fsync(fd) == 0);
+    note(fchmod(fd, static_cast<mode_t>(mode)) == 0);
+    note(fsync(fd) == 0);
   }
-  step(::close(fd) == 0);
+  note(::close(fd) == 0);
   fd = -1;
   std::string tmp = temppath();
-  if (failed) {
+  if (err) {
     discard();
     errno = err;
     return fail(why, tmp.empty() ? "" : " (writing the temporary file " + tmp + ")");
@@ -195,7 +178,6 @@ bool outfile::commit(std::string& why) {
 }
 
 void outfile::discard() {
-  failed = true;
   buf.clear();
   if (fd >= 0) ::close(fd);
   fd = -1;

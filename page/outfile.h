@@ -3,6 +3,7 @@
 // both use it.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 
@@ -48,8 +49,10 @@ class outfile {
   int mode = 0;           // permission bits of the file made
   int slot = -1;          // where the signal handlers find it
   std::string buf;
-  bool failed = false;
-  int err = 0;  // errno of the failed write
+  int err = 0;  // errno of the first failed step, 0 while none has failed
+  void note(bool ok) {
+    if (!ok && !err) err = errno ? errno : EIO;
+  }
   bool flush();
   bool fail(std::string& why, const std::string& what);
 };

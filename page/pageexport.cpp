@@ -1,6 +1,8 @@
 // The page that the window exports.
 #include "page/pageexport.h"
 
+#include <strings.h>
+
 #include <ostream>
 
 #include "chart/escape.h"
@@ -17,12 +19,6 @@ struct kind {
 // In the order of exportfilters.
 const kind kinds[] = {
     {pageformat::png, ".png"}, {pageformat::svg, ".svg"}, {pageformat::pdf, ".pdf"}};
-
-bool sameletters(const std::string& a, const char* b) {
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (b[i] == '\0' || (a[i] | 0x20) != b[i]) return false;  // b is lower case
-  return b[a.size()] == '\0';
-}
 
 // The alert: what was not done, then the file and why.
 std::string failure(const std::string& path, const std::string& reason) {
@@ -42,7 +38,7 @@ exporttarget exportfile(const std::string& name, int filter) {
   if (dot != std::string::npos && dot > base) {
     std::string ext = name.substr(dot);
     for (const kind& k : kinds)
-      if (sameletters(ext, k.ext)) {
+      if (strcasecmp(ext.c_str(), k.ext) == 0) {
         t.format = k.format;
         return t;
       }

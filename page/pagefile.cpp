@@ -41,10 +41,7 @@ pagefile::pagefile(const pageopts& o, std::ostream& out) : o(o), out(out) {}
 pagefile::~pagefile() { discard(); }
 
 bool pagefile::open(std::string& why) {
-  if (o.path != "-") {
-    if (!file.open(o.path, why)) return false;
-    tofile = true;
-  }
+  if (o.path != "-" && !file.open(o.path, why)) return false;
   if (o.format == pageformat::pdf) {
     pdf = cairo_pdf_surface_create_for_stream(writeout, this, a4width, a4height);
     cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, "vornak-chart " VORNAK_VERSION);
@@ -54,7 +51,7 @@ bool pagefile::open(std::string& why) {
 
 bool pagefile::put(const void* data, std::size_t n) {
   if (failed) return false;
-  if (tofile) {
+  if (o.path != "-") {
     failed = !file.write(data, n);
   } else {
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(n));
@@ -113,7 +110,7 @@ bool pagefile::finish(std::string& why) {
     cairo_surface_destroy(pdf);
     pdf = nullptr;
   }
-  if (tofile) {
+  if (o.path != "-") {
     // A write that failed is told by the commit, with its reason; a page
     // that cairo could not make has none.
     if (failed && !file.writefailed()) {
@@ -121,7 +118,6 @@ bool pagefile::finish(std::string& why) {
       why = "cannot write";
       return false;
     }
-    tofile = false;
     if (!file.commit(why)) {
       discard();
       return false;
@@ -146,5 +142,4 @@ void pagefile::discard() {
     pdf = nullptr;
   }
   file.discard();
-  tofile = false;
 }

@@ -46,8 +46,7 @@ class pagefile {
  private:
   pageopts o;
   std::ostream& out;
-  outfile file;  // the output, unless it is out
-  bool tofile = false;
+  outfile file;  // the output, unless o.path is "-" (out)
   bool failed = false;
   int count = 0;
   cairo_surface_t* pdf = nullptr;
