@@ -10,7 +10,7 @@
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
 #include "chart/chartline.h"
-#include "chart/csv.h"
+#include "atlas/csv.h"
 #include "chart/entrycheck.h"
 #include "chart/escape.h"
 #include "chart/fields.h"

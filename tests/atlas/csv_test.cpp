@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/csv.h"
+#include "atlas/csv.h"
 #include "tests/golden.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The CSV reader.
-#include "chart/csv.h"
+#include "atlas/csv.h"
 
 void csvreader::add(char c) {
   if (size == maxrecord) {
