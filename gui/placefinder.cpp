@@ -26,10 +26,7 @@ class searchinput : public Fl_Input {
   int handle(int event) override {
     if (event == FL_KEYBOARD && list) {
       const int key = Fl::event_key();
-      if (key == FL_Enter || key == FL_KP_Enter) {
-        if (list->value()) list->do_callback();
-        return 1;
-      }
+      if (key == FL_Enter || key == FL_KP_Enter) return list->handle(event);  // chooses
       if ((key == FL_Up || key == FL_Down) && list->size() > 0) {
         const int to = list->value() + (key == FL_Up ? -1 : 1);
         if (to >= 1 && to <= list->size()) {
