@@ -67,6 +67,9 @@ TEST(Page, GoldenLog) {
         [&](canvas& c) { draw_south_chart(c, s, 8, 52); });
     add("North, ascendant in sign " + std::to_string(h),
         [&](canvas& c) { draw_north_chart(c, s, 8, 52); });
+    s.tpos[9] = (2 * h % 12) * 1800 + 1799;  // with Ketu, as no cast chart has it: nine points
+    add("North, nine points in house " + std::to_string(h + 1),
+        [&](canvas& c) { draw_north_chart(c, s, 8, 52); });
   }
   // Dasha lists and their days for telling Moon positions: a first block of
   // every length, nine entries to one (0 to 799 in Ketu's mansion, and 1040;
