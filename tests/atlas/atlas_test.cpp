@@ -110,6 +110,7 @@ TEST_F(atlasfiles, readsorsayswhichlineisdamaged) {
       {cities, "\n" + std::string(chennai).insert(chennai.size() - 1, "\r"), 0},
       {cities, chennai + "1\tMadurai\tMadurai\n", 2},   // short
       {cities, chennai + city("Madurai", "north"), 2},  // no latitude
+      {cities, chennai + city("Madurai", ""), 2},
       {cities, "", 1},
       {cities, chennai + city("Pune", "90", "180", "ZA"), 0},
       {cities, chennai + city("Pune", "-90", "-180", "AZ"), 0},

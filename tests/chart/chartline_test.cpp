@@ -191,24 +191,6 @@ TEST(Entries, EditModeShowsARecord) {
              [](const fields& in) { return fieldsof(entriesof(readchartline(in[0]).rec)); });
 }
 
-// The dialog's choices shown from a record and committed back: each sign
-// both ways, and the last month.
-TEST(Entries, SignChoicesAndDecemberBothWays) {
-  // Index 1 of each choice is "-" (zone east), "E" and "S"; 11 is "Dec".
-  for (bool set : {false, true}) {
-    birthdata b;
-    b.mon = set ? 12 : 1;
-    b.zeast = b.loneast = b.latsouth = set;
-    const entries e = entriesof(b);
-    EXPECT_EQ(e.mon, set ? 11 : 0);
-    EXPECT_EQ((std::vector<int>{e.zone, e.lonew, e.latns}), std::vector<int>(3, set));
-    const birthdata back = commitentries(e);
-    EXPECT_EQ(back.mon, b.mon);
-    EXPECT_EQ((std::vector<bool>{back.zeast, back.loneast, back.latsouth}),
-              std::vector<bool>(3, set));
-  }
-}
-
 TEST(Escape, ThreeWays) {
   checktable("escape.txt", 2, [](const fields& in) {
     escapes how = in[1] == "json"    ? escapes::json

@@ -92,6 +92,7 @@ with tempfile.TemporaryDirectory() as d:
     os.symlink("target.svg", "link.svg")
     put("old.svg", b"old", 0o6755 | stat.S_ISVTX)
     put("ro.svg", b"keep", 0o444)
+    os.mkdir("fd")  # a folder of that name is no descriptor's
     mask = os.umask(0o027)
     for out, user, status, err, after in [
             ("link.svg", False, 0, b"", lambda: os.path.islink("link.svg")
@@ -100,7 +101,8 @@ with tempfile.TemporaryDirectory() as d:
             ("new.svg", False, 0, b"", lambda: stat.S_IMODE(os.stat("new.svg").st_mode) == 0o640),
             ("ro.svg", True, 2, ERR + b"ro.svg: cannot write: Permission denied\n",
              lambda: read("ro.svg") == b"keep"),
-            ("x" * 251 + ".svg", False, 0, b"", lambda: read("x" * 251 + ".svg"))]:
+            ("x" * 251 + ".svg", False, 0, b"", lambda: read("x" * 251 + ".svg")),
+            ("fd/1", False, 0, b"", lambda: read("fd/1").startswith(b"<?xml"))]:
         r = run("--svg", out, "--line", "0", samples, user=user)
         check((r.returncode, r.stderr) == (status, err) and after(),
               "%s: %d %r" % (out[:20], r.returncode, r.stderr))

@@ -97,6 +97,10 @@ with tempfile.TemporaryDirectory() as d:
         text = "".join(page.split())
         lacks = [w for w in run("--line", str(n), samples).stdout.decode().split() if w not in text]
         check(not lacks, "pdf page %d lacks %s" % (n + 1, lacks[:5]))
+    # The page as large as fits the margins, centred on the A4 sheet: where its
+    # first words stand (in points from the top left corner).
+    box = subprocess.run(["pdftotext", "-l", "1", "-bbox", pdf, "-"], capture_output=True, text=True)
+    check('<word xMin="438.386721" yMin="37.562056"' in box.stdout, "pdf: the page is moved")
     check(sorted(os.listdir(d)) == ["all.pdf", "bad.vnk"], "files left: %s" % os.listdir(d))
 
 done()

@@ -3,6 +3,7 @@
 #include "page/outfile.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,11 +31,16 @@ TEST(Outfile, TakesAnotherNameWhenTheFirstIsTakenAndFailsAFailedWrite) {
   outfile f;
   std::string why;
   zeros = 1;
+  struct sigaction before, after;
+  sigaction(SIGTERM, nullptr, &before);
   ASSERT_TRUE(f.open(dir + "/page.svg", why)) << why;
   EXPECT_TRUE(f.write("page", 4));
   EXPECT_TRUE(f.commit(why)) << why;
   EXPECT_EQ(readfile(dir + "/page.svg"), "page");
   EXPECT_EQ(readfile(dir + "/.vnkaaaaaa"), "another's");
+  // With no temporary file left, SIGTERM's handler is what it was before.
+  sigaction(SIGTERM, nullptr, &after);
+  EXPECT_EQ(after.sa_handler, before.sa_handler);
   std::filesystem::remove_all(dir);
   // A large write that fails is not committed.
   outfile full;
