@@ -79,7 +79,9 @@ static std::string badfield(const birthdata& b, int clock, bool pm) {
 // missing or cut short.
 constexpr std::size_t minlinelen = 74;
 
-static lineread readcolumns(std::string_view line) {
+// The record that a line's fixed columns hold, and whether the dialog would
+// accept it.
+static lineread readrecord(std::string_view line) {
   lineread r;
   if (!line.empty() && line.back() == '\n') {
     line.remove_suffix(1);
@@ -133,7 +135,7 @@ static lineread readcolumns(std::string_view line) {
 }
 
 lineread readchartline(std::string_view line) {
-  lineread r = readcolumns(line);
+  lineread r = readrecord(line);
   // An editor's byte-order mark moves every column three bytes on, which
   // the reason would otherwise put down to the month or a number. A line
   // that reads well with it (a name that starts with U+FEFF) stays a chart.
