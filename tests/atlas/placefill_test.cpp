@@ -65,6 +65,7 @@ TEST(chooseplace, fillsandfollowsthezone) {
                            : in[0] == "hour" ? &e.hour
                            : in[0] == "min"  ? &e.min
                            : in[0] == "lond" ? &e.lond
+                           : in[0] == "lonm" ? &e.lonm
                                              : nullptr;
       if (typed) *typed = in[1];
       s = followzone(e, f);
