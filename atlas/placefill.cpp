@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "atlas/coords.h"
 #include "atlas/meantime.h"
 
 namespace {
