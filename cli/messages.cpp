@@ -24,7 +24,7 @@ void say(std::ostream& err, std::string_view where, std::string_view why) {
 
 int badusage(std::ostream& err, std::string_view what) {
   say(err, shown(what));
-  err << usage << "Try 'vornak-chart --help' for more information.\n";
+  err << usagelines() << "Try 'vornak-chart --help' for more information.\n";
   return 2;
 }
 
