@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "engine/angles.h"
 #include "engine/calendar.h"
 #include "engine/chart.h"
 #include "engine/moon.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-const double pi = 3.141592653589793, qnan = std::nan(""), inf = HUGE_VAL;
+const double qnan = std::nan(""), inf = HUGE_VAL;
 // One hour in Julian centuries.
 const double hour = 1.1407711613050422e-6;
 
@@ -95,6 +96,43 @@ TEST(Engine, KnownFigures) {
   getplanets(0.0, pos, speed);
   EXPECT_EQ(pos[0], 123.0);
   EXPECT_EQ(speed[0], -7.0);
+}
+
+// A remainder a hair below zero plus a whole turn rounds to the whole turn,
+// which is 0; a little further below, the sum stays below the turn.
+TEST(Angles, ReducedIntoOneTurnBelowAWholeTurn) {
+  const struct {
+    double x, deg, rad;
+  } cases[] = {
+      {-1e-15, 0.0, 6.2831853071795853},
+      {-1e-17, 0.0, 0.0},
+      {-1e-13, 359.99999999999989, 6.2831853071794859},
+      {-360.5, 359.5, 3.9247478164160015},
+      {725.25, 5.25, 2.6836896743475833},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(rev(c.x), c.deg) << c.x;
+    EXPECT_EQ(rev2pi(c.x), c.rad) << c.x;
+  }
+}
+
+// The Moon's series to the last bit, as this code gives it, so that a term
+// lost, added or changed shows. The first instant is Meeus's worked example
+// (Astronomical Algorithms, 2nd ed., example 47.a: 1992 April 12, 0h,
+// 133.162655 deg), met within 2" (the book's mean elements differ a little).
+TEST(Moon, SeriesToTheLastBit) {
+  const struct {
+    double T, deg;
+  } cases[] = {
+      {-0.077221081451060922, 133.16310778445768},
+      {-3.99, 203.02181138540618},
+      {-1.0, 265.29377556638792},
+      {0.0, 223.31894900108034},
+      {0.2618, 217.05991953841294},
+      {3.98, 107.06410013278946},
+  };
+  for (const auto& c : cases) EXPECT_EQ(getlunar(c.T), c.deg) << c.T;
+  EXPECT_NEAR(getlunar(cases[0].T), 133.162655, 0.0005);
 }
 
 // The engine's values across 1600-2400 and some thousands of years beyond, to
