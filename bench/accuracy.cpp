@@ -47,7 +47,7 @@ double wrap(double d) {
 void swepoints(double jd, const instant& t, double* out) {
   char err[AS_MAXCH];
   double x[6];
-  for (int i = 1; i < nbody; i++) {
+  for (int i = sun; i < nbody; i++) {
     if (swebody[i] < 0) continue;
     // The engine's node carries no nutation: the mean equinox of date.
     int flag = SEFLG_MOSEPH | (i == rahu ? SEFLG_NONUT : 0);
