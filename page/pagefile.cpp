@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "engine/zodiac.h"
 #include "page/cairocanvas.h"
 #include "page/cairopng.h"
 #include "page/filestyle.h"
@@ -15,9 +16,6 @@
 #include "version.h"
 
 namespace {
-
-// The page in pixels, as the window's chart view holds it.
-constexpr int pagewidth = 760, pageheight = 600;
 
 // A4 landscape in points, and the least margin around the page on it.
 constexpr double a4width = 841.89, a4height = 595.28, a4margin = 36;
