@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "fileio/cannot.h"
 #include "page/cairocanvas.h"
 #include "page/cairopng.h"
 #include "page/filestyle.h"
@@ -115,7 +116,7 @@ bool pagefile::finish(std::string& why) {
     // that cairo could not make has none.
     if (failed && !file.writefailed()) {
       discard();
-      why = "cannot write";
+      why = cannot("write", 0);
       return false;
     }
     if (!file.commit(why)) {
@@ -127,7 +128,7 @@ bool pagefile::finish(std::string& why) {
   out.flush();
   if (failed || !out) {
     discard();
-    why = "cannot write";
+    why = cannot("write", 0);
     return false;
   }
   return true;

@@ -61,8 +61,3 @@ class outfile {
 // read from: the same device and inode, through links, ".." or a
 // descriptor's name. "-" is standard output for out, standard input for in.
 bool isinput(const std::string& out, const std::string& in);
-
-// Opens /dev/null on whichever of the descriptors 0, 1 and 2 is closed, so
-// that no file the program opens takes their place (and receives what is
-// written to standard error).
-void openstdfds();
