@@ -84,27 +84,6 @@ TEST_F(ChartFile, SaveThatFailsLeavesTheFileAsItWas) {
   EXPECT_EQ(readfile(file), line + line);
 }
 
-// Save's write is retried after a signal only: a write that makes no
-// progress fails, and leaves the file as it was. The seam's write is
-// interrupted by a signal, then, when stuck, writes nothing.
-static bool stuck;
-static int calls;
-static long interrupted(int fd, const void* p, std::size_t n) {
-  if (calls++ == 0) return errno = EINTR, -1;
-  return stuck && calls == 2 ? 0 : write(fd, p, n);
-}
-
-TEST(Save, RetriesAWriteThatASignalInterrupted) {
-  const std::string file = ::testing::TempDir() + "vornak-save-" + std::to_string(getpid());
-  for (bool s : {false, true}) {
-    std::ofstream(file, std::ios::trunc).close();
-    calls = 0, stuck = s;
-    EXPECT_EQ(appendchart(file.c_str(), birthdata(), interrupted), !s);
-    EXPECT_EQ(readfile(file).size(), s ? 0u : 100u);
-  }
-  unlink(file.c_str());
-}
-
 // Runs f in a child process as the user nobody when the test runs as root
 // (who may read any file); its result is the child's status, 0 for true.
 template <class F>

@@ -28,8 +28,7 @@ inline std::vector<std::string_view> splititems(std::string_view text) {
 // list is empty, with opened false, when the file cannot be read whole.
 inline std::vector<std::string> listitems(const char* path, bool* opened) {
   std::vector<std::string> items;
-  listing l = listfile(path, [&](std::string_view s) { items.emplace_back(s); });
-  if (!l.opened) items.clear();
-  *opened = l.opened;
+  *opened = listfile(path, [&](std::string_view s) { items.emplace_back(s); }).opened;
+  if (!*opened) items.clear();
   return items;
 }
