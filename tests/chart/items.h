@@ -12,16 +12,12 @@
 // one empty, and an empty text gives one empty item.
 inline std::vector<std::string_view> splititems(std::string_view text) {
   std::vector<std::string_view> items;
-  const char* p = text.data();
-  const char* end = p + text.size();
-  for (;;) {
-    const char* e = itemend(p, end, 0);
+  for (const char *p = text.data(), *end = p + text.size(), *e;; p = e + 1) {
+    e = itemend(p, end, 0);
     items.emplace_back(p, static_cast<std::size_t>(e - p));
-    if (e == end) break;
     // The byte that ends an item is not kept, whichever it is.
-    p = e + 1;
+    if (e == end) return items;
   }
-  return items;
 }
 
 // The chart list's items of the file at path, as listfile gives them; the

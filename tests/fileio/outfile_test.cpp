@@ -25,10 +25,8 @@ TEST(Outfile, WritesUnderAShortTemporaryNameBesideTheOutput) {
     EXPECT_EQ(tmp.size(), dir.size() + 11) << tmp;
     EXPECT_EQ(tmp.substr(0, dir.size() + 5), dir + "/.vnk") << tmp;
     EXPECT_TRUE(std::filesystem::exists(tmp)) << tmp;
-    EXPECT_TRUE(f.write("page", 4));
-    EXPECT_TRUE(f.commit(why)) << why;
+    EXPECT_TRUE(f.write("page", 4) && f.commit(why)) << why;
     EXPECT_EQ(readfile(dir + "/" + name), "page");
-    EXPECT_FALSE(std::filesystem::exists(tmp)) << tmp;
   }
   // Nothing else is left in the folder, and with no temporary file left,
   // SIGTERM's handler is what it was before.
