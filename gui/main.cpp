@@ -9,11 +9,11 @@
 #include <FL/fl_ask.H>
 
 #include "engine/zodiac.h"
+#include "fileio/stdfds.h"
 #include "gui/chartview.h"
 #include "gui/commands.h"
 #include "gui/desktop.h"
 #include "gui/shell.h"
-#include "page/outfile.h"
 #include "version.h"
 
 // Each style item carries its style as user data (1 North, 0 South); the

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "engine/zodiac.h"
+#include "fileio/cannot.h"
 #include "page/cairocanvas.h"
 #include "page/cairopng.h"
 #include "page/filestyle.h"
@@ -113,7 +114,7 @@ bool pagefile::finish(std::string& why) {
     // that cairo could not make has none.
     if (failed && !file.writefailed()) {
       discard();
-      why = "cannot write";
+      why = cannot("write", 0);
       return false;
     }
     if (!file.commit(why)) {
@@ -125,7 +126,7 @@ bool pagefile::finish(std::string& why) {
   out.flush();
   if (failed || !out) {
     discard();
-    why = "cannot write";
+    why = cannot("write", 0);
     return false;
   }
   return true;
