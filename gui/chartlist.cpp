@@ -30,6 +30,7 @@ void load_chart(shell& sh, int n) {
     return;
   }
   setchart(sh, r.rec);
+  sh.kept = r.rec;
 }
 
 // The list window, with its browser and the shell it loads into.

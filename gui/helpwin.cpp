@@ -1,0 +1,33 @@
+// Help > Using Vornak: the help text (gui/help.html) in a window of its own,
+// beside the main window; the program goes on while it is open.
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Help_View.H>
+
+#include "gui/commands.h"
+#include "helphtml.h"  // help_html: gui/help.html, made by CMake
+
+namespace {
+
+void hide_cb(Fl_Widget*, void* w) { static_cast<Fl_Window*>(w)->hide(); }
+
+}  // namespace
+
+// Built at the first call and kept: a later call shows it again where the
+// reader left it.
+void help_cb(Fl_Widget*, void*) {
+  static Fl_Double_Window* win = nullptr;
+  if (!win) {
+    win = new Fl_Double_Window(560, 480, "Using Vornak");
+    Fl_Help_View* text = new Fl_Help_View(0, 0, 560, 440);
+    text->textfont(FL_HELVETICA);
+    text->textsize(13);
+    text->value(reinterpret_cast<const char*>(help_html));
+    Fl_Button* close = new Fl_Button(480, 448, 70, 25, "Close");
+    close->callback(hide_cb, win);
+    win->resizable(text);
+    win->end();
+    win->size_range(360, 200);
+  }
+  win->show();
+}
