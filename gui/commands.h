@@ -11,4 +11,4 @@ void save_cb(Fl_Widget*, void* sh);    // File > Save: append the current chart
 void export_cb(Fl_Widget*, void* sh);  // File > Export Page: the page as a file
 void quit_cb(Fl_Widget*, void* sh);    // File > Quit: asks first when the chart would be lost
 void close_cb(Fl_Widget*, void* sh);   // the main window's: its close button, as Quit
-void help_cb(Fl_Widget*, void*);       // Help > Using Vornak: the help window
+void help_cb(Fl_Widget* menu, void*);  // Help > Using Vornak: the help window

@@ -9,16 +9,32 @@
 
 namespace {
 
+// The help window passes the shortcuts it does not use to the main window's
+// menu, so that Ctrl+N, Ctrl+Q and the others work from it too; Escape,
+// which no menu entry uses, closes it.
+class helpwin : public Fl_Double_Window {
+ public:
+  helpwin(Fl_Widget* menu) : Fl_Double_Window(560, 480, "Using Vornak"), menu(menu) {}
+
+  int handle(int event) override {
+    if (Fl_Double_Window::handle(event)) return 1;
+    return event == FL_SHORTCUT && menu && menu->handle(event);
+  }
+
+ private:
+  Fl_Widget* menu;
+};
+
 void hide_cb(Fl_Widget*, void* w) { static_cast<Fl_Window*>(w)->hide(); }
 
 }  // namespace
 
 // Built at the first call and kept: a later call shows it again where the
-// reader left it.
-void help_cb(Fl_Widget*, void*) {
-  static Fl_Double_Window* win = nullptr;
+// reader left it. The widget is the main window's menu bar.
+void help_cb(Fl_Widget* menu, void*) {
+  static helpwin* win = nullptr;
   if (!win) {
-    win = new Fl_Double_Window(560, 480, "Using Vornak");
+    win = new helpwin(menu);
     Fl_Help_View* text = new Fl_Help_View(0, 0, 560, 440);
     text->textfont(FL_HELVETICA);
     text->textsize(13);

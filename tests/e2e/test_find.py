@@ -44,6 +44,7 @@ def test_far_zone_asks():
     with harness.Session() as s:
         d = s.dialog("New", PUNE)  # zone "+": the sign reversed
         s.click(*harness.FIELD["OK"], wid=d)
+        s.key("Return", wid=s.find(""))  # no default answer
         s.answer("Escape")  # Go back
         harness.check(d in s.windows(), "the dialog closed")
         s.button(d, "Cancel")

@@ -1,6 +1,6 @@
 # The keyboard: the File menu's shortcuts, the chart data dialog filled in
 # from the keys alone (Tab between fields, typed letters in the choices,
-# Return for OK), F1 for the help; Quit, Ctrl+Q and the close button ask
+# Return for OK), F1 for the help, where the shortcuts work too; Quit, Ctrl+Q and the close button ask
 # before an entered chart that was not saved is lost, Return does not answer
 # that question, and Escape does not close the main window.
 import harness
@@ -39,9 +39,12 @@ def test_shortcuts():
         s.key("shift+Tab", "Return", wid=d)  # from the name to Cancel, which Return presses
         s.gone(d)
         s.key("F1")
-        s.key("Escape", wid=s.find("Using Vornak"))
+        h = s.find("Using Vornak")
+        s.key("ctrl+s", wid=h)  # the menu's shortcuts work from the help too
+        harness.check(s.box() == "message" and s.chartfile() == LINE["start"] + LINE["example"],
+                      "Ctrl+S in the help")
+        s.key("Escape", wid=h)
         harness.wait(lambda: s.windows() == {s.wid: "Vornak"}, "the help to close")
-        s.saved(LINE["start"] + LINE["example"])
 
 
 def test_unsaved_chart():

@@ -26,12 +26,10 @@ TEST(Typeahead, Keys) {
     int want;
     std::string after;
   } cases[] = {
-      {months, "", "A", 3, "A"},     {months, "A", "u", 7, "Au"},   {months, "Au", "g", 7, "Aug"},
-      {months, "Aug", "S", 8, "S"},  {months, "", "j", 0, "j"},     {months, "j", "U", 5, "jU"},
-      {months, "jU", "l", 6, "jUl"}, {months, "M", "a", 2, "Ma"},   {months, "Ma", "y", 4, "May"},
-      {months, "M", "x", -1, "M"},   {months, "Dec", "D", 11, "D"}, {months, "Jan", "", -1, "Jan"},
-      {months, "", "Jan!", -1, ""},  {signs, "", "-", 1, "-"},      {signs, "-", "+", 0, "+"},
-      {signs, "+", "e", -1, "+"},    {ew, "", "e", 1, "e"},         {ew, "e", "w", 0, "w"},
+      {months, "", "A", 3, "A"},    {months, "A", "u", 7, "Au"},    {months, "Au", "g", 7, "Aug"},
+      {months, "Aug", "S", 8, "S"}, {months, "", "j", 0, "j"},      {months, "j", "U", 5, "jU"},
+      {months, "M", "x", -1, "M"},  {months, "Jan", "", -1, "Jan"}, {signs, "", "-", 1, "-"},
+      {signs, "-", "+", 0, "+"},    {ew, "", "e", 1, "e"},
   };
   for (auto& c : cases) {
     std::string typed = c.typed;
