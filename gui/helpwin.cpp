@@ -1,10 +1,17 @@
 // Help > Using Vornak: the help text (gui/help.html) in a window of its own,
 // beside the main window; the program goes on while it is open.
+#include <unistd.h>
+
+#include <climits>
+#include <string>
+
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Help_View.H>
 
+#include "chart/chartfile.h"
 #include "gui/commands.h"
+#include "gui/helptext.h"
 #include "helphtml.h"  // help_html: gui/help.html, made by CMake
 
 namespace {
@@ -38,7 +45,12 @@ void help_cb(Fl_Widget* menu, void*) {
     Fl_Help_View* text = new Fl_Help_View(0, 0, 560, 440);
     text->textfont(FL_HELVETICA);
     text->textsize(13);
-    text->value(reinterpret_cast<const char*>(help_html));
+    // The chart file is named relative to the working directory, which
+    // stays the same while the program runs.
+    char cwd[PATH_MAX];
+    std::string path;
+    if (getcwd(cwd, sizeof cwd)) path = std::string(cwd) + "/" + chartfilename;
+    text->value(helptext(reinterpret_cast<const char*>(help_html), path).c_str());
     Fl_Button* close = new Fl_Button(480, 448, 70, 25, "Close");
     close->callback(hide_cb, win);
     win->resizable(text);

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "gui/helptext.h"
 #include "gui/quitcheck.h"
 #include "gui/typeahead.h"
 #include "gui/zonewords.h"
@@ -70,6 +71,24 @@ TEST(Quitquestion, WhatWouldBeLost) {
       {record("", 14, true), "Quit without saving the chart \"\"?"},
   };
   for (auto& c : cases) EXPECT_EQ(quitquestion(c.shown, kept), c.want) << c.shown.name;
+}
+
+TEST(Helptext, ChartFileNamed) {
+  const char* html = "<p>Saved in charts.vnk.\n<!--chartfile-->\n</p><!--chartfile-->";
+  struct {
+    const char* path;
+    std::string want;
+  } cases[] = {
+      {"/home/a/charts.vnk",
+       "<p>Saved in charts.vnk.\nThis time it is "
+       "<tt>/home/a/charts.vnk</tt>.\n</p><!--chartfile-->"},
+      {"/tmp/<b>&c/charts.vnk",
+       "<p>Saved in charts.vnk.\nThis time it is <tt>/tmp/&lt;b&gt;&amp;c/charts.vnk</tt>.\n</p>"
+       "<!--chartfile-->"},
+      {"", html},
+  };
+  for (auto& c : cases) EXPECT_EQ(helptext(html, c.path), c.want) << c.path;
+  EXPECT_EQ(helptext("<p>No mark</p>", "/x"), "<p>No mark</p>");
 }
 
 // The file's text with runs of white space made one blank, and troff's minus
