@@ -22,6 +22,7 @@ void load_chart(shell& sh, int n) {
   switch (r.state) {
     case loadstate::chart:
       setchart(sh, r.rec);
+      sh.kept = r.rec;
       break;
     // An item without a chart (none chosen, the empty last item) is no
     // error: the current chart simply stays.

@@ -1,6 +1,5 @@
 // Vornak: the main window, its menus and the start-up.
 #include <cstdio>
-#include <cstdlib>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
@@ -23,8 +22,6 @@ static void chgstyle_cb(Fl_Widget* w, void* style) {
   sh.north = reinterpret_cast<fl_intptr_t>(style) != 0;
   redrawpage(sh);
 }
-
-static void quit_cb(Fl_Widget*, void*) { std::exit(0); }
 
 static void about_cb(Fl_Widget*, void*) {
   fl_message("%s",
@@ -63,16 +60,17 @@ int main(int argc, char** argv) {
 
   Fl_Menu_Bar* menu = new Fl_Menu_Bar(0, 0, pagewidth, 20);
   menu->user_data(&sh);
-  menu->add("File/New", 0, new_cb, &sh);
-  menu->add("File/Edit", 0, edit_cb, &sh);
-  menu->add("File/Open", 0, open_cb, &sh);
-  menu->add("File/Save", 0, save_cb, &sh);
-  menu->add("File/Export Page...", 0, export_cb, &sh, FL_MENU_DIVIDER);
-  menu->add("File/Quit", 0, quit_cb);
+  menu->add("File/New", FL_CTRL + 'n', new_cb, &sh);
+  menu->add("File/Edit", FL_CTRL + 'e', edit_cb, &sh);
+  menu->add("File/Open", FL_CTRL + 'o', open_cb, &sh);
+  menu->add("File/Save", FL_CTRL + 's', save_cb, &sh);
+  menu->add("File/Export Page...", FL_CTRL + FL_SHIFT + 'e', export_cb, &sh, FL_MENU_DIVIDER);
+  menu->add("File/Quit", FL_CTRL + 'q', quit_cb, &sh);
   menu->add("Options/Chart Style.../North Chart", 0, chgstyle_cb,
             reinterpret_cast<void*>(fl_intptr_t{1}), FL_MENU_RADIO);
   menu->add("Options/Chart Style.../South Chart", 0, chgstyle_cb,
             reinterpret_cast<void*>(fl_intptr_t{0}), FL_MENU_RADIO | FL_MENU_VALUE);
+  menu->add("Help/Using Vornak", FL_F + 1, help_cb);
   menu->add("Help/About", 0, about_cb);
 
   // The page scrolls vertically inside a white area below the menu bar; the
@@ -87,6 +85,7 @@ int main(int argc, char** argv) {
   scroll->type(Fl_Scroll::VERTICAL);
   sh.page = scroll;
 
+  win->callback(close_cb, &sh);
   win->resizable(scroll);
   win->end();
   // As wide as the page, and at most as tall as it.

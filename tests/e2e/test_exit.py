@@ -1,11 +1,13 @@
-# Leaving the program: File > Quit, Escape and a close request end it with
-# status 0 and print nothing; a switch it does not know, or a colour the
-# toolkit does not know, ends it with status 1 and a message on stderr.
+# Leaving the program: File > Quit, Ctrl+Q and a close request end it with
+# status 0 and print nothing, and Escape does not (File > Save still answers
+# after it); a switch it does not know, or a colour the toolkit does not
+# know, ends it with status 1 and a message on stderr.
 import harness
 
 EXITS = [  # switches, what is done, exit status, start of stderr
     ([], lambda s: s.menu("Quit"), 0, ""),
-    ([], lambda s: s.key("Escape"), 0, ""),
+    ([], lambda s: s.key("ctrl+q"), 0, ""),
+    ([], lambda s: (s.key("Escape"), s.saved(harness.LINE["start"]), s.menu("Quit")), 0, ""),
     ([], lambda s: s.close(), 0, ""),
     (["-verbose"], None, 1, "usage: "),
     (["-bg", "nosuchcolour"], None, 1, "Unknown color: nosuchcolour\n"),

@@ -44,6 +44,7 @@ def test_far_zone_asks():
     with harness.Session() as s:
         d = s.dialog("New", PUNE)  # zone "+": the sign reversed
         s.click(*harness.FIELD["OK"], wid=d)
+        s.key("Return", wid=s.find(""))  # no default answer
         s.answer("Escape")  # Go back
         harness.check(d in s.windows(), "the dialog closed")
         s.button(d, "Cancel")
@@ -65,12 +66,14 @@ def test_clock_changes():
         s.alert("OK took a skipped time")
         s.button(d, "Cancel")
         # 01:30 on 7 Nov 2021 came twice: asked at Find, and again at OK
-        # while not answered; Return picks the later, standard time.
+        # while not answered; Return answers nothing, the second button from
+        # the right is the later, standard time.
         d = new(s, None, "Nov", "7", "2021", "1", "30", "new york")
         find(s, d, "Return")
         s.answer("Escape")
         s.click(*harness.FIELD["OK"], wid=d)
-        s.answer("Return")
+        s.key("Return", wid=s.find(""))
+        s.answer(click=(155, 22))
         s.gone(d)
         s.saved(LINE["repeated"])
 
