@@ -3,6 +3,7 @@
 #include "atlas/atlas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <unordered_map>
 
@@ -132,39 +133,59 @@ namespace {
 // other bytes shared among the remaining bits. A name within two edits of
 // another lacks at most two of the other's letters.
 uint64_t letterset(std::string_view s) {
+  static const auto bits = [] {
+    std::array<uint8_t, 256> t{};
+    for (int b = 0; b < 256; ++b)
+      t[size_t(b)] = uint8_t(b >= 'a' && b <= 'z'   ? b - 'a'
+                             : b >= '0' && b <= '9' ? 26 + (b - '0')
+                             : b == ' '             ? 36
+                                                    : 37 + b % 27);
+    return t;
+  }();
   uint64_t m = 0;
-  for (unsigned char b : s) {
-    const int bit = b >= 'a' && b <= 'z'   ? b - 'a'
-                    : b >= '0' && b <= '9' ? 26 + (b - '0')
-                    : b == ' '             ? 36
-                                           : 37 + b % 27;
-    m |= uint64_t(1) << bit;
-  }
+  for (unsigned char b : s) m |= uint64_t(1) << bits[b];
   return m;
 }
 
 int lacking(uint64_t a, uint64_t b) { return __builtin_popcountll(a & ~b); }
 
+// The pairs of neighbouring bytes in s, each as one of 64 bits. An edit
+// spoils at most two of a name's pairs, so a name within two edits of
+// another keeps all but four of its pairs' bits in the other.
+uint64_t pairset(std::string_view s) {
+  uint64_t m = 0;
+  for (size_t i = 1; i < s.size(); ++i)
+    m |= uint64_t(1) << ((static_cast<unsigned char>(s[i - 1]) * 31u +
+                          static_cast<unsigned char>(s[i])) &
+                         63);
+  return m;
+}
+
 // The edit distance (insertions, deletions, substitutions of bytes) from q
 // to k, or to the closest start of k when prefix is set; any distance above
-// 2 is given as 3.
+// 2 is given as 3. Only the cells within two of the diagonal can hold less.
 int distance(std::string_view q, std::string_view k, bool prefix) {
-  constexpr size_t most = 64;
-  const size_t m = q.size();
-  if (m >= most) return 3;
-  int col[most], next[most];
-  for (size_t i = 0; i <= m; ++i) col[i] = int(i);
+  constexpr int most = 64;
+  const int m = int(q.size());
+  if (m + 2 >= most) return 3;
+  int a[most], b[most];
+  int *col = a, *next = b;
+  for (int i = 0; i <= m + 2; ++i) a[i] = b[i] = std::min(i, 3);
   int best = col[m];
-  for (size_t j = 0; j < k.size() && !(prefix && best <= 2); ++j) {
-    next[0] = int(j + 1);
-    int low = next[0];
-    for (size_t i = 1; i <= m; ++i) {
-      next[i] = std::min({col[i - 1] + (q[i - 1] != k[j]), col[i] + 1, next[i - 1] + 1});
-      low = std::min(low, next[i]);
+  for (int j = 1; j <= int(k.size()) && !(prefix && best <= 2); ++j) {
+    const int lo = std::max(0, j - 2), hi = std::min(m, j + 2);
+    if (lo > m) break;
+    if (lo > 0) next[lo - 1] = 3;
+    int low = 3;
+    for (int i = lo; i <= hi; ++i) {
+      int v = i == 0 ? j : std::min(col[i - 1] + (q[i - 1] != k[j - 1]), next[i - 1] + 1);
+      v = std::min({v, col[i] + 1, 3});
+      next[i] = v;
+      low = std::min(low, v);
     }
-    std::copy(next, next + m + 1, col);
+    std::swap(col, next);
     if (low > 2) return 3;
-    best = prefix ? std::min(best, col[m]) : col[m];
+    best = prefix ? std::min(best, hi == m ? col[m] : 3) : (hi == m ? col[m] : 3);
   }
   return std::min(best, 3);
 }
@@ -203,7 +224,8 @@ void atlas::addnames(const cityrow& r, uint32_t where) {
       keys_.resize(off);
       return;
     }
-    index_.push_back({uint32_t(off), uint32_t(key.size()), where, main, letterset(key)});
+    index_.push_back(
+        {uint32_t(off), uint32_t(key.size()), where, main, letterset(key), pairset(key)});
   };
   add(r.name, true);
   add(r.asciiname, true);
@@ -275,10 +297,12 @@ std::vector<atlas::hit> atlas::hits(std::string_view q, bool prefix,
 std::vector<const place*> atlas::close(std::string_view q, bool prefix) const {
   std::vector<const place*> found;
   if (q.empty()) return found;
-  const uint64_t letters = letterset(q);
+  const uint64_t letters = letterset(q), pairs = pairset(q);
+  const int keptpairs = __builtin_popcountll(pairs) - 4;
   std::vector<uint8_t> taken(places_.size());
   for (const namekey& k : index_) {
     if (taken[k.where] || lacking(letters, k.letters) > 2 || k.len + 2 < q.size() ||
+        __builtin_popcountll(pairs & k.pairs) < keptpairs ||
         (!prefix && k.len > q.size() + 2) ||
         distance(q, std::string_view(keys_).substr(k.off, k.len), prefix) > 2)
       continue;

@@ -100,6 +100,7 @@ class atlas {
     uint32_t where;    // index in places
     bool main;         // the place's name or its ASCII spelling
     uint64_t letters;  // the letters it holds, as letterset gives them
+    uint64_t pairs;    // its pairs of neighbouring letters, as pairset gives them
   };
   struct hit {  // a place found, and how (see placesfound::candidates)
     uint32_t where;

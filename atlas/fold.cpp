@@ -3,6 +3,7 @@
 
 #include <utf8proc.h>
 
+#include <cstdint>
 #include <iterator>
 
 namespace {
@@ -83,6 +84,7 @@ void putfolded(std::string& out, utf8proc_int32_t c) {
 // Replaces the word of out from at, when it is an abbreviation, by its
 // word; false when it is none.
 bool expand(std::string& out, size_t at) {
+  if (out.size() - at < 2 || out.size() - at > 3) return false;  // as the abbreviations
   for (const auto& a : abbrs) {
     if (out.compare(at, std::string::npos, a.abbr) == 0) {
       out.replace(at, out.size() - at, a.word);
@@ -90,6 +92,47 @@ bool expand(std::string& out, size_t at) {
     }
   }
   return false;
+}
+
+// A code point below the CJK ideographs as it folds, remembered at its
+// first sight: reading the atlas folds some 200,000 names.
+struct foldedcp {
+  uint8_t state;  // 0 not yet seen, 1 remembered, 2 too long to keep
+  role r;
+  uint8_t n;  // the folded bytes' count
+  char b[5];
+};
+constexpr utf8proc_int32_t remembered = 0x3400;
+foldedcp memo[remembered];
+
+// The role of code point c, with its folded bytes in [*bytes, *bytes + *n);
+// big holds them when they are not remembered.
+role foldcp(utf8proc_int32_t c, const char** bytes, size_t* n, std::string& big) {
+  foldedcp* m = c < remembered ? &memo[c] : nullptr;
+  if (m && m->state == 1) {
+    *bytes = m->b;
+    *n = m->n;
+    return m->r;
+  }
+  big.clear();
+  const role r = roleof(c);
+  if (r == role::letter) putfolded(big, c);
+  *bytes = big.data();
+  *n = big.size();
+  if (m && m->state == 0) {
+    m->state = big.size() <= sizeof m->b ? 1 : 2;
+    m->r = r;
+    m->n = uint8_t(big.size());
+    std::copy(big.begin(), big.begin() + long(std::min(big.size(), sizeof m->b)), m->b);
+  }
+  return r;
+}
+
+// Whether c is a CJK ideograph or a Hangul syllable: kept as it is, which
+// saves their lookups (the syllables are not taken apart into letters).
+bool ideograph(utf8proc_int32_t c) {
+  return (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+         (c >= 0x20000 && c <= 0x3FFFF);
 }
 
 }  // namespace
@@ -100,14 +143,28 @@ void foldto(std::string& out, std::string_view s) {
   bool pending = false;  // a blank is due before the next letter
   const auto* p = reinterpret_cast<const utf8proc_uint8_t*>(s.data());
   utf8proc_ssize_t left = utf8proc_ssize_t(s.size());
+  std::string big;
   while (left > 0) {
-    utf8proc_int32_t c;
-    utf8proc_ssize_t n = utf8proc_iterate(p, left, &c);
-    if (n < 1) {  // not UTF-8: the byte kept as it is
-      n = 1;
+    utf8proc_int32_t c = *p;
+    utf8proc_ssize_t n = 1;
+    char ascii = char(c);
+    const char* bytes = &ascii;
+    size_t count = 1;
+    role r = role::letter;
+    if (c < 0x80) {
+      if (c >= 'A' && c <= 'Z')
+        ascii = char(c + 32);
+      else if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+        r = c == '.' || c == '\'' || c == '`' ? role::drop : role::blank;
+    } else if ((n = utf8proc_iterate(p, left, &c)) < 1) {
+      n = 1;  // not UTF-8: the byte kept as it is
       c = -1;
+    } else if (ideograph(c)) {
+      bytes = reinterpret_cast<const char*>(p);
+      count = size_t(n);
+    } else {
+      r = foldcp(c, &bytes, &count, big);
     }
-    const role r = c < 0 ? role::letter : roleof(c);
     if (r == role::letter) {
       if (pending) {
         expand(out, word);  // another word follows
@@ -115,12 +172,10 @@ void foldto(std::string& out, std::string_view s) {
         word = out.size();
         pending = false;
       }
-      if (c < 0)
-        out += char(*p);
-      else if (c < 0x80)
-        out += c >= 'A' && c <= 'Z' ? char(c + 32) : char(c);
+      if (count == 1)
+        out += *bytes;
       else
-        putfolded(out, c);
+        out.append(bytes, count);
     } else if (out.size() > word && (r == role::blank || (c == '.' && expand(out, word)))) {
       pending = true;
     }
