@@ -104,9 +104,14 @@ void atlas::build(const std::vector<arearow>& countries, const std::vector<arear
   areas_.push_back({});
   areaname.push_back({});
 
+  // Room for every name at once: growing would copy them. The folded names
+  // mostly fit in the bytes of the file they come from.
+  size_t names = 0;
+  for (const cityrow& r : cities)
+    names += 3 + size_t(std::count(r.alternates.begin(), r.alternates.end(), ','));
   places_.reserve(cities.size());
   keys_.reserve(size);
-  index_.reserve(cities.size() * 8);
+  index_.reserve(names);
   std::string statecode;
   for (const cityrow& r : cities) {
     const auto c = areaof.find(r.cc);
@@ -122,8 +127,6 @@ void atlas::build(const std::vector<arearow>& countries, const std::vector<arear
     countryi_.push_back(ci);
     addnames(r, where);
   }
-  keys_.shrink_to_fit();
-  index_.shrink_to_fit();
   seen_.assign(places_.size(), 0);
 }
 
@@ -302,8 +305,7 @@ std::vector<const place*> atlas::close(std::string_view q, bool prefix) const {
   std::vector<uint8_t> taken(places_.size());
   for (const namekey& k : index_) {
     if (taken[k.where] || lacking(letters, k.letters) > 2 || k.len + 2 < q.size() ||
-        __builtin_popcountll(pairs & k.pairs) < keptpairs ||
-        (!prefix && k.len > q.size() + 2) ||
+        __builtin_popcountll(pairs & k.pairs) < keptpairs || (!prefix && k.len > q.size() + 2) ||
         distance(q, std::string_view(keys_).substr(k.off, k.len), prefix) > 2)
       continue;
     taken[k.where] = 1;

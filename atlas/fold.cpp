@@ -135,18 +135,37 @@ bool ideograph(utf8proc_int32_t c) {
          (c >= 0x20000 && c <= 0x3FFFF);
 }
 
+// The code point of the UTF-8 sequence at p, of at most left bytes, and
+// its length in n; -1 with n = 1 when the bytes are not UTF-8.
+int32_t decode(const unsigned char* p, size_t left, size_t& n) {
+  const unsigned char b = p[0];
+  n = b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+  const bool ok = b >= 0xC2 && b <= 0xF4 && left >= n && (p[1] & 0xC0) == 0x80 &&
+                  (n < 3 || (p[2] & 0xC0) == 0x80) && (n < 4 || (p[3] & 0xC0) == 0x80) &&
+                  !(b == 0xE0 && p[1] < 0xA0) && !(b == 0xED && p[1] >= 0xA0) &&
+                  !(b == 0xF0 && p[1] < 0x90) && !(b == 0xF4 && p[1] >= 0x90);
+  if (!ok) {
+    n = 1;
+    return -1;
+  }
+  if (n == 2) return int32_t(b & 0x1F) << 6 | (p[1] & 0x3F);
+  if (n == 3) return int32_t(b & 0x0F) << 12 | int32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+  return int32_t(b & 0x07) << 18 | int32_t(p[1] & 0x3F) << 12 | int32_t(p[2] & 0x3F) << 6 |
+         (p[3] & 0x3F);
+}
+
 }  // namespace
 
 void foldto(std::string& out, std::string_view s) {
   const size_t begin = out.size();
   size_t word = begin;   // where the last word starts
   bool pending = false;  // a blank is due before the next letter
-  const auto* p = reinterpret_cast<const utf8proc_uint8_t*>(s.data());
-  utf8proc_ssize_t left = utf8proc_ssize_t(s.size());
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  size_t left = s.size();
   std::string big;
   while (left > 0) {
-    utf8proc_int32_t c = *p;
-    utf8proc_ssize_t n = 1;
+    int32_t c = *p;
+    size_t n = 1;
     char ascii = char(c);
     const char* bytes = &ascii;
     size_t count = 1;
@@ -156,12 +175,11 @@ void foldto(std::string& out, std::string_view s) {
         ascii = char(c + 32);
       else if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
         r = c == '.' || c == '\'' || c == '`' ? role::drop : role::blank;
-    } else if ((n = utf8proc_iterate(p, left, &c)) < 1) {
-      n = 1;  // not UTF-8: the byte kept as it is
-      c = -1;
+    } else if ((c = decode(p, left, n)) < 0) {
+      // not UTF-8: the byte kept as it is
     } else if (ideograph(c)) {
       bytes = reinterpret_cast<const char*>(p);
-      count = size_t(n);
+      count = n;
     } else {
       r = foldcp(c, &bytes, &count, big);
     }

@@ -42,8 +42,8 @@ BENCHMARK(BM_atlas_keystroke)->Unit(benchmark::kMillisecond);
 // The slowest keystrokes: texts that find nothing, each getting the places
 // of close names.
 void BM_atlas_nothingfound(benchmark::State& state) {
-  const std::vector<std::string> texts = {"banglore", "thessalonikki", "xqzv", "mumbaii",
-                                          "frnakfurt", "s\xc3\xa3o paolo x"};
+  const std::vector<std::string> texts = {"banglore", "thessalonikki", "xqzv",
+                                          "mumbaii",  "frnakfurt",     "s\xc3\xa3o paolo x"};
   atlas& a = worldatlas();
   a.load();
   size_t i = 0;
