@@ -32,9 +32,8 @@ TEST(importcsv, chartlinesandreasons) {
 TEST(importcsv, sharednamesneverresolvedsilently) {
   atlas& a = worldatlas();
   ASSERT_EQ(a.load(), "");
-  std::string text;
+  const std::string text = readfile(std::string(atlasdir) + "/cities15000.txt");
   std::vector<cityrow> rows;
-  ASSERT_TRUE(readfile(std::string(atlasdir) + "/cities15000.txt", text));
   ASSERT_EQ(parsecities(text, rows), 0u);
   std::map<std::string, std::vector<const cityrow*>> byname;
   for (const cityrow& r : rows)
