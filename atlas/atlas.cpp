@@ -334,6 +334,8 @@ placesfound atlas::find(std::string_view text, bool prefix, size_t limit, const 
   if (part.size() > 3 || part[0].empty() || !ready()) return r;
   const std::string name = part[0];
   part.erase(part.begin());
+  if (prefix)  // a state or country not typed yet
+    part.erase(std::remove(part.begin(), part.end(), ""), part.end());
   prefix = prefix && part.empty();
 
   // A second part may name a state or a country; the places of the better
