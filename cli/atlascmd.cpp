@@ -16,13 +16,15 @@ int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
     say(err, a.load());
     return 2;
   }
-  const auto found = a.search(o.find, SIZE_MAX);
-  for (const place* p : found) out << (o.json ? findjson(*p) : findline(*p));
+  const placesfound found = a.search(o.find, SIZE_MAX);
+  for (const place* p : found.places) out << (o.json ? findjson(*p) : findline(*p));
   out.flush();
   if (!out) return cantwrite(err);
-  if (found.empty()) {
-    say(err,
-        "no place of 15,000 people or more has a name that starts with \"" + shown(o.find) + "\"");
+  if (found.places.empty()) {
+    std::string close;
+    for (const place* p : found.close) close += (close.empty() ? "" : "; ") + placetext(*p);
+    say(err, "no place of 15,000 people or more has a name that starts with \"" + shown(o.find) +
+                 "\"" + (close.empty() ? "" : "; close names: " + close));
     return 1;
   }
   return 0;

@@ -2,7 +2,8 @@
 # Place, Lon, Lat and the zone for the date and time, which follows a change
 # of the date until a zone field is typed into; a clock change is refused or
 # asked about; a zone far from the mean time of the longitude is asked about
-# before anything is committed. Checked on the saved lines' bytes.
+# before anything is committed; a name of places far apart selects none.
+# Checked on the saved lines' bytes.
 import harness
 from harness import LINE
 
@@ -38,6 +39,20 @@ def test_find_follow_save():
         s.choose(d, "mon", "Jan")
         s.button(d, "OK")
         s.saved(LINE["chennai"] + LINE["newyork"])
+
+
+def test_find_asks_which_salem():
+    # Salem is a city in Tamil Nadu and towns in the United States, and
+    # Jerusalem's alternate name: Find selects none of them, so that Return
+    # takes none; Down twice and Return take the second, Salem, Oregon.
+    with harness.Session() as s:
+        d = new(s, "Salem Test", "Jan", "1", "1990", "12", "0", "Salem")
+        s.click(*FIND, wid=d)
+        f = s.find("Find Place")
+        s.key("Return", "Down", "Down", "Return", wid=f)
+        s.gone(f)
+        s.button(d, "OK")
+        s.saved(LINE["salem"])
 
 
 def test_far_zone_asks():
@@ -78,4 +93,5 @@ def test_clock_changes():
         s.saved(LINE["repeated"])
 
 
-harness.run(test_find_follow_save, test_far_zone_asks, test_clock_changes)
+harness.run(test_find_follow_save, test_find_asks_which_salem, test_far_zone_asks,
+            test_clock_changes)
