@@ -13,14 +13,16 @@ from checks import check, done
 prog = os.path.abspath(sys.argv[1])
 
 
-def run(csv):
+def run(csv, env=None):
     """Imports the CSV text from a file: status, output, messages and peak memory in MB."""
     with tempfile.TemporaryDirectory() as d:
         name = os.path.join(d, "in.csv")
         with open(name, "wb") as f:
             f.write(csv)
         with open(os.path.join(d, "out"), "w+b") as out, open(os.path.join(d, "err"), "w+b") as err:
-            p = subprocess.Popen([prog, "--import", name], stdout=out, stderr=err)
+            # (timeout's peak memory is its child's, which it waits for.)
+            p = subprocess.Popen(["timeout", "60", prog, "--import", name], stdout=out, stderr=err,
+                                 env=env)
             _, status, usage = os.wait4(p.pid, 0)
             out.seek(0)
             err.seek(0)
@@ -38,4 +40,22 @@ check(status == 1 and out == b"" and
 status, out, err, _ = run(b'\xef\xbb\xbf"name","date","time","place"\nA,1990-01-01,12:00,Pune\n')
 check((status, err) == (0, b"") and out.startswith(b"A      ") and b"Pune" in out,
       "byte-order mark: %d %r" % (status, err))
+# A zone whose file is damaged or cannot be read is never a zone: a rule for
+# later years that does not parse (New York 2100 would be standard time),
+# and a FIFO in place of the file.
+with tempfile.TemporaryDirectory() as tz:
+    ny = open("/usr/share/zoneinfo/America/New_York", "rb").read()
+    os.makedirs(os.path.join(tz, "America"))
+    os.makedirs(os.path.join(tz, "Asia"))
+    with open(os.path.join(tz, "America", "New_York"), "wb") as f:
+        f.write(ny[:ny.rindex(b"\n", 0, len(ny) - 1) + 1] + b"EST5EDT,M3.2.0,M13.1.0\n")
+    os.mkfifo(os.path.join(tz, "Asia", "Kolkata"))
+    for place, why in [("New York", b"America/New_York is damaged (its rule for later years "
+                                    b"cannot be read)"),
+                       ("Pune", b"Asia/Kolkata cannot be read")]:
+        status, out, err, _ = run(b"name,date,time,place\nA,2100-07-01,12:00,%s\n" % place.encode(),
+                                  dict(os.environ, TZDIR=tz))
+        check((status, out, err) == (1, b"", b"vornak-chart: IN: row 2: The time zone data of " +
+                                     why + b": reinstall the Debian package tzdata; until then, "
+                                     b"enter the zone by hand.\n"), "%s: %d %r" % (place, status, err))
 done()
