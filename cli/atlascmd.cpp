@@ -21,8 +21,8 @@ int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
   out.flush();
   if (!out) return cantwrite(err);
   if (found.empty()) {
-    say(err,
-        "no place of 15,000 people or more has a name that starts with \"" + shown(o.find) + "\"");
+    say(err, "no place of 15,000 people or more has a name that starts with \"" +
+                 excerpt(o.find, 80) + "\"");
     return 1;
   }
   return 0;
