@@ -1,13 +1,11 @@
 // Checking tzdata's rule for later years before the zone library sees it.
 #include "atlas/tzrule.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <map>
+
+#include "fileio/chunkreader.h"
 
 namespace {
 
@@ -105,23 +103,13 @@ std::string checkzonefile(const std::string& tz) {
   const std::string path =
       tz[0] == '/' ? tz : std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + tz;
   std::string text, why;
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  struct stat st;
-  if (fd < 0 && errno == ENOENT) return "";  // the zone library says it is not there
-  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > (1 << 20)) {
+  std::string_view footer;
+  if (!readdatafile(path, text, 1 << 20)) {
+    if (errno == ENOENT) return "";  // the zone library says it is not there
     why = "cannot be read";
-  } else {
-    text.resize(size_t(st.st_size));
-    size_t got = 0;
-    ssize_t n = 1;
-    while (got < text.size() && (n = read(fd, &text[got], text.size() - got)) > 0) got += n;
-    std::string_view footer;
-    if (got != text.size() || n < 0)
-      why = "cannot be read";
-    else if (!tzfooter(text, footer) || !tzrulevalid(footer))
-      why = "is damaged (its rule for later years cannot be read)";
+  } else if (!tzfooter(text, footer) || !tzrulevalid(footer)) {
+    why = "is damaged (its rule for later years cannot be read)";
   }
-  if (fd >= 0) close(fd);
   std::string& r = checked[tz];
   if (!why.empty())
     r = "The time zone data of " + tz + " " + why +

@@ -1,12 +1,14 @@
 #!/usr/bin/python3
-# vornak-chart --import as the built program meets hostile and ordinary CSV:
-# peak memory stays flat whatever a record holds, and a spreadsheet's
-# byte-order mark is skipped before a quoted header.
-# Usage: import_test.py VORNAK_CHART
+# vornak-chart's inputs besides chart files, as the built program meets them:
+# CSV to import (peak memory flat whatever a record holds, a spreadsheet's
+# byte-order mark skipped before a quoted header), tzdata's zone files and
+# the atlas's files, damaged or not files at all.
+# Usage: inputs_test.py VORNAK_CHART
 import os
 import subprocess
 import sys
 import tempfile
+import time
 
 from checks import check, done
 
@@ -58,4 +60,35 @@ with tempfile.TemporaryDirectory() as tz:
         check((status, out, err) == (1, b"", b"vornak-chart: IN: row 2: The time zone data of " +
                                      why + b": reinstall the Debian package tzdata; until then, "
                                      b"enter the zone by hand.\n"), "%s: %d %r" % (place, status, err))
+# The atlas's files replaced, in a mount namespace of the test's own, by a
+# FIFO (refused at once, not waited on), an endless device, and a file cut
+# off within its last line.
+atlas = "/usr/share/libtimezonemap/ui"
+if subprocess.run(["unshare", "-m", "true"], capture_output=True).returncode:
+    print("skipped the atlas's files: no private mount namespace here (needs root)")
+else:
+    with tempfile.TemporaryDirectory() as d:
+        for name in ["cities15000.txt", "admin1Codes.txt", "countryInfo.txt"]:
+            with open(os.path.join(atlas, name), "rb") as f, open(os.path.join(d, name), "wb") as g:
+                g.write(f.read())
+        states = os.path.join(d, "admin1Codes.txt")
+        for setup, why in [
+                ('rm "$1/cities15000.txt"; mkfifo "$1/cities15000.txt"',
+                 b"cities15000.txt is not a regular file. Reinstall"),
+                ('rm "$1/cities15000.txt"; ln -s /dev/zero "$1/cities15000.txt"',
+                 b"cities15000.txt is not a regular file. Reinstall"),
+                ('truncate -s -9 "$1/admin1Codes.txt"',
+                 b"is damaged: line %d of " % open(states, "rb").read().count(b"\n") +
+                 atlas.encode() + b"/admin1Codes.txt is not what the file should hold. Reinstall")]:
+            with tempfile.TemporaryDirectory() as copy:
+                subprocess.run(["cp", "-a", d + "/.", copy], check=True)
+                start = time.monotonic()
+                try:
+                    r = subprocess.run(["unshare", "-m", "sh", "-c", setup + '; mount --bind "$1" '
+                                        '"$2" && exec "$0" --find Springfield', prog, copy, atlas],
+                                       capture_output=True, timeout=10)
+                except subprocess.TimeoutExpired:
+                    r = subprocess.CompletedProcess(setup, "timed out", b"", b"")
+                check(r.returncode == 2 and why in r.stderr and time.monotonic() - start < 1,
+                      "%s: %s %r" % (setup, r.returncode, r.stderr))
 done()
