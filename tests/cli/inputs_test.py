@@ -4,6 +4,7 @@
 # byte-order mark skipped before a quoted header), tzdata's zone files and
 # the atlas's files, damaged or not files at all.
 # Usage: inputs_test.py VORNAK_CHART
+import fcntl
 import os
 import subprocess
 import sys
@@ -60,6 +61,52 @@ with tempfile.TemporaryDirectory() as tz:
         check((status, out, err) == (1, b"", b"vornak-chart: IN: row 2: The time zone data of " +
                                      why + b": reinstall the Debian package tzdata; until then, "
                                      b"enter the zone by hand.\n"), "%s: %d %r" % (place, status, err))
+# An import appended to a chart file, by >> or by --append, beside a writer
+# that locks as Save does (and adds a line feed when the last byte is not
+# one): every line stays whole, and --append adds all its lines or none.
+def saves(path, p):
+    """Appends chart lines to path as Save does, each under the file's lock,
+    while p runs; returns how many."""
+    line, n = b"Saved" + chart_line[5:], 0
+    while p.poll() is None:
+        n += 1
+        fd = os.open(path, os.O_RDWR | os.O_APPEND | os.O_CREAT, 0o644)
+        fcntl.flock(fd, fcntl.LOCK_EX)
+        size = os.fstat(fd).st_size
+        os.write(fd, (b"\n" if size and os.pread(fd, 1, size - 1) != b"\n" else b"") + line)
+        os.close(fd)
+        time.sleep(0.001)
+    return n
+
+
+rows = 5000
+chart_line = run(b"name,date,time,place\nA,1990-01-01,12:00,Pune\n")[1]
+with tempfile.TemporaryDirectory() as d:
+    births = os.path.join(d, "births.csv")
+    with open(births, "wb") as f:
+        f.write(b"name,date,time,place\n" + b"A,1990-01-01,12:00,Pune\n" * rows)
+    charts = os.path.join(d, "charts.vnk")
+    for how in [">>", "--append"]:
+        open(charts, "wb").close()
+        with open(charts, "ab") as out:
+            p = subprocess.Popen([prog, "--import", births] +
+                                 (["--append", charts] if how == "--append" else []),
+                                 stdout=out, stderr=subprocess.PIPE)
+            saved = saves(charts, p)
+            err = p.communicate(timeout=120)[1]
+        lines = open(charts, "rb").read().split(b"\n")
+        check(p.returncode == 0 and lines.pop() == b"" and len(lines) == rows + saved and
+              set(lines) == {chart_line[:-1], b"Saved" + chart_line[5:-1]} and
+              (how == ">>" or err == b"vornak-chart: %s: %d chart lines added\n" % (
+                  charts.encode(), rows)), "%s: %d lines, %r" % (how, len(lines), err))
+    # A refused row, or a chart file that cannot take the lines: nothing added.
+    with open(births, "ab") as f:
+        f.write(b"B,1990-01-01,12:00,Nowhereville\n")
+    before = open(charts, "rb").read()
+    r = subprocess.run([prog, "--import", births, "--append", charts], capture_output=True)
+    check(r.returncode == 1 and open(charts, "rb").read() == before and r.stderr.endswith(
+          b"%s: nothing added, as a row was refused\n" % charts.encode()), "refused: %r" % r.stderr)
+
 # The atlas's files replaced, in a mount namespace of the test's own, by a
 # FIFO (refused at once, not waited on), an endless device, and a file cut
 # off within its last line.
