@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
 
 #include "atlas/fold.h"
@@ -47,11 +49,21 @@ namespace {
 const char* const citiesfile = "cities15000.txt";
 const char* const admin1file = "admin1Codes.txt";
 const char* const countryfile = "countryInfo.txt";
+// The largest file the atlas reads; GeoNames' places of 15,000 people or
+// more take about 5 MB.
+constexpr size_t maxatlasfile = size_t(64) << 20;
 
-std::string missing(const std::string& path) {
-  return "The place atlas cannot be read: " + path +
-         " is missing. It comes with the Debian package libtimezonemap-data; "
-         "until that is installed, enter the place by hand.";
+// Why the file at path could not be read (errno), for the user.
+std::string unreadable(const std::string& path) {
+  if (errno == ENOENT)
+    return "The place atlas cannot be read: " + path +
+           " is missing. It comes with the Debian package libtimezonemap-data; "
+           "until that is installed, enter the place by hand.";
+  const std::string why = errno == EINVAL  ? "is not a regular file"
+                          : errno == EFBIG ? "is larger than the atlas's files can be"
+                                           : std::string("cannot be read: ") + std::strerror(errno);
+  return "The place atlas cannot be read: " + path + " " + why +
+         ". Reinstall the Debian package libtimezonemap-data; until then, enter the place by hand.";
 }
 
 std::string damaged(const std::string& path, size_t line) {
@@ -68,7 +80,8 @@ std::string atlas::readfiles() {
   const std::string names[3] = {countryfile, admin1file, citiesfile};
   std::string text[3];
   for (int i = 0; i < 3; ++i)
-    if (!readwhole(dir_ + "/" + names[i], text[i])) return missing(dir_ + "/" + names[i]);
+    if (!readdatafile(dir_ + "/" + names[i], text[i], maxatlasfile))
+      return unreadable(dir_ + "/" + names[i]);
   std::vector<arearow> countries, states;
   std::vector<cityrow> cities;
   if (size_t bad = parsecountries(text[0], countries)) return damaged(dir_ + "/" + names[0], bad);

@@ -108,9 +108,7 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
   c = importcolumns();
   c.count = header.size();
   for (std::size_t i = 0; i < header.size(); ++i) {
-    std::string_view h = header[i];
-    if (i == 0 && h.substr(0, 3) == "\xEF\xBB\xBF") h.remove_prefix(3);
-    const std::string name = lower(trim(h));
+    const std::string name = lower(trim(header[i]));
     bool found = false;
     for (const auto& k : known) {
       if (name != k.name) continue;

@@ -22,7 +22,7 @@ struct importcolumns {
 };
 
 // Reads the header row: the column names in any order, case and blanks
-// around them ignored (a UTF-8 byte-order mark before the first too).
+// around them ignored.
 // Returns "" or why the header cannot be used: a needed column missing, a
 // name given twice or not known (a misspelt optional column would pass
 // unseen and its values with it).

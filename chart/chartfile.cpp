@@ -15,37 +15,79 @@
 #include "fileio/cannot.h"
 #include "fileio/chunkreader.h"
 
-bool appendchart(const char* path, const birthdata& b, writefn w) {
-  char line[129];
-  int n = writechartline(line + 1, b);
-  if (!path || n <= 0) return false;
+bool chartappend::open(const char* path, int waitms) {
   // Read and write on one descriptor; a file that cannot be read is still
   // appended to when it is empty, as there is no last byte to check.
   // O_NONBLOCK: a FIFO must not hold the window; it is refused below.
-  int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-  int fd = open(path, O_RDWR | flags, 0666);
-  if (fd < 0 && errno == EACCES) fd = open(path, O_WRONLY | flags, 0666);
+  const int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  fd = ::open(path, O_RDWR | flags, 0666);
+  if (fd < 0 && errno == EACCES) fd = ::open(path, O_WRONLY | flags, 0666);
   if (fd < 0) return false;
-  // A file system without locks (ENOLCK) still takes the line.
-  bool ok = flock(fd, LOCK_EX) == 0 || errno == ENOLCK;
+  // Another program's lock is waited for, at most waitms ms when that is not
+  // negative. A file system without locks (ENOLCK) still takes the lines.
+  int locked;
+  for (int waited = 0; (locked = flock(fd, LOCK_EX | (waitms < 0 ? 0 : LOCK_NB))) != 0 &&
+                       errno == EWOULDBLOCK && waited < waitms;
+       waited += 50)
+    usleep(50000);
+  bool ok = locked == 0 || errno == ENOLCK;
+  if (!ok && errno == EWOULDBLOCK) errno = EAGAIN;  // still locked
   struct stat st;
-  ok = ok && fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  char* from = line + 1;
+  ok = ok && fstat(fd, &st) == 0;
+  if (ok && !S_ISREG(st.st_mode)) ok = false, errno = EINVAL;
   if (ok && st.st_size > 0) {
     char last;
     ok = pread(fd, &last, 1, st.st_size - 1) == 1;
-    if (ok && last != '\n') *--from = '\n';
+    newline = ok && last != '\n';
   }
-  if (ok) {
-    // On disk before the lock goes: a file system that finds no room only
-    // when it writes back says so here. A failed line is cut off again, and
-    // that cut put on disk.
-    ok = writeall(fd, from, static_cast<std::size_t>(line + 1 + n - from), w) && fsync(fd) == 0;
-    if (!ok && ftruncate(fd, st.st_size) == 0) fsync(fd);
+  if (!ok) {
+    const int e = errno;
+    close(fd);
+    fd = -1;
+    errno = e;
+    return false;
   }
-  // After fsync the line is on disk; closing can no longer lose it.
-  close(fd);
+  size = st.st_size;
+  return true;
+}
+
+bool chartappend::add(std::string_view lines, writefn w) {
+  if (fd < 0 || failed) return false;
+  // A last line without its line feed gets one before the first new line,
+  // so that both stay whole.
+  failed = (newline && !writeall(fd, "\n", 1, w)) || !writeall(fd, lines.data(), lines.size(), w);
+  newline = false;
+  return !failed;
+}
+
+bool chartappend::commit() {
+  if (fd < 0) return false;
+  // On disk before the lock goes: a file system that finds no room only
+  // when it writes back says so here. Lines that failed are cut off again,
+  // and that cut put on disk.
+  bool ok = !failed && fsync(fd) == 0;
+  if (!ok) abandon();
+  close(fd);  // after fsync the lines are on disk; closing cannot lose them
+  fd = -1;
   return ok;
+}
+
+void chartappend::abandon() {
+  if (fd >= 0 && ftruncate(fd, size) == 0) fsync(fd);
+}
+
+chartappend::~chartappend() {
+  if (fd < 0) return;
+  abandon();
+  close(fd);
+}
+
+bool appendchart(const char* path, const birthdata& b, writefn w, int waitms) {
+  char line[128];
+  const int n = writechartline(line, b);
+  chartappend f;
+  if (!path || n <= 0 || !f.open(path, waitms)) return false;
+  return f.add(std::string_view(line, static_cast<std::size_t>(n)), w) && f.commit();
 }
 
 const char* itemend(const char* p, const char* end, std::size_t held) {

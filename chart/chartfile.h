@@ -13,17 +13,49 @@
 // Name of the chart file, in the working directory.
 constexpr const char* chartfilename = "charts.vnk";
 
-// Appends the chart line of b to the file at path (created when missing),
-// all or nothing. The file is held under an exclusive lock (flock) from the
-// check of its last byte to the end of the write, so that two Saves (two
-// windows, or a window and a script that locks) never interleave; when it
-// does not end in a line feed, one is written before the line, so that its
-// last line and the new one both stay whole. A write that fails or falls
-// short cuts the file back to its former size. Returns false, with the file
-// as it was, when it is not a regular file, cannot be opened, its last byte
-// cannot be read, or the line cannot be written and put on disk. The line
-// is written by writeall, through w when given (a test's failing write).
-bool appendchart(const char* path, const birthdata& b, writefn w = nullptr);
+// Chart lines appended to a chart file (created when missing), all or
+// nothing. The file is held under an exclusive lock (flock) from the check
+// of its last byte to the end of the writes, so that two Saves (two windows,
+// a window and an import, or a script that locks) never interleave; when it
+// does not end in a line feed, one is written before the first line, so
+// that its last line and the new ones all stay whole. A write that fails or
+// falls short, or lines not committed, are cut off again: the file is left
+// at its former size.
+class chartappend {
+ public:
+  chartappend() = default;
+  chartappend(const chartappend&) = delete;
+  chartappend& operator=(const chartappend&) = delete;
+  ~chartappend();  // not committed: the lines are cut off again
+  // Opens and locks the file, waiting for another program's lock at most
+  // waitms ms (-1: as long as it takes). False, with errno set, when it
+  // cannot be opened, is still locked (EAGAIN), is not a regular file
+  // (EINVAL), or its last byte cannot be read.
+  bool open(const char* path, int waitms);
+  // Writes whole lines by writeall, through w when given (a test's failing
+  // write); false when a write fails, now or before.
+  bool add(std::string_view lines, writefn w = nullptr);
+  // Puts the lines on disk and lets the file go; false, with the lines cut
+  // off, when a write or the sync failed.
+  bool commit();
+
+ private:
+  void abandon();
+  int fd = -1;
+  long long size = 0;    // the file's size before the lines
+  bool newline = false;  // its last byte is not a line feed
+  bool failed = false;
+};
+
+// How long Save waits for another program's lock on the chart file.
+constexpr int savewaitms = 3000;
+
+// Appends the chart line of b to the file at path through chartappend,
+// waiting for a lock at most waitms ms. Returns false, with the file as it
+// was, when it is not a regular file, cannot be opened, stays locked, its
+// last byte cannot be read, or the line cannot be written and put on disk.
+bool appendchart(const char* path, const birthdata& b, writefn w = nullptr,
+                 int waitms = savewaitms);
 
 // Where the item that starts at p ends, when it already holds `held` bytes
 // (0 to 1023) from earlier text: the first byte of [p, end) that ends it (a

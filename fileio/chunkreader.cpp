@@ -19,15 +19,26 @@ bool chunkreader::next(std::string_view& chunk) {
   return true;
 }
 
-bool readwhole(const std::string& path, std::string& text) {
+bool readdatafile(const std::string& path, std::string& text, std::size_t maxsize) {
   text.clear();
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: a FIFO opens at once, and is then refused as no file.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat st;
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+  int err = 0;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    err = EINVAL;
+  else if (static_cast<std::size_t>(st.st_size) > maxsize)
+    err = EFBIG;
+  else
     text.reserve(static_cast<std::size_t>(st.st_size));
   chunkreader r(fd);
-  for (std::string_view chunk; r.next(chunk);) text.append(chunk);
+  for (std::string_view chunk; !err && r.next(chunk);) {
+    text.append(chunk);
+    if (text.size() > maxsize) err = EFBIG;  // it grew while read
+  }
+  if (!err) err = r.error();
   ::close(fd);
-  return r.error() == 0;
+  errno = err;
+  return err == 0;
 }

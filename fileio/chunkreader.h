@@ -27,6 +27,8 @@ class chunkreader {
   std::unique_ptr<char[]> buf;
 };
 
-// Reads the file at path whole into text (its room taken at once where the
-// size is known); false when it cannot be opened or read.
-bool readwhole(const std::string& path, std::string& text);
+// Reads a data file of the system's whole into text: a regular file of at
+// most maxsize bytes. False, with errno set, when it cannot be opened or
+// read, when it is anything else (a FIFO, a device, a folder: EINVAL,
+// without waiting on it), or when it is larger (EFBIG).
+bool readdatafile(const std::string& path, std::string& text, std::size_t maxsize);

@@ -1,5 +1,6 @@
 // Vornak: the main window, its menus and the start-up.
 #include <cstdio>
+#include <cstring>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
@@ -36,6 +37,17 @@ int main(int argc, char** argv) {
   // A closed standard descriptor would be taken by the chart file, and the
   // toolkit's warnings would go into it.
   openstdfds();
+  // The toolkit copies switch values such as -name and -title into buffers
+  // of its own without a bound: a value that no window needs is refused
+  // before it sees them.
+  for (int a = 1; a < argc; ++a)
+    if (std::strlen(argv[a]) > 255) {
+      if (a > 1 && argv[a - 1][0] == '-')
+        std::fprintf(stderr, "vornak: the value of %.32s is longer than 255 bytes\n", argv[a - 1]);
+      else
+        std::fprintf(stderr, "vornak: a switch is longer than 255 bytes\n");
+      return 1;
+    }
   // The toolkit's own window switches only; anything else ends the program
   // before a window is shown.
   int i = 0;

@@ -86,7 +86,8 @@ class atlasfiles : public ::testing::Test {
     fs::create_directories(dir);
     write("countryInfo.txt",
           "#ISO\tISO3\tISO-Numeric\tfips\tCountry\n"
-          "IN\tIND\t356\tIN\tIndia\n");
+          "IN\tIND\t356\tIN\tIndia" +
+              std::string(14, '\t') + "\n");
     write("admin1Codes.txt", "IN.25\tTamil Nadu\tTamil Nadu\t1255053\n");
     write("cities15000.txt", city("Chennai") + city("Madurai"));
   }
@@ -148,7 +149,14 @@ TEST_F(atlasfiles, readsorsayswhichlineisdamaged) {
       {states, "IN.7\tDelhi\tDelhi\t1273293\n# Delhi\n", 2},
       {states, "IN.25 Tamil Nadu\n", 1},
       {countries, "# only comments\n", 1},
-      {countries, "# ISO\nIN\tIND\t356\tIN\tIndia\nIND\tIND\t356\tIN\tIndia\n", 3},
+      {countries,
+       "# ISO\nIN\tIND\t356\tIN\tIndia" + std::string(14, '\t') + "\nIND\tIND\t356\tIN\tIndia" +
+           std::string(14, '\t') + "\n",
+       3},
+      // A file cut off within its last line, or a line of too many fields.
+      {cities, chennai + chennai.substr(0, 40), 2},
+      {states, "IN.25\tTamil Nadu\tTamil Nadu\t1255053", 1},
+      {countries, "IN\tIND\t356\tIN\tIndia" + std::string(15, '\t') + "\n", 1},
   };
   for (const auto& c : cases) {
     SetUp();
