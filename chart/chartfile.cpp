@@ -181,7 +181,10 @@ listing listfile(const char* path, const std::function<void(std::string_view)>& 
     return l;
   }
   int fd = openchartfile(path, &l.notfile);
-  if (fd < 0) return l;
+  if (fd < 0) {
+    if (!l.notfile && errno != ENOENT) l.why = cannot("read", errno);
+    return l;
+  }
   linereader lines(fd);
   std::size_t count = 0, bytes = 0;
   std::string_view item;
@@ -192,6 +195,7 @@ listing listfile(const char* path, const std::function<void(std::string_view)>& 
       l.cut = true;
   }
   l.opened = l.cut || lines.failed().empty();
+  if (!l.opened) l.why = lines.failed();
   close(fd);
   return l;
 }

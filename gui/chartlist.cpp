@@ -75,13 +75,20 @@ listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
 }  // namespace
 
 // A chart file that is not a regular file (a FIFO would hold the window, a
-// device such as /dev/zero never ends) is refused; a file longer than the
+// device such as /dev/zero never ends), or that is there but cannot be
+// opened or read, is refused with the reason; a file longer than the
 // list's limit is listed up to it, and the alert says so.
 void open_cb(Fl_Widget*, void* sh) {
   listwin* w = new listwin(*static_cast<shell*>(sh));
   if (w->shown.notfile) {
     delete w;
     fl_alert("%s is not a regular file: it is not listed.", chartfilename);
+    return;
+  }
+  if (!w->shown.why.empty()) {
+    const std::string why = w->shown.why;
+    delete w;
+    fl_alert("%s: %s", chartfilename, why.c_str());
     return;
   }
   if (w->shown.cut) {
