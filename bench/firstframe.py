@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 # Start-up of the window program to its first drawn page: the time from
 # starting vornak under a private Xvfb until its main window shows the
-# page's first text (dark pixels where the header's name is drawn), run N
-# times for each program given; prints the median and the quartiles in
-# milliseconds. The programs take turns, so that a busy machine slows them
-# alike.
+# page's first text (dark pixels where the header's name is drawn), and the
+# processor time that the program used until then (all its threads; it is
+# ended at once, idle). Runs N times for each program given and prints the
+# medians and quartiles in milliseconds. The programs take turns, so that a
+# busy machine slows them alike; the processor time is the steadier figure
+# on a busy machine.
 #     bench/firstframe.py [-n N] VORNAK [VORNAK...]
 import argparse
 import os
@@ -39,17 +41,18 @@ def firstframe(prog, d, env):
     with tempfile.TemporaryDirectory() as cwd:
         t0 = time.monotonic()
         p = subprocess.Popen([prog], cwd=cwd, env=env)
-        try:
-            while True:
-                w = vornakwindow(d)
-                if w:
-                    img = w.get_image(16, 22, 192, 12, X.ZPixmap, 0xffffffff)
-                    if any(b < 128 for b in img.data[0::4]):
-                        return (time.monotonic() - t0) * 1000
-                time.sleep(0.001)
-        finally:
-            p.terminate()
-            p.wait()
+        while True:
+            w = vornakwindow(d)
+            if w:
+                img = w.get_image(16, 22, 192, 12, X.ZPixmap, 0xffffffff)
+                if any(b < 128 for b in img.data[0::4]):
+                    wall = (time.monotonic() - t0) * 1000
+                    break
+            time.sleep(0.001)
+        p.terminate()
+        _, _, use = os.wait4(p.pid, 0)
+        p.returncode = 0
+        return wall, (use.ru_utime + use.ru_stime) * 1000
 
 
 def main():
@@ -66,8 +69,10 @@ def main():
             for p in args.progs:
                 times[p].append(firstframe(os.path.abspath(p), d, env))
         for p, t in times.items():
-            q = statistics.quantiles(t, n=4)
-            print("%-40s median %6.1f ms  quartiles %6.1f %6.1f  (n=%d)" % (p, q[1], q[0], q[2], len(t)))
+            for what, v in zip(("wall", "cpu"), zip(*t)):
+                q = statistics.quantiles(v, n=4)
+                print("%-32s %-4s median %6.1f ms  quartiles %6.1f %6.1f  (n=%d)" % (
+                    p, what, q[1], q[0], q[2], len(v)))
     finally:
         server.terminate()
 

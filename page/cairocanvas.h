@@ -10,12 +10,12 @@
 // its transformation (a PNG at K times the size, a PDF page scaled to A4, the
 // window's page at its place). One page unit is one pixel at scale 1; a line
 // is one unit wide and covers the same pixels as the toolkit's line between
-// the same points, at every scale without blur. A text is laid out by Pango
-// in the family that stands in for the page's face, at the same pixel size,
-// from the left end of its baseline: shaped as its script requires, and any
-// letter that family lacks taken from an installed font that has it. Lines
-// and texts are black. The context's transformation is fixed when the canvas
-// is made.
+// the same points, at every scale without blur. A text is drawn in the
+// family that stands in for the page's face, at the same pixel size, from
+// the left end of its baseline; a text that is not ASCII is laid out by
+// Pango: shaped as its script requires, and any letter that family lacks
+// taken from an installed font that has it. Lines and texts are black. The context's transformation must not change after
+// the first text that is not ASCII.
 class cairocanvas : public canvas {
  public:
   explicit cairocanvas(cairo_t* cr);
@@ -29,8 +29,12 @@ class cairocanvas : public canvas {
 
  private:
   cairo_t* cr;
-  PangoLayout* layout;
-  PangoFontDescription* font;
+  int size = 11;
+  // Pango's layout and font for the texts that need them, made for the
+  // first.
+  PangoLayout* layout = nullptr;
+  PangoFontDescription* font = nullptr;
+  void makelayout();
 };
 
 // Frees the font caches that Pango, cairo and fontconfig keep for the life

@@ -106,4 +106,17 @@ with tempfile.TemporaryDirectory() as d:
           "pdf of two lines: %d pages" % (len(pages) - 1))
     check(sorted(os.listdir(d)) == ["all.pdf", "bad.vnk"], "files left: %s" % os.listdir(d))
 
+    # Names in Devanagari (with a conjunct) and Tamil: the PDF embeds a font
+    # of each script, and its text gives each name back as it was written.
+    names = ["श्री राम", "முருகன்"]
+    indic = os.path.join(d, "indic.vnk")
+    open(indic, "wb").write(b"".join(
+        n.encode() + b" " * (23 - len(n.encode())) + lines[1].encode()[23:] + b"\n" for n in names))
+    r = run("--pdf", pdf, indic)
+    fonts = subprocess.run(["pdffonts", pdf], capture_output=True, text=True).stdout
+    check(r.returncode == 0 and "Devanagari" in fonts and "Tamil" in fonts, "pdf fonts:\n" + fonts)
+    pages = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout.split("\f")
+    got = [n for n, p in zip(names, pages) if n in p.split("\n")]
+    check(len(pages) == 3 and got == names, "pdf names: %s" % [p[:40] for p in pages])
+
 done()
