@@ -111,5 +111,4 @@ def test_list_and_page():
         s.button(d, "Cancel")
 
 
-if __name__ == "__main__":
-    harness.run(test_list_and_page)
+harness.run(test_list_and_page)
