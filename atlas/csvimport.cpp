@@ -7,6 +7,7 @@
 
 #include "atlas/coords.h"
 #include "atlas/csv.h"
+#include "atlas/fold.h"
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
 #include "chart/chartline.h"
@@ -75,6 +76,15 @@ bool readzone(std::string_view s, bool& east, int& hours, int& minutes) {
   return true;
 }
 
+// The places, each as the text that names it, quoted and separated by
+// commas.
+std::string placelist(const std::vector<const place*>& places) {
+  std::string r;
+  for (std::size_t i = 0; i < places.size(); ++i)
+    r += (i ? ", \"" : "\"") + escapebytes(placetext(*places[i]), escapes::control) + "\"";
+  return r;
+}
+
 // The offset of a time that came twice that dst picks: yes the one whose
 // clock is ahead (the smaller zone in the chart's convention), no the other.
 const zoneoffset& bydst(const zonefound& z, bool dst) {
@@ -98,9 +108,7 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
   c = importcolumns();
   c.count = header.size();
   for (std::size_t i = 0; i < header.size(); ++i) {
-    std::string_view h = header[i];
-    if (i == 0 && h.substr(0, 3) == "\xEF\xBB\xBF") h.remove_prefix(3);
-    const std::string name = lower(trim(h));
+    const std::string name = lower(trim(header[i]));
     bool found = false;
     for (const auto& k : known) {
       if (name != k.name) continue;
@@ -200,6 +208,25 @@ rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
   return r;
 }
 
+std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civiltime& at) {
+  std::vector<placeasked> r;
+  std::vector<const place*> kept;
+  for (std::size_t i = 0; i < found.candidates; ++i) {
+    const place& p = *found.places[i];
+    bool same = false;  // as another place of the same text near it
+    for (const place* k : kept)
+      same = same || (foldtext(placetext(*k)) == foldtext(placetext(p)) && !a.apart(*k, p, &at));
+    if (same) continue;
+    kept.push_back(&p);
+    r.push_back({placetext(p), {}, {}});
+    if (a.lookup(r.back().place) != &p) {
+      r.back().lon = lontext(p.lon);
+      r.back().lat = lattext(p.lat);
+    }
+  }
+  return r;
+}
+
 imported resolverow(const rowfields& row, atlas& a) {
   imported r;
   entries e = row.e;
@@ -214,10 +241,25 @@ imported resolverow(const rowfields& row, atlas& a) {
     r.why = a.load();
     return r;
   }
-  const place* p = row.place.empty() ? nullptr : a.lookup(row.place);
+  const birthdata given = commitentries(e);
+  const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
+  const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
+  const place* p = found.places.empty() ? nullptr : found.places[0];
+  if (found.ambiguous) p = row.lon && row.lat ? nearest(found, given.lat, -given.lon) : nullptr;
   if (!p) {
-    r.why = quoted("place", row.place) +
-            " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
+    r.why = quoted("place", row.place);
+    if (found.places.empty()) {
+      r.why += " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
+      if (!found.close.empty()) r.why += "; close names: " + placelist(found.close);
+      return r;
+    }
+    r.why += " may be any of ";
+    const std::vector<placeasked> asked = askplaces(found, a, at);
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+      r.why += (i ? ", \"" : "\"") + escapebytes(asked[i].place, escapes::control) + "\"";
+      if (!asked[i].lon.empty()) r.why += " at lon " + asked[i].lon + " lat " + asked[i].lat;
+    }
+    r.why += ": give the one meant as it is written here";
     return r;
   }
   e.place = p->name;

@@ -22,7 +22,7 @@ struct importcolumns {
 };
 
 // Reads the header row: the column names in any order, case and blanks
-// around them ignored (a UTF-8 byte-order mark before the first too).
+// around them ignored.
 // Returns "" or why the header cannot be used: a needed column missing, a
 // name given twice or not known (a misspelt optional column would pass
 // unseen and its values with it).
@@ -54,11 +54,25 @@ struct imported {
   birthdata b;  // zone, lon, lat and the date line derived
 };
 
+// How a row names one of the places that its place text may mean: the
+// text that names it alone, else that text with its lon and lat.
+struct placeasked {
+  std::string place;     // "Salem, Tamil Nadu, India"
+  std::string lon, lat;  // "82E32", "26N26", or empty
+};
+
+// The places a row's place text may mean, as a row names each; of places
+// of the same text within 1 degree in the same zone at, the most likely.
+std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civiltime& at);
+
 // The chart of a row read: the coordinates and zone that the row does not
-// give from the most populous of the atlas's places that match its place,
-// and tzdata. The name and place are cut to 23 bytes as the dialog cuts
-// them; the place is the atlas's name for it, or the text before its first
-// comma when lon, lat and zone are all given.
+// give from the atlas's place that its place names, and tzdata. A place
+// text that names none, or places far apart or in zones of different
+// offsets at the row's date and time (the row's lon and lat, when given,
+// tell which), refuses the row: the message lists the places of close
+// names, or the places it may mean as askplaces writes them. The name and place are cut to 23 bytes
+// as the dialog cuts them; the place is the atlas's name for it, or the text before its first comma
+// when lon, lat and zone are all given.
 imported resolverow(const rowfields& r, atlas& a);
 
 // The whole import: reads CSV from in, writes the chart line of each good

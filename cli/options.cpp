@@ -53,6 +53,7 @@ std::string together(const chartopts& o) {
     return "--find goes with --json only";
   if (o.run == task::import && (o.file || !o.lines.empty() || o.json || page))
     return "--import writes chart lines: no other option or FILE goes with it";
+  if (o.append && o.run != task::import) return "--append goes with --import only";
   if (o.json && page) return "--json or a page file, not both";
   if (!page && (o.north || o.scale)) return "--north and --scale go with --png, --svg or --pdf";
   if (o.scale && o.format != pageformat::png) return "--scale goes with --png only";
@@ -110,17 +111,24 @@ const optiondef optiontable[] = {
      "with --png: the page at K times its size, K from 1 to 4",
      setscale},
     {"line", "N", inusage::option, nullptr,
-     "cast only line N, counted from 0 (repeat it for several lines)",
+     "only line N, counted from 0 (give it again for more)",
      setline},
     {"find", "TEXT", inusage::task, "json",
      "list the atlas's places whose name starts with TEXT",
      [](chartopts& o, const std::string& v) {
        return v.empty() ? "--find needs a place name" : settask(o, task::find, o.find, v);
      }},
-    {"import", "FILE", inusage::task, nullptr,
+    {"import", "FILE", inusage::task, "append CHARTFILE",
      "print a chart line for each birth of a CSV file",
      [](chartopts& o, const std::string& v) {
        return v.empty() ? "--import needs a file name" : settask(o, task::import, o.csv, v);
+     }},
+    {"append", "CHARTFILE", inusage::no, nullptr,
+     "with --import: add the lines to CHARTFILE, all or none",
+     [](chartopts& o, const std::string& v) -> std::string {
+       if (v.empty()) return "--append needs a chart file's name";
+       o.append = v;
+       return "";
      }},
     {"help", nullptr, inusage::no, nullptr,
      "print this help and exit",

@@ -37,6 +37,7 @@ struct chartopts {
   std::optional<int> scale;              // --scale K
   std::string find;                      // --find TEXT
   std::string csv;                       // --import FILE; "-" is standard input
+  std::optional<std::string> append;     // --append CHARTFILE
 
   // FILE, or charts.vnk when none was given.
   std::string input() const { return file.value_or(chartfilename); }

@@ -57,7 +57,7 @@ std::string helptext() {
   for (std::size_t i = 0; i < optioncount; ++i) {
     std::string f = form(optiontable[i]);
     r +=
-        "  " + f + std::string(f.size() < 15 ? 15 - f.size() : 1, ' ') + optiontable[i].help + "\n";
+        "  " + f + std::string(f.size() < 20 ? 20 - f.size() : 1, ' ') + optiontable[i].help + "\n";
   }
   return r +
          "\n"
