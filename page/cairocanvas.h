@@ -14,8 +14,9 @@
 // family that stands in for the page's face, at the same pixel size, from
 // the left end of its baseline; a text that is not ASCII is laid out by
 // Pango: shaped as its script requires, and any letter that family lacks
-// taken from an installed font that has it. Lines and texts are black. The context's transformation must not change after
-// the first text that is not ASCII.
+// taken from an installed font that has it. Lines and texts are black. The
+// context's transformation must not change after the first text that is not
+// ASCII.
 class cairocanvas : public canvas {
  public:
   explicit cairocanvas(cairo_t* cr);
