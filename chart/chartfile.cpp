@@ -24,12 +24,14 @@ bool chartappend::open(const char* path, int waitms) {
   if (fd < 0 && errno == EACCES) fd = ::open(path, O_WRONLY | flags, 0666);
   if (fd < 0) return false;
   // Another program's lock is waited for, at most waitms ms when that is not
-  // negative. A file system without locks (ENOLCK) still takes the lines.
+  // negative: tried again each millisecond, since another Save holds it for
+  // a moment only. A file system without locks (ENOLCK) still takes the
+  // lines.
   int locked;
   for (int waited = 0; (locked = flock(fd, LOCK_EX | (waitms < 0 ? 0 : LOCK_NB))) != 0 &&
                        errno == EWOULDBLOCK && waited < waitms;
-       waited += 50)
-    usleep(50000);
+       ++waited)
+    usleep(1000);
   bool ok = locked == 0 || errno == ENOLCK;
   if (!ok && errno == EWOULDBLOCK) errno = EAGAIN;  // still locked
   struct stat st;
