@@ -29,6 +29,12 @@ struct place {
 // "Chennai, Tamil Nadu, India": name, state (when there is one) and country.
 std::string placelabel(const place& p);
 
+// A place found near a point, and how far it lies from it.
+struct nearby {
+  const place* p = nullptr;
+  double km = 0;  // great-circle distance (atlas/nearest.h)
+};
+
 class atlas {
  public:
   // An atlas of the files in folder dir; nothing is read until first use.
@@ -52,6 +58,12 @@ class atlas {
   // alternate name in full, the state by name or code ("Tamil Nadu", "NY"),
   // the country by name or ISO code ("India", "IN", "IND").
   const place* lookup(std::string_view text);
+
+  // The place nearest to lat, lon (decimal degrees, north and east
+  // positive), and the places within km of it, nearest first; none when
+  // the atlas cannot be read. In atlas/nearest.cpp.
+  nearby nearest(double lat, double lon);
+  std::vector<nearby> within(double lat, double lon, double km);
 
  private:
   struct namekey {  // one folded name of a place
@@ -86,6 +98,13 @@ class atlas {
   size_t keysend_ = 0;                       // their length while reading
   std::vector<namekey> index_;
   std::vector<uint8_t> seen_;  // scratch of search, per place
+  struct latkey {              // a place by latitude, for nearest and within
+    double lat, lon;           // radians
+    double coslat;
+    uint32_t where;
+  };
+  std::vector<latkey> bylat_;  // built on the first nearest or within
+  void sortbylat();
 };
 
 // The program's one atlas, of atlasdir, read on its first use.
