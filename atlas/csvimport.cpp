@@ -7,6 +7,7 @@
 
 #include "atlas/coords.h"
 #include "atlas/csv.h"
+#include "atlas/nearest.h"
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
 #include "chart/chartline.h"
@@ -200,12 +201,23 @@ rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
   return r;
 }
 
+// Where a row's name or place was cut to the record's 23 bytes, what it
+// keeps.
+static void shortened(imported& r, const char* what, const std::string& text) {
+  const std::string kept = cuttext(text);
+  if (kept.size() < text.size())
+    r.warnings.push_back(std::string(what) + " shortened to 23 bytes: \"" +
+                         escapebytes(kept, escapes::control) + "\"");
+}
+
 imported resolverow(const rowfields& row, atlas& a) {
   imported r;
   entries e = row.e;
+  shortened(r, "name", e.name);
   if (row.lon && row.lat && row.zone) {
     const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
+    shortened(r, "place", e.place);
     r.b = commitentries(e);
     r.ok = true;
     return r;
@@ -214,18 +226,37 @@ imported resolverow(const rowfields& row, atlas& a) {
     r.why = a.load();
     return r;
   }
-  const place* p = row.place.empty() ? nullptr : a.lookup(row.place);
-  if (!p) {
-    r.why = quoted("place", row.place) +
-            " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
-    return r;
+  // The zone's place: the one named, or with lon and lat given, the one
+  // nearest to them.
+  std::string tz;
+  if (row.lon && row.lat) {
+    const std::string_view text = row.place;
+    e.place = std::string(trim(text.substr(0, text.find(','))));
+    const birthdata b = commitentries(e);
+    const nearzones n = nearzonesof(a, b.lat, -b.lon);
+    r.why = zonesdiffer(n, b.year, b.mon, b.day, b.hour, b.min);
+    if (!r.why.empty()) {
+      r.why += ": give zone";
+      return r;
+    }
+    tz = n.zones[0].p->tz;
+  } else {
+    const place* p = row.place.empty() ? nullptr : a.lookup(row.place);
+    if (!p) {
+      r.why = quoted("place", row.place) +
+              " is not in the atlas (places of 15,000 people or more): give lon and lat, "
+              "or lon, lat and zone";
+      return r;
+    }
+    e.place = p->name;
+    if (!row.lon) setlon(e, todm(p->lon));
+    if (!row.lat) setlat(e, todm(p->lat));
+    tz = p->tz;
   }
-  e.place = p->name;
-  if (!row.lon) setlon(e, todm(p->lon));
-  if (!row.lat) setlat(e, todm(p->lat));
+  shortened(r, "place", e.place);
   if (!row.zone) {
     const birthdata b = commitentries(e);
-    const zonefound z = findzone(p->tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+    const zonefound z = findzone(tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
     if (z.kind == zonefound::repeated && !row.dst) {
       r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
               bydst(z, false).label + ".";
@@ -264,10 +295,12 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
     if (why.empty() && row.fields.size() == 1 && trim(row.fields[0]).empty()) return true;
     if (why.empty()) {
       const rowfields f = readrow(row.fields, cols);
-      const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}};
+      const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}, {}};
       if (r.ok) {
         char line[128];
         out.write(line, writechartline(line, r.b));
+        if (!r.warnings.empty()) out.flush();  // the line before its warnings
+        for (const std::string& w : r.warnings) err << at << w << std::endl;
         return true;
       }
       why = r.why;

@@ -52,18 +52,25 @@ struct imported {
   bool ok = false;
   std::string why;
   birthdata b;  // zone, lon, lat and the date line derived
+  // What the chart changed of the row: "name shortened to 23 bytes:
+  // "..."", the same of the place.
+  std::vector<std::string> warnings;
 };
 
 // The chart of a row read: the coordinates and zone that the row does not
 // give from the most populous of the atlas's places that match its place,
-// and tzdata. The name and place are cut to 23 bytes as the dialog cuts
-// them; the place is the atlas's name for it, or the text before its first
-// comma when lon, lat and zone are all given.
+// and tzdata. A row that gives lon and lat but no zone takes the zone of
+// the atlas's place nearest to them, when every place within 100 km kept
+// the same zone at its date and time, and is refused otherwise. The name
+// and place are cut to 23 bytes as the dialog cuts them; the place is the
+// atlas's name for it, or the text before its first comma when lon and
+// lat are given.
 imported resolverow(const rowfields& r, atlas& a);
 
 // The whole import: reads CSV from in, writes the chart line of each good
 // row to out and from + "row N: why" for each refused one to err (rows
-// counted from 1, the header's), skipping empty rows. Returns 1 when the
+// counted from 1, the header's), and from + "row N: " and each warning of
+// a good row, skipping empty rows. Returns 1 when the
 // header or any row was refused, else 0. A read error of in, and a write
 // error of out, are the caller's to tell (in.bad(), out.fail()).
 int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
