@@ -19,6 +19,8 @@ dmangle todm(double deg) {
   return a;
 }
 
+double todeg(const dmangle& a) { return (a.neg ? -1 : 1) * (a.deg + a.min / 60.0); }
+
 // "%d%c%02d" of an angle with the letter of its side.
 static std::string dmtext(const dmangle& a, char pos, char neg) {
   char buf[16];

@@ -17,6 +17,9 @@ struct dmangle {
 // largest the dialog and the chart line hold.
 dmangle todm(double deg);
 
+// The angle a in decimal degrees, negative west or south.
+double todeg(const dmangle& a);
+
 // The longitude text of the page header without its padding: "80E17",
 // "74W00". lon in decimal degrees, east positive.
 std::string lontext(double lon);

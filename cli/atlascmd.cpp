@@ -1,14 +1,34 @@
 // vornak-chart's --find and --import.
 #include "cli/atlascmd.h"
 
+#include <cmath>
 #include <cstdint>
 #include <ostream>
 
 #include "atlas/atlas.h"
+#include "atlas/coords.h"
 #include "atlas/csvimport.h"
 #include "cli/input.h"
 #include "cli/messages.h"
 #include "cli/textjson.h"
+
+// --find with coordinates: the place nearest to them, rounded to the
+// arc-minute as a chart holds them.
+static int findnearest(const chartopts& o, std::ostream& out, std::ostream& err) {
+  double lat = 0, lon = 0;
+  if (!readcoords(o.find, lat, lon)) {
+    say(err, "\"" + shown(o.find) +
+                 "\" cannot be read as coordinates: give the latitude, then the longitude, as 18 "
+                 "31N 73 51E "
+                 "or 18.52, 73.85");
+    return 1;
+  }
+  const nearby n = worldatlas().nearest(todeg(todm(lat)), todeg(todm(lon)));
+  const long km = std::lround(n.km);
+  out << (o.json ? findjson(*n.p, km) : findline(*n.p, km));
+  out.flush();
+  return out ? 0 : cantwrite(err);
+}
 
 int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
   atlas& a = worldatlas();
@@ -16,6 +36,7 @@ int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
     say(err, a.load());
     return 2;
   }
+  if (coordslike(o.find)) return findnearest(o, out, err);
   const auto found = a.search(o.find, SIZE_MAX);
   for (const place* p : found) out << (o.json ? findjson(*p) : findline(*p));
   out.flush();

@@ -113,9 +113,9 @@ const optiondef optiontable[] = {
      "cast only line N, counted from 0 (repeat it for several lines)",
      setline},
     {"find", "TEXT", inusage::task, "json",
-     "list the atlas's places whose name starts with TEXT",
+     "list the atlas's places by name, or the nearest to coordinates",
      [](chartopts& o, const std::string& v) {
-       return v.empty() ? "--find needs a place name" : settask(o, task::find, o.find, v);
+       return v.empty() ? "--find needs a place name or coordinates" : settask(o, task::find, o.find, v);
      }},
     {"import", "FILE", inusage::task, nullptr,
      "print a chart line for each birth of a CSV file",
