@@ -108,9 +108,11 @@ zonestep followzone(entries& e, zonefollow& f) {
   zonestep s;
   if (!f.on) return s;
   // The zone is the user's to enter where the places near the coordinates
-  // do not tell it.
+  // do not tell it: the zone fields are emptied, as they held the zone of
+  // other coordinates.
   static const char* const enter = ". Enter the zone in force at the birth place.";
   if (f.bycoords && f.near.zones.empty()) {
+    e.zhour = e.zmin = "";
     s.kind = zonestep::refused;
     s.message = zonesdiffer(f.near, 2000, 1, 1, 12, 0) + enter;
     f.note = "Zone: enter it; the nearest place, " + f.near.nearest.p->name + ", is " +
@@ -127,6 +129,7 @@ zonestep followzone(entries& e, zonefollow& f) {
   if (f.bycoords) {
     s.message = zonesdiffer(f.near, b.year, b.mon, b.day, b.hour, b.min);
     if (!s.message.empty()) {
+      e.zhour = e.zmin = "";
       s.kind = zonestep::refused;
       s.message += enter;
       f.note = "Zone: enter it; the places within 100 km kept different zones then";
