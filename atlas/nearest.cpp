@@ -96,12 +96,16 @@ std::string nearname(const nearby& b) {
   return b.p->name + ", " + std::to_string(std::lround(b.km)) + " km";
 }
 
-std::string zonesdiffer(const nearzones& n, int year, int mon, int day, int hour, int min) {
+std::string nonenear(const nearzones& n) {
+  if (!n.zones.empty()) return "";
   const std::string at = lattext(n.lat) + " " + lontext(n.lon);
-  if (!n.nearest.p) return "The place atlas has no places";
-  if (n.zones.empty())
-    return "No place of the atlas lies within 100 km of " + at + ": the nearest is " +
-           placelabel(*n.nearest.p) + ", " + std::to_string(std::lround(n.nearest.km)) + " km away";
+  if (!n.nearest.p) return "No place of the atlas lies near " + at;
+  return "No place of the atlas lies within 100 km of " + at + ": the nearest is " +
+         placelabel(*n.nearest.p) + ", " + std::to_string(std::lround(n.nearest.km)) + " km away";
+}
+
+std::string zonesdiffer(const nearzones& n, int year, int mon, int day, int hour, int min) {
+  if (n.zones.empty()) return nonenear(n);
   // The offsets each zone gives at that local time, compared by their
   // figures: two zones with the same clocks that day agree.
   std::vector<zonefound> found;
@@ -118,7 +122,8 @@ std::string zonesdiffer(const nearzones& n, int year, int mon, int day, int hour
   if (!differ) return "";
   char when[48];
   std::snprintf(when, sizeof when, "%02d:%02d on %d %s %d", hour, min, day, monthname(mon), year);
-  std::string s = "The places within 100 km of " + at + " kept different zones at " + when + ": ";
+  std::string s = "The places within 100 km of " + lattext(n.lat) + " " + lontext(n.lon) +
+                  " kept different zones at " + when + ": ";
   for (size_t i = 0; i < n.zones.size(); ++i) {
     s += i == 0 ? "" : "; ";
     s += n.zones[i].p->tz;

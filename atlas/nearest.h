@@ -29,13 +29,18 @@ struct nearzones {
 // The places near lat, lon in atlas a.
 nearzones nearzonesof(atlas& a, double lat, double lon);
 
+// Why no place's zone history can be taken for a birth at n's point,
+// whatever its date: no place lies within 100 km. Empty when one does. The
+// text ends before what the user is to do: "No place of the atlas lies
+// within 100 km of 0N00 150W00: the nearest is Papeete, Îles du Vent,
+// French Polynesia, 1951 km away".
+std::string nonenear(const nearzones& n);
+
 // Why the nearest place's zone history cannot be taken for a birth at the
-// local time year-mon-day hour:min at n's point: no place within 100 km,
-// or places there that kept different zones at that time (local mean time,
-// before standard time, is the point's own in every zone). Empty when it
-// can. The text ends before what the user is to do: "No place of the atlas
-// lies within 100 km of 18N31 73E51: the nearest is Malé, Maldives, 481 km
-// away".
+// local time year-mon-day hour:min at n's point: nonenear's reason, or
+// places within 100 km that kept different zones at that time (local mean
+// time, before standard time, is the point's own in every zone). Empty
+// when it can.
 std::string zonesdiffer(const nearzones& n, int year, int mon, int day, int hour, int min);
 
 // "Pune, 24 km": a place's name and its distance rounded to the kilometre.

@@ -114,7 +114,7 @@ zonestep followzone(entries& e, zonefollow& f) {
   if (f.bycoords && f.near.zones.empty()) {
     e.zhour = e.zmin = "";
     s.kind = zonestep::refused;
-    s.message = zonesdiffer(f.near, 2000, 1, 1, 12, 0) + enter;
+    s.message = nonenear(f.near) + enter;
     f.note = "Zone: enter it; the nearest place, " + f.near.nearest.p->name + ", is " +
              std::to_string(std::lround(f.near.nearest.km)) + " km away";
     return s;

@@ -200,8 +200,8 @@ void find_cb(Fl_Widget*, void* v) {
       [d](double lat, double lon) { d->coordschosen(lat, lon); });
 }
 
-// The date or the time changed: a zone that follows a place
-// is given for them, without asking; OK asks what is left to ask.
+// The date or the time changed: a zone that follows a place is given for
+// them, without asking; OK asks what is left to ask.
 void datechanged_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed || !d->follow.on) return;
