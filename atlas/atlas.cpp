@@ -7,6 +7,7 @@
 
 #include "atlas/fold.h"
 #include "atlas/geonames.h"
+#include "fileio/chunkreader.h"
 
 const char* const atlasdir = "/usr/share/libtimezonemap/ui";
 
@@ -59,7 +60,7 @@ std::string atlas::readfiles() {
   const std::string names[3] = {countryfile, admin1file, citiesfile};
   std::string text[3];
   for (int i = 0; i < 3; ++i)
-    if (!readfile(dir_ + "/" + names[i], text[i])) return missing(dir_ + "/" + names[i]);
+    if (!readwhole(dir_ + "/" + names[i], text[i])) return missing(dir_ + "/" + names[i]);
   std::vector<arearow> countries, states;
   std::vector<cityrow> cities;
   if (size_t bad = parsecountries(text[0], countries)) return damaged(dir_ + "/" + names[0], bad);

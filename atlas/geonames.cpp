@@ -1,25 +1,7 @@
-// Reading and splitting the GeoNames files.
+// Splitting the GeoNames files.
 #include "atlas/geonames.h"
 
 #include <charconv>
-#include <cstdio>
-#include <memory>
-
-bool readfile(const std::string& path, std::string& text) {
-  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!f) return false;
-  // One read of the whole file where its size is known; pieces otherwise.
-  text.clear();
-  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
-    const long size = std::ftell(f.get());
-    std::rewind(f.get());
-    if (size > 0) text.reserve(size_t(size));
-  }
-  char buf[1 << 16];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) text.append(buf, n);
-  return !std::ferror(f.get());
-}
 
 namespace {
 

@@ -93,7 +93,7 @@ void speedreport(const std::vector<instant>& ins) {
   for (const swecalls& c : libs) c.set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
   auto vornak = [](const instant& t) {
     chartstate cs = castchart(t.mon, t.day, t.year, t.hour, t.min, t.zone, t.lon, t.lat);
-    return static_cast<double>(cs.tpos[2] + cs.tsp[2]);
+    return static_cast<double>(cs.tpos[moon] + cs.tsp[moon]);
   };
   std::vector<double> tv;
   std::vector<std::vector<double>> ts(libs.size());

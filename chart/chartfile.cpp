@@ -9,21 +9,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <utility>
 
-bool writeall(int fd, const char* p, std::size_t n, writefn w) {
-  while (n > 0) {
-    long k = w ? w(fd, p, n) : ::write(fd, p, n);
-    if (k < 0 && errno == EINTR) continue;
-    if (k <= 0) {
-      if (k == 0) errno = EIO;
-      return false;
-    }
-    p += k;
-    n -= static_cast<std::size_t>(k);
-  }
-  return true;
-}
+#include "fileio/cannot.h"
+#include "fileio/chunkreader.h"
 
 bool appendchart(const char* path, const birthdata& b, writefn w) {
   char line[129];
@@ -66,20 +56,6 @@ const char* itemend(const char* p, const char* end, std::size_t held) {
   return full;
 }
 
-std::vector<std::string_view> splititems(std::string_view text) {
-  std::vector<std::string_view> items;
-  const char* p = text.data();
-  const char* end = p + text.size();
-  for (;;) {
-    const char* e = itemend(p, end, 0);
-    items.emplace_back(p, static_cast<std::size_t>(e - p));
-    if (e == end) break;
-    // The byte that ends an item is not kept, whichever it is.
-    p = e + 1;
-  }
-  return items;
-}
-
 void itemreader::feed(std::string_view piece) {
   p = piece.data();
   end = p + piece.size();
@@ -111,8 +87,6 @@ bool itemreader::next(std::string_view& item) {
 
 namespace {
 
-constexpr std::size_t chunksize = 65536;
-
 // The open chart file for reading, or -1 with notfile set when it is not a
 // regular file, -1 alone when it cannot be opened.
 int openchartfile(const char* path, bool* notfile) {
@@ -133,30 +107,25 @@ int openchartfile(const char* path, bool* notfile) {
 }  // namespace
 
 linereader::linereader(int fd)
-    : linereader([fd](char* buf, std::size_t n, std::string& why) -> long {
-        for (;;) {
-          ssize_t k = ::read(fd, buf, n);
-          if (k >= 0) return static_cast<long>(k);
-          if (errno == EINTR) continue;
-          why = std::string("cannot read: ") + std::strerror(errno);
-          return -1;
-        }
-      }) {}
+    : linereader(
+          [r = std::make_shared<chunkreader>(fd)](std::string_view& piece, std::string& why) {
+            if (r->next(piece)) return true;
+            if (r->error()) why = cannot("read", r->error());
+            return false;
+          }) {}
 
-linereader::linereader(readfn read) : read(std::move(read)), chunk(new char[chunksize]) {}
+linereader::linereader(readfn read) : read(std::move(read)) {}
 
 bool linereader::next(std::string_view& item) {
   while (!ended && why.empty()) {
     if (items.next(item)) return true;
-    long n = read(chunk.get(), chunksize, why);
-    if (n < 0) {
-      if (why.empty()) why = "cannot read";
-    } else if (n == 0) {
+    std::string_view piece;
+    if (read(piece, why)) {
+      items.feed(piece);
+    } else if (why.empty()) {
       ended = true;
       item = items.last();
       return true;
-    } else {
-      items.feed(std::string_view(chunk.get(), static_cast<std::size_t>(n)));
     }
   }
   return false;
@@ -185,20 +154,11 @@ listing listfile(const char* path, const std::function<void(std::string_view)>& 
   return l;
 }
 
-std::vector<std::string> listitems(const char* path, bool* opened) {
-  std::vector<std::string> items;
-  listing l = listfile(path, [&](std::string_view s) { items.emplace_back(s); });
-  if (!l.opened) items.clear();
-  if (opened) *opened = l.opened;
-  return items;
-}
-
-lineread loadchart(const char* path, int n) {
-  lineread r;
+chartload loadchart(const char* path, int n) {
+  chartload r;
   int fd = openchartfile(path, nullptr);
   if (fd < 0) {
     r.why = "Couldn't open chart file!";
-    r.unreadable = true;
     return r;
   }
   // Item n, read up to its end and no further.
@@ -212,13 +172,16 @@ lineread loadchart(const char* path, int n) {
   close(fd);
   if (failed) {
     r.why = "Couldn't open chart file!";
-    r.unreadable = true;
     return r;
   }
   if (!found || item.empty()) {
+    r.state = loadstate::nochart;
     r.why = "no chart at item " + std::to_string(n);
-    r.nochart = true;
     return r;
   }
-  return readchartline(item);
+  lineread l = readchartline(item);
+  r.state = l.ok ? loadstate::chart : loadstate::badline;
+  r.why = l.why;
+  r.rec = l.rec;
+  return r;
 }

@@ -1,6 +1,7 @@
 // Chart file lines: the fixed-layout writer and the column reader.
 #include "chart/chartline.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -9,11 +10,11 @@
 #include "chart/fields.h"
 #include "engine/calendar.h"
 
-// Copies a name or place text of at most 23 bytes into out (24 bytes),
+// Copies a name or place text of at most textmax bytes into out (one more),
 // with control bytes turned into blanks: a line feed inside a text would
 // split the chart line in two.
 static void linetext(char* out, const char* text) {
-  std::size_t n = strnlen(text, 23);
+  std::size_t n = strnlen(text, textmax);
   blankcontrols(out, text, n);
   out[n] = '\0';
 }
@@ -22,15 +23,15 @@ int writechartline(char* dst, const birthdata& b) {
   // 12-hour clock: 0 is 12 AM, 12 is 12 PM, 13..23 are 1..11 PM.
   int clock = b.hour > 12 ? b.hour - 12 : b.hour == 0 ? 12 : b.hour;
   const char* ampm = b.hour < 12 ? "AM" : "PM";
-  char name[24], place[24];
+  char name[textmax + 1], place[textmax + 1];
   linetext(name, b.name);
   linetext(place, b.place);
   // The sign characters come from the derived doubles: a flag set on a zero
   // value is written as "+", "W" or "N".
   int n = std::snprintf(dst, 128,
-                        "%-23s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
+                        "%-*s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
                         "%02d%c%02d'00 %-24s\n",
-                        name, monthname(b.mon), b.day, b.year, clock, b.min, ampm,
+                        textmax, name, monthname(b.mon), b.day, b.year, clock, b.min, ampm,
                         b.zone < 0 ? '-' : '+', b.zhour, b.zmin, b.londg, b.lon < 0 ? 'E' : 'W',
                         b.lonmn, b.latdg, b.lat < 0 ? 'S' : 'N', b.latmn, place);
   if (n < 0) {
@@ -94,8 +95,9 @@ static lineread readrecord(std::string_view line) {
     return r;
   }
   birthdata& b = r.rec;
-  std::memcpy(b.name, line.data(), 23);
-  b.mon = monthof(line.substr(23, 3));
+  // The name fills the first textmax columns; the month follows.
+  std::memcpy(b.name, line.data(), textmax);
+  b.mon = monthof(line.substr(textmax, 3));
   b.day = atoiat(line, 27);
   // The year and the clock hour stand together (YYYYHH).
   b.year = atoiat(line, 31) / 100;
@@ -119,14 +121,14 @@ static lineread readrecord(std::string_view line) {
   derive(b);
   dateline(b.dtstr, b);
   // Place: columns 75..97, blank where the line ends early.
-  std::memset(b.place, ' ', 23);
+  std::memset(b.place, ' ', textmax);
   if (line.size() > 75) {
-    std::size_t n = line.size() - 75 < 23 ? line.size() - 75 : 23;
+    std::size_t n = std::min<std::size_t>(line.size() - 75, textmax);
     std::memcpy(b.place, line.data() + 75, n);
   }
 
   if (b.mon == 0) {
-    r.why = "unknown month \"" + escapebytes(line.substr(23, 3), escapes::ascii) + "\"";
+    r.why = "unknown month \"" + escapebytes(line.substr(textmax, 3), escapes::ascii) + "\"";
     return r;
   }
   r.why = badfield(b, clock, pm);

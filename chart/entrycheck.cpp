@@ -15,11 +15,11 @@ const char* checkentries(const entries& e) {
   return c ? c->alert : nullptr;
 }
 
-// Copies a typed text into a record's 23-byte text with control characters
-// (a pasted line feed or tab) turned into blanks.
+// Copies a typed text into a record's text with control characters (a
+// pasted line feed or tab) turned into blanks.
 static void committext(char* dst, const std::string& src) {
   const std::string s = cuttext(src);
-  char text[24];
+  char text[textmax + 1];
   blankcontrols(text, s.data(), s.size());
   text[s.size()] = '\0';
   copytext(dst, text);

@@ -9,13 +9,12 @@
 #include <string>
 #include <string_view>
 
-// The bytes a record's text holds.
-constexpr std::size_t textbytes = 23;
+#include "engine/zodiac.h"
 
 // The length of the longest start of s, at most max bytes, that ends at a
 // grapheme boundary. A byte that is not part of valid UTF-8 is a letter of
 // its own, as the page draws it.
-std::size_t cutlen(std::string_view s, std::size_t max = textbytes);
+std::size_t cutlen(std::string_view s, std::size_t max = textmax);
 
 // The first cutlen(s) bytes of s.
 std::string cuttext(std::string_view s);
@@ -26,4 +25,4 @@ std::string cuttext(std::string_view s);
 // whole; cursor then moves to the end of the cut part. A typed letter that
 // does not fit is so dropped, and a vowel sign or virama that does not fit
 // takes its consonant with it.
-std::string fittyped(std::string_view text, std::size_t& cursor, std::size_t max = textbytes);
+std::string fittyped(std::string_view text, std::size_t& cursor, std::size_t max = textmax);

@@ -13,7 +13,7 @@
 #include "cli/messages.h"
 #include "cli/options.h"
 #include "cli/usage.h"
-#include "page/outfile.h"
+#include "fileio/outfile.h"
 #include "version.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "cli/chartcmd.h"
 #include "cli/input.h"
 #include "cli/messages.h"
+#include "fileio/stdfds.h"
 #include "page/cairocanvas.h"
-#include "page/outfile.h"
 
 int main(int argc, char** argv) {
   // A closed standard descriptor would be taken by the next file opened.

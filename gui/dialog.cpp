@@ -60,7 +60,7 @@ class textfield : public Fl_Input {
 
   int handle(int event) override {
     const int used = Fl_Input::handle(event);
-    if (size_t(size()) > textbytes) {
+    if (size() > textmax) {
       size_t cursor = size_t(position());
       const std::string kept = fittyped(std::string_view(value(), size_t(size())), cursor);
       value(kept.data(), int(kept.size()));

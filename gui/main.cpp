@@ -8,11 +8,12 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_ask.H>
 
+#include "engine/zodiac.h"
+#include "fileio/stdfds.h"
 #include "gui/chartview.h"
 #include "gui/commands.h"
 #include "gui/desktop.h"
 #include "gui/shell.h"
-#include "page/outfile.h"
 #include "version.h"
 
 // Each style item carries its style as user data (1 North, 0 South); the
@@ -57,10 +58,10 @@ int main(int argc, char** argv) {
   on_init(sh);
   setdesktopclass();
 
-  Fl_Double_Window* win = new Fl_Double_Window(760, 420, "Vornak");
+  Fl_Double_Window* win = new Fl_Double_Window(pagewidth, 420, "Vornak");
   win->begin();
 
-  Fl_Menu_Bar* menu = new Fl_Menu_Bar(0, 0, 760, 20);
+  Fl_Menu_Bar* menu = new Fl_Menu_Bar(0, 0, pagewidth, 20);
   menu->user_data(&sh);
   menu->add("File/New", 0, new_cb, &sh);
   menu->add("File/Edit", 0, edit_cb, &sh);
@@ -77,18 +78,19 @@ int main(int argc, char** argv) {
   // The page scrolls vertically inside a white area below the menu bar; the
   // view is at (8, 0) of the scroll area, which the toolkit places in window
   // coordinates.
-  Fl_Scroll* scroll = new Fl_Scroll(0, 20, 760, 400);
+  Fl_Scroll* scroll = new Fl_Scroll(0, 20, pagewidth, 400);
   scroll->begin();
   scroll->box(FL_FLAT_BOX);
   scroll->color(FL_WHITE);
-  new draw_chart(8, 20, 760, 600, sh);
+  new draw_chart(8, 20, pagewidth, pageheight, sh);
   scroll->end();
   scroll->type(Fl_Scroll::VERTICAL);
   sh.page = scroll;
 
   win->resizable(scroll);
   win->end();
-  win->size_range(760, 412, 760, 600, 0, 0);
+  // As wide as the page, and at most as tall as it.
+  win->size_range(pagewidth, 412, pagewidth, pageheight, 0, 0);
   win->show(argc, argv);
   return Fl::run();
 }
