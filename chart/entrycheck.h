@@ -34,9 +34,9 @@ const char* checkentries(const entries& e);
 
 // The birth data committed from entries that passed checkentries: texts cut
 // to 23 bytes (cuttext) with control characters turned into blanks, the
-// integer fields read as plain decimal numbers (readdecimal: "08" is 8, an empty field 0,
-// values beyond the int range saturate and so fail every range check), the
-// signs, the derived zone, lon and lat, and the date line.
+// integer fields read as plain decimal numbers (readdecimal: "08" is 8, an
+// empty field 0, values beyond the int range saturate and so fail every
+// range check), the signs, the derived zone, lon and lat, and the date line.
 birthdata commitentries(const entries& e);
 
 // The entries that show a record in the dialog's edit mode: the texts, the
