@@ -8,6 +8,7 @@
 #include "atlas/coords.h"
 #include "atlas/csv.h"
 #include "atlas/fold.h"
+#include "atlas/nearest.h"
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
 #include "chart/chartline.h"
@@ -227,12 +228,23 @@ std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civi
   return r;
 }
 
+// Where a row's name or place was cut to the record's 23 bytes, what it
+// keeps.
+static void shortened(imported& r, const char* what, const std::string& text) {
+  const std::string kept = cuttext(text);
+  if (kept.size() < text.size())
+    r.warnings.push_back(std::string(what) + " shortened to 23 bytes: \"" +
+                         escapebytes(kept, escapes::control) + "\"");
+}
+
 imported resolverow(const rowfields& row, atlas& a) {
   imported r;
   entries e = row.e;
+  shortened(r, "name", e.name);
   if (row.lon && row.lat && row.zone) {
     const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
+    shortened(r, "place", e.place);
     r.b = commitentries(e);
     r.ok = true;
     return r;
@@ -241,33 +253,60 @@ imported resolverow(const rowfields& row, atlas& a) {
     r.why = a.load();
     return r;
   }
-  const birthdata given = commitentries(e);
-  const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
-  const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
-  const place* p = found.places.empty() ? nullptr : found.places[0];
-  if (found.ambiguous) p = row.lon && row.lat ? nearest(found, given.lat, -given.lon) : nullptr;
-  if (!p) {
-    r.why = quoted("place", row.place);
-    if (found.places.empty()) {
-      r.why += " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
-      if (!found.close.empty()) r.why += "; close names: " + placelist(found.close);
+  // The zone's place: with lon and lat given, the one of the places that
+  // share the name that they tell, else the one nearest to them; else the
+  // one named, or the row is refused with the places it may mean.
+  std::string tz;
+  if (row.lon && row.lat) {
+    const std::string_view text = row.place;
+    e.place = std::string(trim(text.substr(0, text.find(','))));
+    const birthdata b = commitentries(e);
+    const civiltime at{b.year, b.mon, b.day, b.hour, b.min};
+    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
+    const place* told = found.ambiguous ? nearest(found, b.lat, -b.lon) : nullptr;
+    if (told) {
+      tz = told->tz;
+    } else {
+      const nearzones n = nearzonesof(a, b.lat, -b.lon);
+      r.why = zonesdiffer(n, b.year, b.mon, b.day, b.hour, b.min);
+      if (!r.why.empty()) {
+        r.why += ": give zone";
+        return r;
+      }
+      tz = n.zones[0].p->tz;
+    }
+  } else {
+    const birthdata given = commitentries(e);
+    const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
+    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
+    if (found.places.empty() || found.ambiguous) {
+      r.why = quoted("place", row.place);
+      if (found.places.empty()) {
+        r.why +=
+            " is not in the atlas (places of 15,000 people or more): give lon and lat, or lon, "
+            "lat and zone";
+        if (!found.close.empty()) r.why += "; close names: " + placelist(found.close);
+        return r;
+      }
+      r.why += " may be any of ";
+      const std::vector<placeasked> asked = askplaces(found, a, at);
+      for (std::size_t i = 0; i < asked.size(); ++i) {
+        r.why += (i ? ", \"" : "\"") + escapebytes(asked[i].place, escapes::control) + "\"";
+        if (!asked[i].lon.empty()) r.why += " at lon " + asked[i].lon + " lat " + asked[i].lat;
+      }
+      r.why += ": give the one meant as it is written here";
       return r;
     }
-    r.why += " may be any of ";
-    const std::vector<placeasked> asked = askplaces(found, a, at);
-    for (std::size_t i = 0; i < asked.size(); ++i) {
-      r.why += (i ? ", \"" : "\"") + escapebytes(asked[i].place, escapes::control) + "\"";
-      if (!asked[i].lon.empty()) r.why += " at lon " + asked[i].lon + " lat " + asked[i].lat;
-    }
-    r.why += ": give the one meant as it is written here";
-    return r;
+    const place* p = found.places[0];
+    e.place = p->name;
+    if (!row.lon) setlon(e, todm(p->lon));
+    if (!row.lat) setlat(e, todm(p->lat));
+    tz = p->tz;
   }
-  e.place = p->name;
-  if (!row.lon) setlon(e, todm(p->lon));
-  if (!row.lat) setlat(e, todm(p->lat));
+  shortened(r, "place", e.place);
   if (!row.zone) {
     const birthdata b = commitentries(e);
-    const zonefound z = findzone(p->tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+    const zonefound z = findzone(tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
     if (z.kind == zonefound::repeated && !row.dst) {
       r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
               bydst(z, false).label + ".";
@@ -306,10 +345,12 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
     if (why.empty() && row.fields.size() == 1 && trim(row.fields[0]).empty()) return true;
     if (why.empty()) {
       const rowfields f = readrow(row.fields, cols);
-      const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}};
+      const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}, {}};
       if (r.ok) {
         char line[128];
         out.write(line, writechartline(line, r.b));
+        if (!r.warnings.empty()) out.flush();  // the line before its warnings
+        for (const std::string& w : r.warnings) err << at << w << std::endl;
         return true;
       }
       why = r.why;

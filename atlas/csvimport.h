@@ -52,6 +52,9 @@ struct imported {
   bool ok = false;
   std::string why;
   birthdata b;  // zone, lon, lat and the date line derived
+  // What the chart changed of the row: "name shortened to 23 bytes:
+  // "..."", the same of the place.
+  std::vector<std::string> warnings;
 };
 
 // How a row names one of the places that its place text may mean: the
@@ -66,18 +69,23 @@ struct placeasked {
 std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civiltime& at);
 
 // The chart of a row read: the coordinates and zone that the row does not
-// give from the atlas's place that its place names, and tzdata. A place
-// text that names none, or places far apart or in zones of different
-// offsets at the row's date and time (the row's lon and lat, when given,
-// tell which), refuses the row: the message lists the places of close
-// names, or the places it may mean as askplaces writes them. The name and place are cut to 23 bytes
-// as the dialog cuts them; the place is the atlas's name for it, or the text before its first comma
-// when lon, lat and zone are all given.
+// give. With lon and lat, the zone of the place they tell among places of
+// the row's place text far apart (within 1 degree of them), else of the
+// atlas's place nearest to them when every place within 100 km kept the
+// same zone at its date and time, the row refused otherwise. Else the
+// coordinates and zone of the atlas's place that its place names, and
+// tzdata: a place text that names none, or places far apart or in zones of
+// different offsets at the row's date and time, refuses the row, and the
+// message lists the places of close names, or the places it may mean as
+// askplaces writes them. The name and place are cut to 23 bytes as the
+// dialog cuts them; the place is the atlas's name for it, or the text
+// before its first comma when lon and lat are given.
 imported resolverow(const rowfields& r, atlas& a);
 
 // The whole import: reads CSV from in, writes the chart line of each good
 // row to out and from + "row N: why" for each refused one to err (rows
-// counted from 1, the header's), skipping empty rows. Returns 1 when the
+// counted from 1, the header's), and from + "row N: " and each warning of
+// a good row, skipping empty rows. Returns 1 when the
 // header or any row was refused, else 0. A read error of in, and a write
 // error of out, are the caller's to tell (in.bad(), out.fail()).
 int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,

@@ -4,6 +4,7 @@
 #include <cctz/civil_time.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,6 +26,11 @@ std::string uttext(const birthdata& b, int zone) {
   return buf;
 }
 
+// ", from Pune, 24 km" when f follows the place nearest to coordinates.
+std::string from(const zonefollow& f) {
+  return f.bycoords && f.near.nearest.p ? ", from " + nearname(f.near.nearest) : "";
+}
+
 // Puts offset o into the zone fields of e, when they can hold it; b: e's
 // date and time.
 zonestep fill(entries& e, zonefollow& f, const zoneoffset& o, const birthdata& b) {
@@ -37,7 +43,7 @@ zonestep fill(entries& e, zonefollow& f, const zoneoffset& o, const birthdata& b
   }
   s.kind = zonestep::filled;
   setzone(e, o.zone);
-  f.note = "Zone: " + o.source;
+  f.note = "Zone: " + o.source + from(f);
   return s;
 }
 
@@ -101,12 +107,34 @@ zonestep chooseplace(entries& e, zonefollow& f, const place& p) {
 zonestep followzone(entries& e, zonefollow& f) {
   zonestep s;
   if (!f.on) return s;
+  // The zone is the user's to enter where the places near the coordinates
+  // do not tell it: the zone fields are emptied, as they held the zone of
+  // other coordinates.
+  static const char* const enter = ". Enter the zone in force at the birth place.";
+  if (f.bycoords && f.near.zones.empty()) {
+    e.zhour = e.zmin = "";
+    s.kind = zonestep::refused;
+    s.message = nonenear(f.near) + enter;
+    f.note = "Zone: enter it; the nearest place, " + f.near.nearest.p->name + ", is " +
+             std::to_string(std::lround(f.near.nearest.km)) + " km away";
+    return s;
+  }
   birthdata b;
   if (const char* why = datetime(e, b)) {
     s.kind = zonestep::refused;
     s.message = why;
-    f.note = "Zone: " + f.tz + ", once the date and time are valid";
+    f.note = "Zone: " + f.tz + from(f) + ", once the date and time are valid";
     return s;
+  }
+  if (f.bycoords) {
+    s.message = zonesdiffer(f.near, b.year, b.mon, b.day, b.hour, b.min);
+    if (!s.message.empty()) {
+      e.zhour = e.zmin = "";
+      s.kind = zonestep::refused;
+      s.message += enter;
+      f.note = "Zone: enter it; the places within 100 km kept different zones then";
+      return s;
+    }
   }
   // The birth place's own mean time is that of the longitude in the fields.
   const birthdata at = commitentries(e);
@@ -136,6 +164,28 @@ zonestep followzone(entries& e, zonefollow& f) {
   }
   s.message = std::move(z.message);
   return s;
+}
+
+zonestep coordszone(entries& e, zonefollow& f, atlas& a) {
+  if (f.on && !f.bycoords) return followzone(e, f);
+  if (f.typed) return zonestep();
+  const birthdata b = commitentries(e);
+  const zonefollow was = f;
+  f = zonefollow();
+  if (b.londg < 0 || b.londg > 179 || b.lonmn < 0 || b.lonmn > 59 || b.latdg < 0 || b.latdg > 89 ||
+      b.latmn < 0 || b.latmn > 59 || !a.load().empty())
+    return zonestep();
+  f.near = nearzonesof(a, b.lat, -b.lon);
+  if (!f.near.nearest.p) return zonestep();
+  f.on = f.bycoords = true;
+  f.tz = (f.near.zones.empty() ? f.near.nearest : f.near.zones[0]).p->tz;
+  f.lon = -b.lon;
+  if (was.on && was.tz == f.tz) {  // the offset chosen for a time that came twice holds
+    f.chosen = was.chosen;
+    f.chosenzone = was.chosenzone;
+    std::copy(was.chosenat, was.chosenat + 5, f.chosenat);
+  }
+  return followzone(e, f);
 }
 
 zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o) {

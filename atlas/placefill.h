@@ -10,17 +10,25 @@
 
 #include "atlas/atlas.h"
 #include "atlas/coords.h"
+#include "atlas/nearest.h"
 #include "atlas/zonefind.h"
 #include "chart/birth.h"
 #include "chart/entrycheck.h"
 
-// The place whose zone the zone fields follow. Find starts following; the
-// dialog ends it (off) as soon as the user types into a zone field or picks
-// the zone sign.
+// The place whose zone the zone fields follow. Find starts following, and
+// so do coordinates typed; the dialog ends it (off) as soon as the user
+// types into a zone field or picks the zone sign.
 struct zonefollow {
   bool on = false;
   std::string tz;  // the place's zone, "Asia/Kolkata"
   double lon = 0;  // its longitude, east positive
+  // Following the place nearest to coordinates rather than a place Find
+  // chose by name: the places near them, whose zones must agree.
+  bool bycoords = false;
+  nearzones near;
+  // The user typed into a zone field (or Edit showed a chart's zone):
+  // coordinates typed after that leave the zone alone.
+  bool typed = false;
   // The offset the user chose for a local time that came twice, and that
   // time: kept while the date and time stay the same.
   bool chosen = false;
@@ -64,6 +72,17 @@ zonestep chooseplace(entries& e, zonefollow& f, const place& p);
 // The longitude of the entries gives the local mean time before the zone's
 // first standard time (the place's own when the fields are out of range).
 zonestep followzone(entries& e, zonefollow& f);
+
+// The Lon or Lat fields changed, or Find took coordinates (put in the
+// fields): unless the zone is the user's (f.typed) or follows a place Find
+// chose by name, the zone fields follow the zone history of the place of
+// atlas a nearest to the coordinates in the fields, while every place
+// within 100 km kept the same zone at the entries' date and time; the note
+// says so: "Zone: Asia/Kolkata, standard time, from Pune, 24 km". Otherwise
+// the step is refused, and the note asks for the zone. Coordinates out of
+// the fields' ranges end the following. A place Find chose stays followed,
+// its mean time taken at the new longitude (followzone).
+zonestep coordszone(entries& e, zonefollow& f, atlas& a);
 
 // The user chose o, one of the two offsets of a time that came twice.
 zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o);

@@ -1,7 +1,6 @@
 // The chart data dialog's checks and commit.
 #include "chart/entrycheck.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -14,16 +13,6 @@ static int monthitem(const entries& e) { return e.mon >= 0 && e.mon <= 11 ? e.mo
 const char* checkentries(const entries& e) {
   const fieldcheck* c = firstbad(commitentries(e));
   return c ? c->alert : nullptr;
-}
-
-std::string cuttext(std::string_view s) {
-  std::size_t n = 0;
-  while (n < s.size()) {
-    std::size_t len = std::max<std::size_t>(utf8len(s.substr(n)), 1);
-    if (n + len > textmax) break;
-    n += len;
-  }
-  return std::string(s.substr(0, n));
 }
 
 // Copies a typed text into a record's text with control characters (a

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/birth.h"
+#include "chart/textcut.h"
 
 // The dialog's entries as the user left them: the two texts, the ten integer
 // fields as typed, and the item index (from 0) of each of the four choices.
@@ -32,17 +33,11 @@ struct entries {
 const char* checkentries(const entries& e);
 
 // The birth data committed from entries that passed checkentries: texts cut
-// to 23 bytes with control characters turned into blanks, the integer fields
-// read as plain decimal numbers (readdecimal: "08" is 8, an empty field 0,
-// values beyond the int range saturate and so fail every range check), the
-// signs, the derived zone, lon and lat, and the date line.
+// to 23 bytes (cuttext) with control characters turned into blanks, the
+// integer fields read as plain decimal numbers (readdecimal: "08" is 8, an
+// empty field 0, values beyond the int range saturate and so fail every
+// range check), the signs, the derived zone, lon and lat, and the date line.
 birthdata commitentries(const entries& e);
-
-// The first bytes of s that a record's 23-byte text keeps: whole UTF-8
-// characters only (a Devanagari letter is three bytes and is left out rather
-// than cut in half); a byte that is not part of valid UTF-8 counts as a
-// character of its own, as the page draws it.
-std::string cuttext(std::string_view s);
 
 // The entries that show a record in the dialog's edit mode: the texts, the
 // integers in plain decimal ("%d") and the choice indexes.

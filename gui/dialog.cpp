@@ -74,6 +74,25 @@ std::string boxtext(std::string_view text) { return wrapped(text, 64); }
 // A choice's item index, 0 when none is chosen.
 int item(const Fl_Choice* c) { return c->value() > 0 ? c->value() : 0; }
 
+// The Name and Place fields: they hold no more than a record's 23 bytes, cut
+// as the user types or pastes (fittyped), so that what is shown is what OK
+// keeps. (FLTK 1.3's maximum_size counts characters, not bytes.)
+class textfield : public Fl_Input {
+ public:
+  textfield(int x, int y, int w, int h, const char* label) : Fl_Input(x, y, w, h, label) {}
+
+  int handle(int event) override {
+    const int used = Fl_Input::handle(event);
+    if (size() > textmax) {
+      size_t cursor = size_t(position());
+      const std::string kept = fittyped(std::string_view(value(), size_t(size())), cursor);
+      value(kept.data(), int(kept.size()));
+      position(int(cursor));
+    }
+    return used;
+  }
+};
+
 // The dialog window, with its entry widgets and the shell it commits to.
 struct chartdlg : modalwin {
   chartdlg(shell& s, bool edit);
@@ -84,11 +103,12 @@ struct chartdlg : modalwin {
   void showzone(const entries& e);
   bool settle(entries& e, zonestep s);
   void placechosen(const place& p);
+  void coordschosen(double lat, double lon);
 
   shell& sh;
   zonefollow follow;  // the place whose zone the zone fields follow
   Fl_Box* note;       // where the zone came from
-  Fl_Input *in_name, *in_place;
+  textfield *in_name, *in_place;
   Fl_Choice *in_mon, *in_zone, *in_lonew, *in_latns;
   Fl_Int_Input *in_day, *in_year, *in_hour, *in_min, *in_zhour, *in_zmin;
   Fl_Int_Input *in_lond, *in_lonm, *in_latd, *in_latm;
@@ -182,15 +202,30 @@ void chartdlg::placechosen(const place& p) {
   settle(e, s);
 }
 
+// Find took coordinates: Lon and Lat hold them, and the zone follows the
+// place nearest to them, whatever the zone fields held.
+void chartdlg::coordschosen(double lat, double lon) {
+  if (closed) return;
+  entries e = readentries();
+  setlat(e, todm(lat));
+  setlon(e, todm(lon));
+  follow = zonefollow();
+  const zonestep s = coordszone(e, follow, worldatlas());
+  showentries(e);
+  settle(e, s);
+}
+
 // "Find...": the place finder, searching for the Place field's text.
 void find_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
-  findplace(d->in_place->value(), [d](const place& p) { d->placechosen(p); });
+  findplace(
+      d->in_place->value(), [d](const place& p) { d->placechosen(p); },
+      [d](double lat, double lon) { d->coordschosen(lat, lon); });
 }
 
-// The date, the time or the longitude changed: a zone that follows a place
-// is given for them, without asking; OK asks what is left to ask.
+// The date or the time changed: a zone that follows a place is given for
+// them, without asking; OK asks what is left to ask.
 void datechanged_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed || !d->follow.on) return;
@@ -199,11 +234,22 @@ void datechanged_cb(Fl_Widget*, void* v) {
   d->showzone(e);
 }
 
+// Lon or Lat typed, or a side picked: the zone follows the place nearest to
+// the coordinates, unless it is the user's or follows the place Find chose.
+void coordschanged_cb(Fl_Widget*, void* v) {
+  chartdlg* d = static_cast<chartdlg*>(v);
+  if (d->closed) return;
+  entries e = d->readentries();
+  coordszone(e, d->follow, worldatlas());
+  d->showzone(e);
+}
+
 // A zone typed or its sign picked: the zone is the user's from now on.
 void zonetyped_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
   d->follow = zonefollow();
+  d->follow.typed = true;
   d->note->copy_label("");
 }
 
@@ -264,7 +310,7 @@ int chartdlg::handle(int event) {
 
 chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s) {
   begin();
-  in_name = new Fl_Input(40, 10, 184, 25, "Name:");
+  in_name = new textfield(40, 10, 184, 25, "Name:");
   in_mon = choice(60, 40, 50, 25, "Date: ", monthitems);
   in_day = new Fl_Int_Input(120, 40, 25, 25);
   in_year = new Fl_Int_Input(154, 40, 50, 25);
@@ -275,7 +321,7 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
   in_zmin = new Fl_Int_Input(232, 72, 24, 25, ":");
   in_zone->tooltip(zonetip);
   in_zhour->tooltip(zonetip);
-  in_place = new Fl_Input(40, 108, 184, 25, "Place:");
+  in_place = new textfield(40, 108, 184, 25, "Place:");
   Fl_Button* find = new Fl_Button(228, 108, 48, 25, "Find...");
   find->callback(find_cb, this);
   in_lond = new Fl_Int_Input(40, 144, 30, 25, "Lon: ");
@@ -296,10 +342,15 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
   end();
   smallfont(this);
   note->labelsize(11);
-  Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour, in_min, in_lond, in_lonew, in_lonm};
+  Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour, in_min};
   for (Fl_Widget* w : dated) {
     w->when(FL_WHEN_CHANGED);
     w->callback(datechanged_cb, this);
+  }
+  Fl_Widget* const placed[] = {in_lond, in_lonew, in_lonm, in_latd, in_latns, in_latm};
+  for (Fl_Widget* w : placed) {
+    w->when(FL_WHEN_CHANGED);
+    w->callback(coordschanged_cb, this);
   }
   Fl_Widget* const zoned[] = {in_zone, in_zhour, in_zmin};
   for (Fl_Widget* w : zoned) {
@@ -307,6 +358,7 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
     w->callback(zonetyped_cb, this);
   }
   if (edit) showentries(entriesof(s.birth));
+  follow.typed = edit;  // a chart's zone stays until Find or the user changes it
 }
 
 }  // namespace

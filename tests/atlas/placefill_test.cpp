@@ -45,17 +45,25 @@ TEST(chooseplace, fillsandfollowsthezone) {
   checktable("chooseplace.txt", 2, [&](const fields& in) {
     if (in[0] == "typed") {  // month, day, year, hour and minute; zone 9:9
       e = entries();
+      f = zonefollow();
       std::istringstream(in[1]) >> e.mon >> e.day >> e.year >> e.hour >> e.min;
       e.mon -= 1;
       e.zhour = e.zmin = "9";
       return fields{};
     }
     if (in[0] == "off") {  // the user typed into a zone field
-      f.on = false;
+      f = zonefollow();
+      f.typed = true;
       return fields{};
     }
     if (in[0] == "find") {
       s = chooseplace(e, f, places.at(in[1]));
+    } else if (in[0] == "coords") {  // "18 30 N 73 48 E" typed into Lat and Lon
+      std::string ns, ew;
+      std::istringstream(in[1]) >> e.latd >> e.latm >> ns >> e.lond >> e.lonm >> ew;
+      e.latns = ns == "S";
+      e.lonew = ew == "E";
+      s = coordszone(e, f, worldatlas());
     } else if (in[0] == "put") {  // the offset of that number (from 1)
       const zoneoffset o = s.offsets.at(std::stoul(in[1]) - 1);
       s = putzone(e, f, o);
