@@ -33,6 +33,11 @@ const std::string& atlas::load() {
 
 bool atlas::ready() { return load().empty(); }
 
+const std::vector<place>& atlas::all() {
+  load();
+  return places_;
+}
+
 namespace {
 
 const char* const citiesfile = "cities15000.txt";

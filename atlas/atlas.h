@@ -53,6 +53,9 @@ class atlas {
   // the country by name or ISO code ("India", "IN", "IND").
   const place* lookup(std::string_view text);
 
+  // Every place, in the files' order; none when the atlas cannot be read.
+  const std::vector<place>& all();
+
  private:
   struct namekey {  // one folded name of a place
     uint32_t off;   // its bytes in keys

@@ -7,6 +7,7 @@
 
 #include "atlas/coords.h"
 #include "atlas/csv.h"
+#include "atlas/meantime.h"
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
 #include "chart/chartline.h"
@@ -90,10 +91,11 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
     const char* name;
     int importcolumns::*at;
   } known[] = {
-      {"name", &importcolumns::name}, {"date", &importcolumns::date},
-      {"time", &importcolumns::time}, {"place", &importcolumns::place},
-      {"lon", &importcolumns::lon},   {"lat", &importcolumns::lat},
-      {"zone", &importcolumns::zone}, {"dst", &importcolumns::dst},
+      {"name", &importcolumns::name},   {"date", &importcolumns::date},
+      {"time", &importcolumns::time},   {"place", &importcolumns::place},
+      {"lon", &importcolumns::lon},     {"lat", &importcolumns::lat},
+      {"zone", &importcolumns::zone},   {"dst", &importcolumns::dst},
+      {"clock", &importcolumns::clock},
   };
   c = importcolumns();
   c.count = header.size();
@@ -110,11 +112,12 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
     }
     if (!found)
       return quoted("the header's column", header[i]) +
-             " is none of name, date, time, place, lon, lat, zone, dst";
+             " is none of name, date, time, place, lon, lat, zone, dst, clock";
   }
   for (const auto& k : known) {
     if (c.*k.at < 0 && k.at != &importcolumns::lon && k.at != &importcolumns::lat &&
-        k.at != &importcolumns::zone && k.at != &importcolumns::dst)
+        k.at != &importcolumns::zone && k.at != &importcolumns::dst &&
+        k.at != &importcolumns::clock)
       return std::string("the header has no column ") + k.name +
              " (it needs name, date, time and place)";
   }
@@ -188,6 +191,12 @@ rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
     return r;
   }
   if (!dst.empty()) r.dst = dst == "yes";
+  const std::string clock = lower(field(c.clock));
+  if (!clock.empty() && clock != "city" && clock != "standard") {
+    r.why = quoted("clock", field(c.clock)) + " is not city or standard";
+    return r;
+  }
+  if (!clock.empty()) r.city = clock == "city";
 
   // The date, the time and the coordinates given must be a chart's before
   // the atlas and tzdata are asked.
@@ -207,6 +216,11 @@ imported resolverow(const rowfields& row, atlas& a) {
     const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
     r.b = commitentries(e);
+    // A place of the user's own: only its mean time can tell a wrong zone.
+    if (checkmean(zoneof(r.b), lonminof(r.b)).far) {
+      r.why = meantext(zoneof(r.b), lonminof(r.b));
+      return r;
+    }
     r.ok = true;
     return r;
   }
@@ -223,19 +237,34 @@ imported resolverow(const rowfields& row, atlas& a) {
   e.place = p->name;
   if (!row.lon) setlon(e, todm(p->lon));
   if (!row.lat) setlat(e, todm(p->lat));
-  if (!row.zone) {
+  if (row.zone) {
+    // A zone of the row's own must be the place's at the date and time.
     const birthdata b = commitentries(e);
-    const zonefound z = findzone(p->tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+    const zoneask q = checkzone(b, p, "the row gives");
+    if (!q.question.empty()) {
+      r.why = q.mean ? meantext(zoneof(b), lonminof(b)) : q.question;
+      return r;
+    }
+  } else {
+    const birthdata b = commitentries(e);
+    const zonefound z = findclock(p->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
     if (z.kind == zonefound::repeated && !row.dst) {
       r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
               bydst(z, false).label + ".";
       return r;
     }
-    if (z.kind != zonefound::unique && z.kind != zonefound::repeated) {
+    if (z.kind == zonefound::clocks && !row.city) {
+      r.why = z.message + " Give clock: city for " + z.offsets[0].label + ", standard for " +
+              z.offsets[1].label + ".";
+      return r;
+    }
+    if (z.kind == zonefound::skipped || z.kind == zonefound::failed) {
       r.why = z.message;
       return r;
     }
-    const zoneoffset& o = z.kind == zonefound::unique ? z.offsets[0] : bydst(z, *row.dst);
+    const zoneoffset& o = z.kind == zonefound::unique   ? z.offsets[0]
+                          : z.kind == zonefound::clocks ? z.offsets[*row.city ? 0 : 1]
+                                                        : bydst(z, *row.dst);
     r.why = beyondzone(o, b);
     if (!r.why.empty()) return r;
     setzone(e, o.zone);

@@ -4,6 +4,7 @@
 #include <cctz/civil_time.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -95,6 +96,7 @@ zonestep chooseplace(entries& e, zonefollow& f, const place& p) {
   f.on = true;
   f.tz = p.tz;
   f.lon = p.lon;
+  f.lat = p.lat;
   return followzone(e, f);
 }
 
@@ -108,21 +110,27 @@ zonestep followzone(entries& e, zonefollow& f) {
     f.note = "Zone: " + f.tz + ", once the date and time are valid";
     return s;
   }
-  // The birth place's own mean time is that of the longitude in the fields.
+  // The birth place's own mean time is that of the longitude in the fields,
+  // and its city's clock that of the coordinates in the fields.
   const birthdata at = commitentries(e);
-  double lon = f.lon;
+  double lon = f.lon, lat = f.lat;
   if (at.londg >= 0 && at.londg <= 179 && at.lonmn >= 0 && at.lonmn <= 59) lon = -at.lon;
-  zonefound z = findzone(f.tz, lon, b.year, b.mon, b.day, b.hour, b.min);
+  if (at.latdg >= 0 && at.latdg <= 89 && at.latmn >= 0 && at.latmn <= 59) lat = at.lat;
+  zonefound z = findclock(f.tz, lat, lon, b.year, b.mon, b.day, b.hour, b.min);
   switch (z.kind) {
     case zonefound::unique:
       return fill(e, f, z.offsets[0], b);
     case zonefound::repeated:
+    case zonefound::clocks:
       if (f.chosen && sametime(f, b))
         for (const zoneoffset& o : z.offsets)
           if (o.zone == f.chosenzone) return fill(e, f, o, b);
       s.kind = zonestep::choose;
+      s.clocks = z.kind == zonefound::clocks;
       s.offsets = std::move(z.offsets);
-      f.note = "Zone: " + f.tz + ", the time came twice: OK asks which";
+      f.note = "Zone: " + f.tz +
+               (z.kind == zonefound::clocks ? ", two clocks: OK asks which"
+                                            : ", the time came twice: OK asks which");
       break;
     case zonefound::skipped:
       s.kind = zonestep::refused;
@@ -148,10 +156,96 @@ zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o) {
   return fill(e, f, o, b);
 }
 
-std::string zonequestion(const birthdata& b) {
-  const int zone = (b.zeast ? -1 : 1) * (b.zhour * 60 + b.zmin);
-  const int lonmin = (b.loneast ? 1 : -1) * (b.londg * 60 + b.lonmn);
-  return checkmean(zone, lonmin).far ? meanquestion(zone, lonmin) : "";
+int zoneof(const birthdata& b) { return (b.zeast ? -1 : 1) * (b.zhour * 60 + b.zmin); }
+
+int lonminof(const birthdata& b) { return (b.loneast ? 1 : -1) * (b.londg * 60 + b.lonmn); }
+
+const place* nearplace(atlas& a, double lat, double lon, double km) {
+  // The haversine distance on a sphere of the Earth's mean radius.
+  constexpr double radius_km = 6371.0, rad = 3.14159265358979323846 / 180;
+  const place* best = nullptr;
+  double bestkm = km;
+  for (const place& p : a.all()) {
+    const double dlat = (p.lat - lat) * rad, dlon = (p.lon - lon) * rad;
+    const double h =
+        std::sin(dlat / 2) * std::sin(dlat / 2) +
+        std::cos(lat * rad) * std::cos(p.lat * rad) * std::sin(dlon / 2) * std::sin(dlon / 2);
+    const double d = 2 * radius_km * std::asin(std::sqrt(std::min(1.0, h)));
+    if (d <= bestkm) {
+      bestkm = d;
+      best = &p;
+    }
+  }
+  return best;
+}
+
+bool startfollow(const entries& e, zonefollow& f, const place* p) {
+  f = zonefollow();
+  birthdata b;
+  if (!p || checkentries(e) || datetime(e, b)) return false;
+  b = commitentries(e);
+  const int zone = zoneof(b);
+  const zonefound z = findclock(p->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+  for (const zoneoffset& o : z.offsets) {
+    if (o.zone != zone) continue;
+    f.on = true;
+    f.tz = p->tz;
+    f.lon = -b.lon;
+    f.lat = b.lat;
+    f.note = "Zone: " + o.source;
+    if (z.kind != zonefound::unique) {
+      f.chosen = true;
+      f.chosenzone = zone;
+      const int at[5] = {b.year, b.mon, b.day, b.hour, b.min};
+      std::copy(at, at + 5, f.chosenat);
+    }
+    return true;
+  }
+  return false;
+}
+
+zoneask checkzone(const birthdata& b, const place* p, const std::string& who) {
+  zoneask a;
+  const int zone = zoneof(b), lonmin = lonminof(b);
+  const zonefound z =
+      p ? findclock(p->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min) : zonefound();
+  if (!z.offsets.empty() && z.kind != zonefound::skipped &&
+      std::none_of(z.offsets.begin(), z.offsets.end(),
+                   [&](const zoneoffset& o) { return beyondzone(o, b) != ""; })) {
+    if (std::any_of(z.offsets.begin(), z.offsets.end(),
+                    [&](const zoneoffset& o) { return o.zone == zone; }))
+      return a;
+    // Of two, the one the zone's sign reversed gives, else the nearer.
+    const zoneoffset* fix = &z.offsets[0];
+    for (const zoneoffset& o : z.offsets)
+      if (o.zone == -zone ||
+          (fix->zone != -zone && std::abs(o.zone - zone) < std::abs(fix->zone - zone)))
+        fix = &o;
+    a.fix = true;
+    a.fixzone = fix->zone;
+    a.question = p->name + " kept ";
+    for (size_t i = 0; i < z.offsets.size(); ++i) {
+      const zoneoffset& o = z.offsets[i];
+      std::string name = o.label.substr(0, o.label.size() - zonetext(o.zone).size() - 1);
+      if (p->tz == "Asia/Kolkata" && o.abbr == "IST") name = "India Standard Time";
+      a.question += (i ? ", or " : "") + name + ", " + zonetext(o.zone);
+    }
+    char when[48];
+    std::snprintf(when, sizeof when, "%d %s %d", b.day, monthname(b.mon), b.year);
+    if (z.kind == zonefound::repeated) {
+      char at[16];
+      std::snprintf(at, sizeof at, "%02d:%02d", b.hour, b.min);
+      a.question += std::string(", at ") + at;
+    }
+    a.question += std::string(", on ") + when + "; " + who + " " + zonetext(zone) + ".";
+    return a;
+  }
+  if (!checkmean(zone, lonmin).far) return a;
+  a.question = meanquestion(zone, lonmin);
+  a.mean = true;
+  a.fix = flipnear(zone, lonmin);
+  a.fixzone = -zone;
+  return a;
 }
 
 std::string wrapped(std::string_view text, size_t width) {

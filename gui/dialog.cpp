@@ -3,16 +3,22 @@
 // callbacks only move values between the widgets and an entries struct; the
 // checks and the commit are in chart/entrycheck, what Find fills and the
 // zone that follows the date and time in atlas/placefill.
+#include <algorithm>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Int_Input.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_ask.H>
+#include <FL/fl_draw.H>
 
 #include "atlas/placefill.h"
 #include "chart/entrycheck.h"
@@ -48,6 +54,44 @@ Fl_Choice* choice(int x, int y, int w, int h, const char* label, const char* con
 // The message boxes do not wrap: longer texts are broken into lines here.
 std::string boxtext(std::string_view text) { return wrapped(text, 64); }
 
+// A question that Return does not answer: each answer is a click (or Space
+// on the focused button). buttons stand from the right, the first the way
+// back, which Escape and closing the window also give. Returns the index of
+// the button chosen.
+int ask(const std::string& text, const std::vector<std::string>& buttons) {
+  const std::string shown = boxtext(text);
+  fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  int tw = 0, th = 0;
+  fl_measure(shown.c_str(), tw, th, 0);
+  const int bw = 110, n = int(buttons.size());
+  const int w = std::max(tw + 80, n * (bw + 10) + 10), h = th + 75;
+  Fl_Window win(w, h);  // untitled, as the toolkit's own message boxes
+  Fl_Box* icon = new Fl_Box(10, 10, 50, 50, "?");
+  icon->box(FL_THIN_UP_BOX);
+  icon->labelfont(FL_TIMES_BOLD);
+  icon->labelsize(34);
+  icon->labelcolor(FL_BLUE);
+  Fl_Box* box = new Fl_Box(70, 10, w - 80, th + 20);
+  box->copy_label(shown.c_str());
+  box->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  int chosen = 0;
+  for (int i = 0; i < n; ++i) {
+    Fl_Button* b = new Fl_Button(w - (i + 1) * (bw + 10), h - 35, bw, 25);
+    b->copy_label(buttons[i].c_str());
+    b->callback(
+        [](Fl_Widget* b, void* at) {
+          *static_cast<int*>(at) = b->parent()->find(b) - 2;  // after the icon and the text
+          b->window()->hide();
+        },
+        &chosen);
+  }
+  win.end();
+  win.set_modal();
+  win.show();
+  while (win.shown()) Fl::wait();
+  return chosen;
+}
+
 // A choice's item index, 0 when none is chosen.
 int item(const Fl_Choice* c) { return c->value() > 0 ? c->value() : 0; }
 
@@ -62,8 +106,9 @@ struct chartdlg : modalwin {
   void placechosen(const place& p);
 
   shell& sh;
-  zonefollow follow;  // the place whose zone the zone fields follow
-  Fl_Box* note;       // where the zone came from
+  zonefollow follow;           // the place whose zone the zone fields follow
+  std::optional<place> found;  // the place Find chose, kept after the zone is typed
+  Fl_Box* note;                // where the zone came from
   Fl_Input *in_name, *in_place;
   Fl_Choice *in_mon, *in_zone, *in_lonew, *in_latns;
   Fl_Int_Input *in_day, *in_year, *in_hour, *in_min, *in_zhour, *in_zmin;
@@ -137,7 +182,12 @@ void smallfont(Fl_Group* g) {
 // put to the user with both offsets, a zone that cannot be filled is
 // alerted. True when the zone fields hold the zone.
 bool chartdlg::settle(entries& e, zonestep s) {
-  if (s.kind == zonestep::choose) {
+  if (s.kind == zonestep::choose && s.clocks) {
+    // A city's own clock or the standard time: asked without a default.
+    const int i = ask(s.message, {"Cancel", s.offsets[1].label, s.offsets[0].label});
+    if (i == 0) return false;
+    s = putzone(e, follow, s.offsets[2 - i]);
+  } else if (s.kind == zonestep::choose) {
     // The box's buttons stand from right to left: Cancel, then the two
     // offsets, the earlier one leftmost.
     const int i = fl_choice("%s", "Cancel", s.offsets[1].label.c_str(), s.offsets[0].label.c_str(),
@@ -153,6 +203,7 @@ bool chartdlg::settle(entries& e, zonestep s) {
 void chartdlg::placechosen(const place& p) {
   if (closed) return;
   entries e = readentries();
+  found = p;
   const zonestep s = chooseplace(e, follow, p);
   showentries(e);
   settle(e, s);
@@ -199,8 +250,10 @@ void now_cb(Fl_Widget*, void* v) {
 const Fl_Callback* const close_cdlg = modalwin::closecb;
 
 // OK: checks the entries; commits them and closes, or alerts and stays. A
-// zone that follows a place is made final first; a zone far from the mean
-// time of the longitude is committed only when the user confirms it.
+// zone that follows a place is made final first. A zone that is not the
+// one in force at the place (the one Find chose, or an atlas place within
+// 10 km) at the date and time, or without such a place one far from the
+// mean time of the longitude, is committed only when the user confirms it.
 void ok_cdlg(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
@@ -210,13 +263,23 @@ void ok_cdlg(Fl_Widget*, void* v) {
     return;
   }
   if (d->follow.on && !d->settle(e, followzone(e, d->follow))) return;
-  const birthdata b = commitentries(e);
-  const std::string question = zonequestion(b);
+  birthdata b = commitentries(e);
+  const place* p = d->found ? &*d->found : nearplace(worldatlas(), b.lat, -b.lon, 10);
+  const zoneask q = checkzone(b, p);
   // Escape goes back; there is no default for Return: using a far zone is
   // a choice made with a click.
-  if (!question.empty() &&
-      fl_choice("%s", "Go back", nullptr, "Use it", boxtext(question).c_str()) != 2)
+  if (q.fix) {
+    const int i =
+        ask(q.question, {"Go back", "Keep " + zonetext(zoneof(b)), "Use " + zonetext(q.fixzone)});
+    if (i == 0) return;
+    if (i == 2) {
+      setzone(e, q.fixzone);
+      b = commitentries(e);
+    }
+  } else if (!q.question.empty() &&
+             fl_choice("%s", "Go back", nullptr, "Use it", boxtext(q.question).c_str()) != 2) {
     return;
+  }
   setchart(d->sh, b);
   d->close();
 }
@@ -265,7 +328,13 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
     w->when(FL_WHEN_CHANGED);
     w->callback(zonetyped_cb, this);
   }
-  if (edit) showentries(entriesof(s.birth));
+  if (edit) {
+    // A zone that is the atlas's for the chart's place and time follows the
+    // date and time from now on, as after Find.
+    const entries e = entriesof(s.birth);
+    startfollow(e, follow, nearplace(worldatlas(), s.birth.lat, -s.birth.lon, 10));
+    showentries(e);
+  }
 }
 
 }  // namespace

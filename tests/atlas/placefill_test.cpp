@@ -25,6 +25,11 @@ const std::map<std::string, place> places = {
     {"Samoa", {"Apia", "", "Samoa", "WS", -13.83333, -171.76666, "Pacific/Apia", 40407}},
     {"Russia", {"Санкт-Петербург", "", "Russia", "RU", 59.93863, 30.31413, "Europe/Moscow",
                 5351935}},
+    {"Pune", {"Pune", "Maharashtra", "India", "IN", 18.51957, 73.85535, "Asia/Kolkata", 2935744}},
+    {"Mumbai", {"Mumbai", "Maharashtra", "India", "IN", 19.07283, 72.88261, "Asia/Kolkata",
+                12691836}},
+    {"London", {"London", "England", "United Kingdom", "GB", 51.50853, -0.12574, "Europe/London",
+                8961989}},
     // On the prime meridian: a record of the tests' own.
     {"United Kingdom", {"Greenwich", "England", "United Kingdom", "GB", 51.47783, 0.0,
                         "Europe/London", 287942}},
@@ -54,7 +59,17 @@ TEST(chooseplace, fillsandfollowsthezone) {
       f.on = false;
       return fields{};
     }
-    if (in[0] == "find") {
+    if (in[0] == "zone") {  // the zone fields typed: sign, hours, minutes
+      std::string sign;
+      std::istringstream(in[1]) >> sign >> e.zhour >> e.zmin;
+      e.zone = sign == "-";
+      e.lond = "74", e.lonm = "0", e.latd = "40", e.latm = "43";  // New York
+      return fields{};
+    }
+    if (in[0] == "edit") {  // Edit opens on the entries, near the place
+      startfollow(e, f, &places.at(in[1]));
+      s = zonestep();
+    } else if (in[0] == "find") {
       s = chooseplace(e, f, places.at(in[1]));
     } else if (in[0] == "put") {  // the offset of that number (from 1)
       const zoneoffset o = s.offsets.at(std::stoul(in[1]) - 1);
@@ -86,10 +101,13 @@ TEST(chooseplace, fillsandfollowsthezone) {
   EXPECT_EQ(beyondzone({12 * 60 + 59, "", "", "", ""}, birthdata()), "");
 }
 
-// A chart line, and the question asked before it is committed.
-TEST(zonequestion, asksonlywhenthezoneisfarfromthemeantime) {
-  checktable("atlas-zonequestion.txt", 1,
-             [](const fields& in) { return fields{zonequestion(readchartline(in[0]).rec)}; });
+// A chart line near a place, and the question asked before it is committed.
+TEST(checkzone, asksforazonenotinforceorfarfromthemeantime) {
+  checktable("zonecheck.txt", 2, [](const fields& in) {
+    const zoneask q =
+        checkzone(readchartline(in[0]).rec, in[1].empty() ? nullptr : &places.at(in[1]));
+    return fields{q.question, q.fix ? zonetext(q.fixzone) : ""};
+  });
 }
 
 TEST(wrapped, breaksatblanksonly) {
