@@ -63,7 +63,9 @@ int ask(const std::string& text, const std::vector<std::string>& buttons) {
   fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
   int tw = 0, th = 0;
   fl_measure(shown.c_str(), tw, th, 0);
-  const int bw = 110, n = int(buttons.size());
+  const int n = int(buttons.size());
+  int bw = 90;  // wide enough for the longest label
+  for (const std::string& b : buttons) bw = std::max(bw, int(fl_width(b.c_str())) + 20);
   const int w = std::max(tw + 80, n * (bw + 10) + 10), h = th + 75;
   Fl_Window win(w, h);  // untitled, as the toolkit's own message boxes
   Fl_Box* icon = new Fl_Box(10, 10, 50, 50, "?");
