@@ -73,9 +73,9 @@ int ask(const std::string& text, const std::vector<std::string>& buttons) {
   icon->labelfont(FL_TIMES_BOLD);
   icon->labelsize(34);
   icon->labelcolor(FL_BLUE);
-  Fl_Box* box = new Fl_Box(70, 10, w - 80, th + 20);
+  Fl_Box* box = new Fl_Box(70, 10, w - 70, th + 20);  // the label is inset by 3 pixels
   box->copy_label(shown.c_str());
-  box->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  box->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
   int chosen = 0;
   for (int i = 0; i < n; ++i) {
     Fl_Button* b = new Fl_Button(w - (i + 1) * (bw + 10), h - 35, bw, 25);
@@ -126,14 +126,14 @@ entries chartdlg::readentries() const {
   e.year = in_year->value();
   e.hour = in_hour->value();
   e.min = in_min->value();
-  e.zone = item(in_zone);
+  e.zone = in_zone->value();  // -1 while New's sign choices are unset
   e.zhour = in_zhour->value();
   e.zmin = in_zmin->value();
   e.lond = in_lond->value();
-  e.lonew = item(in_lonew);
+  e.lonew = in_lonew->value();
   e.lonm = in_lonm->value();
   e.latd = in_latd->value();
-  e.latns = item(in_latns);
+  e.latns = in_latns->value();
   e.latm = in_latm->value();
   return e;
 }
@@ -260,7 +260,11 @@ void ok_cdlg(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
   entries e = d->readentries();
-  if (const char* why = checkentries(e)) {
+  // A zone that follows a place is filled below, once the rest is valid.
+  entries typed = e;
+  if (d->follow.on) setzone(typed, 0);
+  const char* why = checkfilled(typed);
+  if (why || (why = checkentries(e))) {
     fl_alert("%s", why);
     return;
   }
@@ -336,6 +340,9 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
     const entries e = entriesof(s.birth);
     startfollow(e, follow, nearplace(worldatlas(), s.birth.lat, -s.birth.lon, 10));
     showentries(e);
+  } else {
+    // No sign is taken for the user's: a record typed in half is no chart.
+    for (Fl_Choice* c : {in_zone, in_lonew, in_latns}) c->value(-1);
   }
 }
 

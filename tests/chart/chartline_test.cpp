@@ -186,6 +186,13 @@ TEST(Entries, ChecksAndCommit) {
   });
 }
 
+TEST(Entries, HalfTypedIsNoChart) {
+  checktable("entries-filled.txt", 16, [](const fields& in) {
+    const char* why = checkfilled(entriesfrom(in));
+    return fields{why ? why : ""};
+  });
+}
+
 TEST(Entries, EditModeShowsARecord) {
   checktable("chart-shown.txt", 1,
              [](const fields& in) { return fieldsof(entriesof(readchartline(in[0]).rec)); });

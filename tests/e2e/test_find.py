@@ -13,8 +13,8 @@ from harness import LINE
 
 FIND = (252, 120)
 PUNE = {"name": "Pune", "mon": "Mar", "day": "14", "year": "1987", "hour": "18", "min": "5",
-        "zhour": "5", "zmin": "30", "place": "Pune", "lond": "73", "lonew": "E", "lonm": "51",
-        "latd": "18", "latm": "31"}
+        "zone": "+", "zhour": "5", "zmin": "30", "place": "Pune", "lond": "73", "lonew": "E",
+        "lonm": "51", "latd": "18", "latns": "N", "latm": "31"}
 
 
 # The buttons of a question without a default, from the right: the way back, then
@@ -86,9 +86,9 @@ def test_reversed_sign_offers_the_atlas_zone():
     # and the question's offer is taken.
     with harness.Session() as s:
         d = s.dialog("New", {"name": "London", "mon": "Jul", "day": "1", "year": "1941",
-                             "hour": "12", "min": "0", "zhour": "2", "zmin": "0",
-                             "place": "London", "lond": "0", "lonm": "7", "latd": "51",
-                             "latm": "30"})
+                             "hour": "12", "min": "0", "zone": "+", "zhour": "2",
+                             "zmin": "0", "place": "London", "lond": "0", "lonew": "W",
+                             "lonm": "7", "latd": "51", "latns": "N", "latm": "30"})
         s.click(*harness.FIELD["OK"], wid=d)
         answer(s, USE)
         s.gone(d)
