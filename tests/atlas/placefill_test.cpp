@@ -110,6 +110,18 @@ TEST(checkzone, asksforazonenotinforceorfarfromthemeantime) {
   });
 }
 
+// The atlas place within 10 km of a chart's coordinates: Pune's record, 0.6 km
+// off; none in the Pacific.
+TEST(nearplace, withinthedistanceonly) {
+  atlas& a = worldatlas();
+  ASSERT_EQ(a.load(), "");
+  const place* p = nearplace(a, 18.5167, 73.85, 10);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->name, "Pune");
+  EXPECT_EQ(nearplace(a, 18.5167, 73.85, 0.5), nullptr);
+  EXPECT_EQ(nearplace(a, -45.05, -122.6667, 10), nullptr);
+}
+
 TEST(wrapped, breaksatblanksonly) {
   checktable("wrapped.txt", 2,
              [](const fields& in) { return fields{wrapped(in[0], std::stoul(in[1]))}; });
