@@ -8,6 +8,7 @@
 #include "atlas/coords.h"
 #include "atlas/csv.h"
 #include "atlas/fold.h"
+#include "atlas/meantime.h"
 #include "atlas/nearest.h"
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
@@ -101,10 +102,11 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
     const char* name;
     int importcolumns::*at;
   } known[] = {
-      {"name", &importcolumns::name}, {"date", &importcolumns::date},
-      {"time", &importcolumns::time}, {"place", &importcolumns::place},
-      {"lon", &importcolumns::lon},   {"lat", &importcolumns::lat},
-      {"zone", &importcolumns::zone}, {"dst", &importcolumns::dst},
+      {"name", &importcolumns::name},   {"date", &importcolumns::date},
+      {"time", &importcolumns::time},   {"place", &importcolumns::place},
+      {"lon", &importcolumns::lon},     {"lat", &importcolumns::lat},
+      {"zone", &importcolumns::zone},   {"dst", &importcolumns::dst},
+      {"clock", &importcolumns::clock},
   };
   c = importcolumns();
   c.count = header.size();
@@ -119,11 +121,12 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
     }
     if (!found)
       return quoted("the header's column", header[i]) +
-             " is none of name, date, time, place, lon, lat, zone, dst";
+             " is none of name, date, time, place, lon, lat, zone, dst, clock";
   }
   for (const auto& k : known) {
     if (c.*k.at < 0 && k.at != &importcolumns::lon && k.at != &importcolumns::lat &&
-        k.at != &importcolumns::zone && k.at != &importcolumns::dst)
+        k.at != &importcolumns::zone && k.at != &importcolumns::dst &&
+        k.at != &importcolumns::clock)
       return std::string("the header has no column ") + k.name +
              " (it needs name, date, time and place)";
   }
@@ -197,6 +200,12 @@ rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
     return r;
   }
   if (!dst.empty()) r.dst = dst == "yes";
+  const std::string clock = lower(field(c.clock));
+  if (!clock.empty() && clock != "city" && clock != "standard") {
+    r.why = quoted("clock", field(c.clock)) + " is not city or standard";
+    return r;
+  }
+  if (!clock.empty()) r.city = clock == "city";
 
   // The date, the time and the coordinates given must be a chart's before
   // the atlas and tzdata are asked.
@@ -246,6 +255,11 @@ imported resolverow(const rowfields& row, atlas& a) {
     e.place = std::string(trim(text.substr(0, text.find(','))));
     shortened(r, "place", e.place);
     r.b = commitentries(e);
+    // A place of the user's own: only its mean time can tell a wrong zone.
+    if (checkmean(zoneof(r.b), lonminof(r.b)).far) {
+      r.why = meantext(zoneof(r.b), lonminof(r.b));
+      return r;
+    }
     r.ok = true;
     return r;
   }
@@ -256,7 +270,7 @@ imported resolverow(const rowfields& row, atlas& a) {
   // The zone's place: with lon and lat given, the one of the places that
   // share the name that they tell, else the one nearest to them; else the
   // one named, or the row is refused with the places it may mean.
-  std::string tz;
+  const place* zp = nullptr;
   if (row.lon && row.lat) {
     const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
@@ -265,7 +279,7 @@ imported resolverow(const rowfields& row, atlas& a) {
     const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
     const place* told = found.ambiguous ? nearest(found, b.lat, -b.lon) : nullptr;
     if (told) {
-      tz = told->tz;
+      zp = told;
     } else {
       const nearzones n = nearzonesof(a, b.lat, -b.lon);
       r.why = zonesdiffer(n, b.year, b.mon, b.day, b.hour, b.min);
@@ -273,7 +287,7 @@ imported resolverow(const rowfields& row, atlas& a) {
         r.why += ": give zone";
         return r;
       }
-      tz = n.zones[0].p->tz;
+      zp = n.zones[0].p;
     }
   } else {
     const birthdata given = commitentries(e);
@@ -301,22 +315,37 @@ imported resolverow(const rowfields& row, atlas& a) {
     e.place = p->name;
     if (!row.lon) setlon(e, todm(p->lon));
     if (!row.lat) setlat(e, todm(p->lat));
-    tz = p->tz;
+    zp = p;
   }
   shortened(r, "place", e.place);
-  if (!row.zone) {
+  if (row.zone) {
+    // A zone of the row's own must be the place's at the date and time.
     const birthdata b = commitentries(e);
-    const zonefound z = findzone(tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+    const zoneask q = checkzone(b, zp, "the row gives");
+    if (!q.question.empty()) {
+      r.why = q.mean ? meantext(zoneof(b), lonminof(b)) : q.question;
+      return r;
+    }
+  } else {
+    const birthdata b = commitentries(e);
+    const zonefound z = findclock(zp->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
     if (z.kind == zonefound::repeated && !row.dst) {
       r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
               bydst(z, false).label + ".";
       return r;
     }
-    if (z.kind != zonefound::unique && z.kind != zonefound::repeated) {
+    if (z.kind == zonefound::clocks && !row.city) {
+      r.why = z.message + " Give clock: city for " + z.offsets[0].label + ", standard for " +
+              z.offsets[1].label + ".";
+      return r;
+    }
+    if (z.kind == zonefound::skipped || z.kind == zonefound::failed) {
       r.why = z.message;
       return r;
     }
-    const zoneoffset& o = z.kind == zonefound::unique ? z.offsets[0] : bydst(z, *row.dst);
+    const zoneoffset& o = z.kind == zonefound::unique   ? z.offsets[0]
+                          : z.kind == zonefound::clocks ? z.offsets[*row.city ? 0 : 1]
+                                                        : bydst(z, *row.dst);
     r.why = beyondzone(o, b);
     if (!r.why.empty()) return r;
     setzone(e, o.zone);

@@ -18,7 +18,8 @@
 struct importcolumns {
   int name = -1, date = -1, time = -1, place = -1;  // needed
   int lon = -1, lat = -1, zone = -1, dst = -1;      // optional
-  std::size_t count = 0;                            // columns in the header
+  int clock = -1;
+  std::size_t count = 0;  // columns in the header
 };
 
 // Reads the header row: the column names in any order, case and blanks
@@ -37,14 +38,16 @@ struct rowfields {
   std::string place;                            // the place's text, blanks trimmed
   bool lon = false, lat = false, zone = false;  // given
   std::optional<bool> dst;                      // yes or no, when given
+  std::optional<bool> city;                     // clock: city or standard
 };
 
 // Reads one data row: name; date YYYY-MM-DD; time HH:MM, 24-hour; place
 // "name[, state][, country]"; lon and lat as a chart line writes them
 // ("80E17", "13N05") and zone ("-05:30", "-" east of Greenwich) in place of
 // the atlas's; dst yes or no to pick the offset of a local time that came
-// twice. The date, time and coordinates given must pass the dialog's
-// checks.
+// twice; clock city or standard to pick the clock of a city that kept its
+// own beside the standard time. The date, time and coordinates given must
+// pass the dialog's checks.
 rowfields readrow(const std::vector<std::string>& row, const importcolumns& c);
 
 // One data row turned into a chart: ok with the record, or why not.
@@ -77,9 +80,12 @@ std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civi
 // tzdata: a place text that names none, or places far apart or in zones of
 // different offsets at the row's date and time, refuses the row, and the
 // message lists the places of close names, or the places it may mean as
-// askplaces writes them. The name and place are cut to 23 bytes as the
-// dialog cuts them; the place is the atlas's name for it, or the text
-// before its first comma when lon and lat are given.
+// askplaces writes them. A zone the row gives must be the one in force at
+// that place at the row's date and time. The name and place are cut to 23
+// bytes as the dialog cuts them; the place is the atlas's name for it, or
+// the text before its first comma when lon and lat are given. A row that
+// gives lon, lat and zone is a place of the user's own, whose zone must lie
+// within 3 hours of the local mean time of its longitude.
 imported resolverow(const rowfields& r, atlas& a);
 
 // The whole import: reads CSV from in, writes the chart line of each good

@@ -15,6 +15,31 @@ const char* checkentries(const entries& e) {
   return c ? c->alert : nullptr;
 }
 
+const char* checkfilled(const entries& e) {
+  static const struct {
+    std::string entries::*text;
+    int birthdata::*field;
+  } typed[] = {
+      {&entries::year, &birthdata::year},   {&entries::day, &birthdata::day},
+      {&entries::hour, &birthdata::hour},   {&entries::min, &birthdata::min},
+      {&entries::zhour, &birthdata::zhour}, {&entries::zmin, &birthdata::zmin},
+      {&entries::lond, &birthdata::londg},  {&entries::lonm, &birthdata::lonmn},
+      {&entries::latd, &birthdata::latdg},  {&entries::latm, &birthdata::latmn},
+  };
+  for (const auto& t : typed) {
+    const std::string& s = e.*t.text;
+    if (s.find_first_not_of(" \t") != std::string::npos) continue;
+    for (const fieldcheck& c : fieldchecks)
+      if (c.field == t.field) return c.alert;
+  }
+  if (e.zone < 0)
+    return "Choose the zone's sign: - east of Greenwich,\n+ west. India is - 05:30 in "
+           "Vornak's convention.";
+  if (e.lonew < 0) return "Choose E or W for the longitude.";
+  if (e.latns < 0) return "Choose N or S for the latitude.";
+  return nullptr;
+}
+
 // Copies a typed text into a record's text with control characters (a
 // pasted line feed or tab) turned into blanks.
 static void committext(char* dst, const std::string& src) {

@@ -17,7 +17,8 @@ struct entries {
   int mon = 0;  // month choice: 0 "Jan" .. 11 "Dec"
   std::string day, year;
   std::string hour, min;
-  int zone = 0;  // zone sign choice: 0 "+", 1 "-"
+  int zone = 0;  // zone sign choice: 0 "+", 1 "-"; -1 none chosen, as the
+                 // other sign choices
   std::string zhour, zmin;
   std::string lond;
   int lonew = 0;  // 0 "W", 1 "E"
@@ -26,6 +27,12 @@ struct entries {
   int latns = 0;  // 0 "N", 1 "S"
   std::string latm;
 };
+
+// A half-typed record, which must not become a chart: the first of the ten
+// integer fields left blank, in the order of the checks, gets its range
+// check's message ("Enter hour between\n0-23"), and a sign choice with no
+// item chosen (-1, as New leaves them) its own. nullptr when all are given.
+const char* checkfilled(const entries& e);
 
 // Checks the entries in the dialog's order. Returns nullptr when every check
 // passes, else the message of the first that fails, e.g.

@@ -4,9 +4,11 @@
 // checks and the commit are in chart/entrycheck, what Find fills and the
 // zone that follows the date and time in atlas/placefill.
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
@@ -106,8 +108,9 @@ struct chartdlg : modalwin {
   void coordschosen(double lat, double lon);
 
   shell& sh;
-  zonefollow follow;  // the place whose zone the zone fields follow
-  Fl_Box* note;       // where the zone came from
+  zonefollow follow;           // the place whose zone the zone fields follow
+  std::optional<place> found;  // the place Find chose, kept after the zone is typed
+  Fl_Box* note;                // where the zone came from
   textfield *in_name, *in_place;
   Fl_Choice *in_mon, *in_zone, *in_lonew, *in_latns;
   Fl_Int_Input *in_day, *in_year, *in_hour, *in_min, *in_zhour, *in_zmin;
@@ -123,14 +126,14 @@ entries chartdlg::readentries() const {
   e.year = in_year->value();
   e.hour = in_hour->value();
   e.min = in_min->value();
-  e.zone = item(in_zone);
+  e.zone = in_zone->value();  // -1 while New's sign choices are unset
   e.zhour = in_zhour->value();
   e.zmin = in_zmin->value();
   e.lond = in_lond->value();
-  e.lonew = item(in_lonew);
+  e.lonew = in_lonew->value();
   e.lonm = in_lonm->value();
   e.latd = in_latd->value();
-  e.latns = item(in_latns);
+  e.latns = in_latns->value();
   e.latm = in_latm->value();
   return e;
 }
@@ -183,7 +186,8 @@ void smallfont(Fl_Group* g) {
 bool chartdlg::settle(entries& e, zonestep s) {
   if (s.kind == zonestep::choose) {
     // The box's buttons stand from right to left: Cancel, then the two
-    // offsets, the earlier one leftmost. Neither offset is a safe guess, so
+    // offsets (of a time that came twice, the earlier one leftmost; of a
+    // city's two clocks, its own leftmost). Neither is a safe guess, so
     // Return answers nothing.
     const int i = ask(boxtext(s.message), {"Cancel", s.offsets[1].label, s.offsets[0].label});
     if (i == 0) return false;
@@ -197,6 +201,7 @@ bool chartdlg::settle(entries& e, zonestep s) {
 void chartdlg::placechosen(const place& p) {
   if (closed) return;
   entries e = readentries();
+  found = p;
   const zonestep s = chooseplace(e, follow, p);
   showentries(e);
   settle(e, s);
@@ -209,6 +214,7 @@ void chartdlg::coordschosen(double lat, double lon) {
   entries e = readentries();
   setlat(e, todm(lat));
   setlon(e, todm(lon));
+  found.reset();
   follow = zonefollow();
   const zonestep s = coordszone(e, follow, worldatlas());
   showentries(e);
@@ -269,24 +275,40 @@ void now_cb(Fl_Widget*, void* v) {
 const Fl_Callback* const close_cdlg = modalwin::closecb;
 
 // OK: checks the entries; commits them and closes, or alerts and stays. A
-// zone that follows a place is made final first; a zone far from the mean
-// time of the longitude is committed only when the user confirms it.
+// zone that follows a place is made final first. A zone that is not the
+// one in force at the place (the one Find chose, or an atlas place within
+// 10 km) at the date and time, or without such a place one far from the
+// mean time of the longitude, is committed only when the user confirms it.
 void ok_cdlg(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
   entries e = d->readentries();
-  if (const char* why = checkentries(e)) {
+  // A zone that follows a place is filled below, once the rest is valid.
+  entries typed = e;
+  if (d->follow.on) setzone(typed, 0);
+  const char* why = checkfilled(typed);
+  if (why || (why = checkentries(e))) {
     fl_alert("%s", why);
     return;
   }
   if (d->follow.on && !d->settle(e, followzone(e, d->follow))) return;
-  const birthdata b = commitentries(e);
-  const std::string question = zonequestion(b);
+  birthdata b = commitentries(e);
+  const place* p = d->found ? &*d->found : nearplace(worldatlas(), b.lat, -b.lon, 10);
+  const zoneask q = checkzone(b, p);
   // Escape goes back; there is no default for Return: using a far zone is
   // a choice made with a click.
-  if (!question.empty() &&
-      fl_choice("%s", "Go back", nullptr, "Use it", boxtext(question).c_str()) != 2)
+  if (q.fix) {
+    const int i = ask(boxtext(q.question),
+                      {"Go back", "Keep " + zonetext(zoneof(b)), "Use " + zonetext(q.fixzone)});
+    if (i == 0) return;
+    if (i == 2) {
+      setzone(e, q.fixzone);
+      b = commitentries(e);
+    }
+  } else if (!q.question.empty() &&
+             fl_choice("%s", "Go back", nullptr, "Use it", boxtext(q.question).c_str()) != 2) {
     return;
+  }
   setchart(d->sh, b);
   d->close();
 }
@@ -357,8 +379,18 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
     w->when(FL_WHEN_CHANGED);
     w->callback(zonetyped_cb, this);
   }
-  if (edit) showentries(entriesof(s.birth));
-  follow.typed = edit;  // a chart's zone stays until Find or the user changes it
+  if (edit) {
+    // A zone that is the atlas's for the chart's place and time follows the
+    // date and time from now on, as after Find; any other stays until Find
+    // or the user changes it.
+    const entries e = entriesof(s.birth);
+    startfollow(e, follow, nearplace(worldatlas(), s.birth.lat, -s.birth.lon, 10));
+    follow.typed = !follow.on;
+    showentries(e);
+  } else {
+    // No sign is taken for the user's: a record typed in half is no chart.
+    for (Fl_Choice* c : {in_zone, in_lonew, in_latns}) c->value(-1);
+  }
 }
 
 }  // namespace

@@ -194,6 +194,13 @@ TEST(Entries, TypedTextFits) {
   });
 }
 
+TEST(Entries, HalfTypedIsNoChart) {
+  checktable("entries-filled.txt", 16, [](const fields& in) {
+    const char* why = checkfilled(entriesfrom(in));
+    return fields{why ? why : ""};
+  });
+}
+
 TEST(Entries, EditModeShowsARecord) {
   checktable("chart-shown.txt", 1,
              [](const fields& in) { return fieldsof(entriesof(readchartline(in[0]).rec)); });
