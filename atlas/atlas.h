@@ -57,6 +57,12 @@ struct placesfound {
   std::vector<const place*> close;
 };
 
+// A place found near a point, and how far it lies from it.
+struct nearby {
+  const place* p = nullptr;
+  double km = 0;  // great-circle distance (atlas/nearest.h)
+};
+
 class atlas {
  public:
   // An atlas of the files in folder dir; nothing is read until first use.
@@ -92,6 +98,12 @@ class atlas {
   // different offsets at the local time at (when given; else zones of
   // different names). Two places on their own mean times are taken to agree.
   bool apart(const place& a, const place& b, const civiltime* at) const;
+
+  // The place nearest to lat, lon (decimal degrees, north and east
+  // positive), and the places within km of it, nearest first; none when
+  // the atlas cannot be read. In atlas/nearest.cpp.
+  nearby nearest(double lat, double lon);
+  std::vector<nearby> within(double lat, double lon, double km);
 
  private:
   struct namekey {  // one folded name of a place
@@ -132,6 +144,13 @@ class atlas {
   std::string keys_;                         // all folded names, end to end
   std::vector<namekey> index_;
   std::vector<uint32_t> seen_;  // scratch of search, per place: its hit + 1
+  struct latkey {               // a place by latitude, for nearest and within
+    double lat, lon;            // radians
+    double coslat;
+    uint32_t where;
+  };
+  std::vector<latkey> bylat_;  // built on the first nearest or within
+  void sortbylat();
 };
 
 // Of the candidates of r, the one nearest to lat and lon (decimal degrees,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // An angle in whole degrees and arc-minutes without sign, and its side.
 struct dmangle {
@@ -15,6 +16,9 @@ struct dmangle {
 // arc-minute; a longitude that rounds to 180°00' is kept at 179°59', the
 // largest the dialog and the chart line hold.
 dmangle todm(double deg);
+
+// The angle a in decimal degrees, negative west or south.
+double todeg(const dmangle& a);
 
 // The longitude text of the page header without its padding: "80E17",
 // "74W00". lon in decimal degrees, east positive.
@@ -36,3 +40,18 @@ std::string zonetext(int zone);
 // 4 minutes of time per degree, rounded to the nearest minute, negative east
 // of Greenwich. lonmin: the longitude in arc-minutes, east positive.
 int meanzone(int lonmin);
+
+// Coordinates as typed for Find: latitude then longitude in decimal degrees
+// ("18.52, 73.85", "-23.55 -46.63"), or each in degrees, minutes and seconds
+// with its side's letter before or after it ("18 31N 73 51E", "18°31'N,
+// 73°51'E", "N 18 31 E 73 51") or inside it as a chart line writes it
+// ("18N31 73E51"), in either order when the letters say which is which.
+// True with lat and lon set (decimal degrees, north and east positive) when
+// text is coordinates: latitude at most 90 degrees, longitude 180, minutes
+// and seconds below 60, no sign beside a letter.
+bool readcoords(std::string_view text, double& lat, double& lon);
+
+// Whether text could be coordinates, typed in full or not yet: it holds a
+// digit, and nothing but digits, signs, points, commas, blanks, degree,
+// minute and second marks and the letters N, S, E and W.
+bool coordslike(std::string_view text);

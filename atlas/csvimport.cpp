@@ -8,6 +8,8 @@
 #include "atlas/coords.h"
 #include "atlas/csv.h"
 #include "atlas/fold.h"
+#include "atlas/meantime.h"
+#include "atlas/nearest.h"
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
 #include "chart/chartline.h"
@@ -100,10 +102,11 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
     const char* name;
     int importcolumns::*at;
   } known[] = {
-      {"name", &importcolumns::name}, {"date", &importcolumns::date},
-      {"time", &importcolumns::time}, {"place", &importcolumns::place},
-      {"lon", &importcolumns::lon},   {"lat", &importcolumns::lat},
-      {"zone", &importcolumns::zone}, {"dst", &importcolumns::dst},
+      {"name", &importcolumns::name},   {"date", &importcolumns::date},
+      {"time", &importcolumns::time},   {"place", &importcolumns::place},
+      {"lon", &importcolumns::lon},     {"lat", &importcolumns::lat},
+      {"zone", &importcolumns::zone},   {"dst", &importcolumns::dst},
+      {"clock", &importcolumns::clock},
   };
   c = importcolumns();
   c.count = header.size();
@@ -118,11 +121,12 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
     }
     if (!found)
       return quoted("the header's column", header[i]) +
-             " is none of name, date, time, place, lon, lat, zone, dst";
+             " is none of name, date, time, place, lon, lat, zone, dst, clock";
   }
   for (const auto& k : known) {
     if (c.*k.at < 0 && k.at != &importcolumns::lon && k.at != &importcolumns::lat &&
-        k.at != &importcolumns::zone && k.at != &importcolumns::dst)
+        k.at != &importcolumns::zone && k.at != &importcolumns::dst &&
+        k.at != &importcolumns::clock)
       return std::string("the header has no column ") + k.name +
              " (it needs name, date, time and place)";
   }
@@ -196,6 +200,12 @@ rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
     return r;
   }
   if (!dst.empty()) r.dst = dst == "yes";
+  const std::string clock = lower(field(c.clock));
+  if (!clock.empty() && clock != "city" && clock != "standard") {
+    r.why = quoted("clock", field(c.clock)) + " is not city or standard";
+    return r;
+  }
+  if (!clock.empty()) r.city = clock == "city";
 
   // The date, the time and the coordinates given must be a chart's before
   // the atlas and tzdata are asked.
@@ -227,13 +237,29 @@ std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civi
   return r;
 }
 
+// Where a row's name or place was cut to the record's 23 bytes, what it
+// keeps.
+static void shortened(imported& r, const char* what, const std::string& text) {
+  const std::string kept = cuttext(text);
+  if (kept.size() < text.size())
+    r.warnings.push_back(std::string(what) + " shortened to 23 bytes: \"" +
+                         escapebytes(kept, escapes::control) + "\"");
+}
+
 imported resolverow(const rowfields& row, atlas& a) {
   imported r;
   entries e = row.e;
+  shortened(r, "name", e.name);
   if (row.lon && row.lat && row.zone) {
     const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
+    shortened(r, "place", e.place);
     r.b = commitentries(e);
+    // A place of the user's own: only its mean time can tell a wrong zone.
+    if (checkmean(zoneof(r.b), lonminof(r.b)).far) {
+      r.why = meantext(zoneof(r.b), lonminof(r.b));
+      return r;
+    }
     r.ok = true;
     return r;
   }
@@ -241,43 +267,85 @@ imported resolverow(const rowfields& row, atlas& a) {
     r.why = a.load();
     return r;
   }
-  const birthdata given = commitentries(e);
-  const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
-  const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
-  const place* p = found.places.empty() ? nullptr : found.places[0];
-  if (found.ambiguous) p = row.lon && row.lat ? nearest(found, given.lat, -given.lon) : nullptr;
-  if (!p) {
-    r.why = quoted("place", row.place);
-    if (found.places.empty()) {
-      r.why += " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
-      if (!found.close.empty()) r.why += "; close names: " + placelist(found.close);
+  // The zone's place: with lon and lat given, the one of the places that
+  // share the name that they tell, else the one nearest to them; else the
+  // one named, or the row is refused with the places it may mean.
+  const place* zp = nullptr;
+  if (row.lon && row.lat) {
+    const std::string_view text = row.place;
+    e.place = std::string(trim(text.substr(0, text.find(','))));
+    const birthdata b = commitentries(e);
+    const civiltime at{b.year, b.mon, b.day, b.hour, b.min};
+    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
+    const place* told = found.ambiguous ? nearest(found, b.lat, -b.lon) : nullptr;
+    if (told) {
+      zp = told;
+    } else {
+      const nearzones n = nearzonesof(a, b.lat, -b.lon);
+      r.why = zonesdiffer(n, b.year, b.mon, b.day, b.hour, b.min);
+      if (!r.why.empty()) {
+        r.why += ": give zone";
+        return r;
+      }
+      zp = n.zones[0].p;
+    }
+  } else {
+    const birthdata given = commitentries(e);
+    const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
+    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
+    if (found.places.empty() || found.ambiguous) {
+      r.why = quoted("place", row.place);
+      if (found.places.empty()) {
+        r.why +=
+            " is not in the atlas (places of 15,000 people or more): give lon and lat, or lon, "
+            "lat and zone";
+        if (!found.close.empty()) r.why += "; close names: " + placelist(found.close);
+        return r;
+      }
+      r.why += " may be any of ";
+      const std::vector<placeasked> asked = askplaces(found, a, at);
+      for (std::size_t i = 0; i < asked.size(); ++i) {
+        r.why += (i ? ", \"" : "\"") + escapebytes(asked[i].place, escapes::control) + "\"";
+        if (!asked[i].lon.empty()) r.why += " at lon " + asked[i].lon + " lat " + asked[i].lat;
+      }
+      r.why += ": give the one meant as it is written here";
       return r;
     }
-    r.why += " may be any of ";
-    const std::vector<placeasked> asked = askplaces(found, a, at);
-    for (std::size_t i = 0; i < asked.size(); ++i) {
-      r.why += (i ? ", \"" : "\"") + escapebytes(asked[i].place, escapes::control) + "\"";
-      if (!asked[i].lon.empty()) r.why += " at lon " + asked[i].lon + " lat " + asked[i].lat;
-    }
-    r.why += ": give the one meant as it is written here";
-    return r;
+    const place* p = found.places[0];
+    e.place = p->name;
+    if (!row.lon) setlon(e, todm(p->lon));
+    if (!row.lat) setlat(e, todm(p->lat));
+    zp = p;
   }
-  e.place = p->name;
-  if (!row.lon) setlon(e, todm(p->lon));
-  if (!row.lat) setlat(e, todm(p->lat));
-  if (!row.zone) {
+  shortened(r, "place", e.place);
+  if (row.zone) {
+    // A zone of the row's own must be the place's at the date and time.
     const birthdata b = commitentries(e);
-    const zonefound z = findzone(p->tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+    const zoneask q = checkzone(b, zp, "the row gives");
+    if (!q.question.empty()) {
+      r.why = q.mean ? meantext(zoneof(b), lonminof(b)) : q.question;
+      return r;
+    }
+  } else {
+    const birthdata b = commitentries(e);
+    const zonefound z = findclock(zp->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
     if (z.kind == zonefound::repeated && !row.dst) {
       r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
               bydst(z, false).label + ".";
       return r;
     }
-    if (z.kind != zonefound::unique && z.kind != zonefound::repeated) {
+    if (z.kind == zonefound::clocks && !row.city) {
+      r.why = z.message + " Give clock: city for " + z.offsets[0].label + ", standard for " +
+              z.offsets[1].label + ".";
+      return r;
+    }
+    if (z.kind == zonefound::skipped || z.kind == zonefound::failed) {
       r.why = z.message;
       return r;
     }
-    const zoneoffset& o = z.kind == zonefound::unique ? z.offsets[0] : bydst(z, *row.dst);
+    const zoneoffset& o = z.kind == zonefound::unique   ? z.offsets[0]
+                          : z.kind == zonefound::clocks ? z.offsets[*row.city ? 0 : 1]
+                                                        : bydst(z, *row.dst);
     r.why = beyondzone(o, b);
     if (!r.why.empty()) return r;
     setzone(e, o.zone);
@@ -306,10 +374,12 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
     if (why.empty() && row.fields.size() == 1 && trim(row.fields[0]).empty()) return true;
     if (why.empty()) {
       const rowfields f = readrow(row.fields, cols);
-      const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}};
+      const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}, {}};
       if (r.ok) {
         char line[128];
         out.write(line, writechartline(line, r.b));
+        if (!r.warnings.empty()) out.flush();  // the line before its warnings
+        for (const std::string& w : r.warnings) err << at << w << std::endl;
         return true;
       }
       why = r.why;

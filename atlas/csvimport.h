@@ -18,7 +18,8 @@
 struct importcolumns {
   int name = -1, date = -1, time = -1, place = -1;  // needed
   int lon = -1, lat = -1, zone = -1, dst = -1;      // optional
-  std::size_t count = 0;                            // columns in the header
+  int clock = -1;
+  std::size_t count = 0;  // columns in the header
 };
 
 // Reads the header row: the column names in any order, case and blanks
@@ -37,14 +38,16 @@ struct rowfields {
   std::string place;                            // the place's text, blanks trimmed
   bool lon = false, lat = false, zone = false;  // given
   std::optional<bool> dst;                      // yes or no, when given
+  std::optional<bool> city;                     // clock: city or standard
 };
 
 // Reads one data row: name; date YYYY-MM-DD; time HH:MM, 24-hour; place
 // "name[, state][, country]"; lon and lat as a chart line writes them
 // ("80E17", "13N05") and zone ("-05:30", "-" east of Greenwich) in place of
 // the atlas's; dst yes or no to pick the offset of a local time that came
-// twice. The date, time and coordinates given must pass the dialog's
-// checks.
+// twice; clock city or standard to pick the clock of a city that kept its
+// own beside the standard time. The date, time and coordinates given must
+// pass the dialog's checks.
 rowfields readrow(const std::vector<std::string>& row, const importcolumns& c);
 
 // One data row turned into a chart: ok with the record, or why not.
@@ -52,6 +55,9 @@ struct imported {
   bool ok = false;
   std::string why;
   birthdata b;  // zone, lon, lat and the date line derived
+  // What the chart changed of the row: "name shortened to 23 bytes:
+  // "..."", the same of the place.
+  std::vector<std::string> warnings;
 };
 
 // How a row names one of the places that its place text may mean: the
@@ -66,18 +72,26 @@ struct placeasked {
 std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civiltime& at);
 
 // The chart of a row read: the coordinates and zone that the row does not
-// give from the atlas's place that its place names, and tzdata. A place
-// text that names none, or places far apart or in zones of different
-// offsets at the row's date and time (the row's lon and lat, when given,
-// tell which), refuses the row: the message lists the places of close
-// names, or the places it may mean as askplaces writes them. The name and place are cut to 23 bytes
-// as the dialog cuts them; the place is the atlas's name for it, or the text before its first comma
-// when lon, lat and zone are all given.
+// give. With lon and lat, the zone of the place they tell among places of
+// the row's place text far apart (within 1 degree of them), else of the
+// atlas's place nearest to them when every place within 100 km kept the
+// same zone at its date and time, the row refused otherwise. Else the
+// coordinates and zone of the atlas's place that its place names, and
+// tzdata: a place text that names none, or places far apart or in zones of
+// different offsets at the row's date and time, refuses the row, and the
+// message lists the places of close names, or the places it may mean as
+// askplaces writes them. A zone the row gives must be the one in force at
+// that place at the row's date and time. The name and place are cut to 23
+// bytes as the dialog cuts them; the place is the atlas's name for it, or
+// the text before its first comma when lon and lat are given. A row that
+// gives lon, lat and zone is a place of the user's own, whose zone must lie
+// within 3 hours of the local mean time of its longitude.
 imported resolverow(const rowfields& r, atlas& a);
 
 // The whole import: reads CSV from in, writes the chart line of each good
 // row to out and from + "row N: why" for each refused one to err (rows
-// counted from 1, the header's), skipping empty rows. Returns 1 when the
+// counted from 1, the header's), and from + "row N: " and each warning of
+// a good row, skipping empty rows. Returns 1 when the
 // header or any row was refused, else 0. A read error of in, and a write
 // error of out, are the caller's to tell (in.bad(), out.fail()).
 int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,

@@ -17,6 +17,15 @@ struct meancheck {
 // their longitude, within 3 hours of it modulo 24 hours, and pass.
 meancheck checkmean(int zone, int lonmin);
 
-// The question asked before a far zone is committed: "Zone + 05:30 is 10 h
-// 25 min from the local mean time at 73E51 (- 04:55). Use it anyway?"
+// Whether zone's opposite sign would be within 3 hours of the mean time.
+bool flipnear(int zone, int lonmin);
+
+// What is wrong with a far zone: "Zone + 05:30 is 10 h 25 min from the local
+// mean time at 73E51 (- 04:55)", then, when the opposite sign is near, "; -
+// 05:30 would be 35 min from it. In Vornak's convention "-" is east of
+// Greenwich: India is - 05:30.", else ".".
+std::string meantext(int zone, int lonmin);
+
+// The question asked before a far zone is committed: meantext, and " Use it
+// anyway?" when the opposite sign is no better.
 std::string meanquestion(int zone, int lonmin);

@@ -4,6 +4,7 @@
 #include <cctz/civil_time.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,6 +26,11 @@ std::string uttext(const birthdata& b, int zone) {
   return buf;
 }
 
+// ", from Pune, 24 km" when f follows the place nearest to coordinates.
+std::string from(const zonefollow& f) {
+  return f.bycoords && f.near.nearest.p ? ", from " + nearname(f.near.nearest) : "";
+}
+
 // Puts offset o into the zone fields of e, when they can hold it; b: e's
 // date and time.
 zonestep fill(entries& e, zonefollow& f, const zoneoffset& o, const birthdata& b) {
@@ -37,7 +43,7 @@ zonestep fill(entries& e, zonefollow& f, const zoneoffset& o, const birthdata& b
   }
   s.kind = zonestep::filled;
   setzone(e, o.zone);
-  f.note = "Zone: " + o.source;
+  f.note = "Zone: " + o.source + from(f);
   return s;
 }
 
@@ -95,34 +101,63 @@ zonestep chooseplace(entries& e, zonefollow& f, const place& p) {
   f.on = true;
   f.tz = p.tz;
   f.lon = p.lon;
+  f.lat = p.lat;
   return followzone(e, f);
 }
 
 zonestep followzone(entries& e, zonefollow& f) {
   zonestep s;
   if (!f.on) return s;
+  // The zone is the user's to enter where the places near the coordinates
+  // do not tell it: the zone fields are emptied, as they held the zone of
+  // other coordinates.
+  static const char* const enter = ". Enter the zone in force at the birth place.";
+  if (f.bycoords && f.near.zones.empty()) {
+    e.zhour = e.zmin = "";
+    s.kind = zonestep::refused;
+    s.message = nonenear(f.near) + enter;
+    f.note = "Zone: enter it; the nearest place, " + f.near.nearest.p->name + ", is " +
+             std::to_string(std::lround(f.near.nearest.km)) + " km away";
+    return s;
+  }
   birthdata b;
   if (const char* why = datetime(e, b)) {
     s.kind = zonestep::refused;
     s.message = why;
-    f.note = "Zone: " + f.tz + ", once the date and time are valid";
+    f.note = "Zone: " + f.tz + from(f) + ", once the date and time are valid";
     return s;
   }
-  // The birth place's own mean time is that of the longitude in the fields.
+  if (f.bycoords) {
+    s.message = zonesdiffer(f.near, b.year, b.mon, b.day, b.hour, b.min);
+    if (!s.message.empty()) {
+      e.zhour = e.zmin = "";
+      s.kind = zonestep::refused;
+      s.message += enter;
+      f.note = "Zone: enter it; the places within 100 km kept different zones then";
+      return s;
+    }
+  }
+  // The birth place's own mean time is that of the longitude in the fields,
+  // and its city's clock that of the coordinates in the fields.
   const birthdata at = commitentries(e);
-  double lon = f.lon;
+  double lon = f.lon, lat = f.lat;
   if (at.londg >= 0 && at.londg <= 179 && at.lonmn >= 0 && at.lonmn <= 59) lon = -at.lon;
-  zonefound z = findzone(f.tz, lon, b.year, b.mon, b.day, b.hour, b.min);
+  if (at.latdg >= 0 && at.latdg <= 89 && at.latmn >= 0 && at.latmn <= 59) lat = at.lat;
+  zonefound z = findclock(f.tz, lat, lon, b.year, b.mon, b.day, b.hour, b.min);
   switch (z.kind) {
     case zonefound::unique:
       return fill(e, f, z.offsets[0], b);
     case zonefound::repeated:
+    case zonefound::clocks:
       if (f.chosen && sametime(f, b))
         for (const zoneoffset& o : z.offsets)
           if (o.zone == f.chosenzone) return fill(e, f, o, b);
       s.kind = zonestep::choose;
+      s.clocks = z.kind == zonefound::clocks;
       s.offsets = std::move(z.offsets);
-      f.note = "Zone: " + f.tz + ", the time came twice: OK asks which";
+      f.note = "Zone: " + f.tz +
+               (z.kind == zonefound::clocks ? ", two clocks: OK asks which"
+                                            : ", the time came twice: OK asks which");
       break;
     case zonefound::skipped:
       s.kind = zonestep::refused;
@@ -138,6 +173,30 @@ zonestep followzone(entries& e, zonefollow& f) {
   return s;
 }
 
+zonestep coordszone(entries& e, zonefollow& f, atlas& a) {
+  if (f.on && !f.bycoords) return followzone(e, f);
+  if (f.typed) return zonestep();
+  const birthdata b = commitentries(e);
+  const zonefollow was = f;
+  f = zonefollow();
+  // Coordinates whose side is not yet chosen (New) name no place.
+  if (e.lonew < 0 || e.latns < 0 || b.londg < 0 || b.londg > 179 || b.lonmn < 0 || b.lonmn > 59 ||
+      b.latdg < 0 || b.latdg > 89 || b.latmn < 0 || b.latmn > 59 || !a.load().empty())
+    return zonestep();
+  f.near = nearzonesof(a, b.lat, -b.lon);
+  if (!f.near.nearest.p) return zonestep();
+  f.on = f.bycoords = true;
+  f.tz = (f.near.zones.empty() ? f.near.nearest : f.near.zones[0]).p->tz;
+  f.lon = -b.lon;
+  f.lat = b.lat;
+  if (was.on && was.tz == f.tz) {  // the offset chosen for a time that came twice holds
+    f.chosen = was.chosen;
+    f.chosenzone = was.chosenzone;
+    std::copy(was.chosenat, was.chosenat + 5, f.chosenat);
+  }
+  return followzone(e, f);
+}
+
 zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o) {
   birthdata b;
   if (!f.on || datetime(e, b)) return followzone(e, f);
@@ -148,10 +207,82 @@ zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o) {
   return fill(e, f, o, b);
 }
 
-std::string zonequestion(const birthdata& b) {
-  const int zone = (b.zeast ? -1 : 1) * (b.zhour * 60 + b.zmin);
-  const int lonmin = (b.loneast ? 1 : -1) * (b.londg * 60 + b.lonmn);
-  return checkmean(zone, lonmin).far ? meanquestion(zone, lonmin) : "";
+int zoneof(const birthdata& b) { return (b.zeast ? -1 : 1) * (b.zhour * 60 + b.zmin); }
+
+int lonminof(const birthdata& b) { return (b.loneast ? 1 : -1) * (b.londg * 60 + b.lonmn); }
+
+const place* nearplace(atlas& a, double lat, double lon, double km) {
+  const nearby n = a.nearest(lat, lon);
+  return n.p && n.km <= km ? n.p : nullptr;
+}
+
+bool startfollow(const entries& e, zonefollow& f, const place* p) {
+  f = zonefollow();
+  birthdata b;
+  if (!p || checkentries(e) || datetime(e, b)) return false;
+  b = commitentries(e);
+  const int zone = zoneof(b);
+  const zonefound z = findclock(p->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+  for (const zoneoffset& o : z.offsets) {
+    if (o.zone != zone) continue;
+    f.on = true;
+    f.tz = p->tz;
+    f.lon = -b.lon;
+    f.lat = b.lat;
+    f.note = "Zone: " + o.source;
+    if (z.kind != zonefound::unique) {
+      f.chosen = true;
+      f.chosenzone = zone;
+      const int at[5] = {b.year, b.mon, b.day, b.hour, b.min};
+      std::copy(at, at + 5, f.chosenat);
+    }
+    return true;
+  }
+  return false;
+}
+
+zoneask checkzone(const birthdata& b, const place* p, const std::string& who) {
+  zoneask a;
+  const int zone = zoneof(b), lonmin = lonminof(b);
+  const zonefound z =
+      p ? findclock(p->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min) : zonefound();
+  if (!z.offsets.empty() && z.kind != zonefound::skipped &&
+      std::none_of(z.offsets.begin(), z.offsets.end(),
+                   [&](const zoneoffset& o) { return beyondzone(o, b) != ""; })) {
+    if (std::any_of(z.offsets.begin(), z.offsets.end(),
+                    [&](const zoneoffset& o) { return o.zone == zone; }))
+      return a;
+    // Of two, the one the zone's sign reversed gives, else the nearer.
+    const zoneoffset* fix = &z.offsets[0];
+    for (const zoneoffset& o : z.offsets)
+      if (o.zone == -zone ||
+          (fix->zone != -zone && std::abs(o.zone - zone) < std::abs(fix->zone - zone)))
+        fix = &o;
+    a.fix = true;
+    a.fixzone = fix->zone;
+    a.question = p->name + " kept ";
+    for (size_t i = 0; i < z.offsets.size(); ++i) {
+      const zoneoffset& o = z.offsets[i];
+      std::string name = o.label.substr(0, o.label.size() - zonetext(o.zone).size() - 1);
+      if (p->tz == "Asia/Kolkata" && o.abbr == "IST") name = "India Standard Time";
+      a.question += (i ? ", or " : "") + name + ", " + zonetext(o.zone);
+    }
+    char when[48];
+    std::snprintf(when, sizeof when, "%d %s %d", b.day, monthname(b.mon), b.year);
+    if (z.kind == zonefound::repeated) {
+      char at[16];
+      std::snprintf(at, sizeof at, "%02d:%02d", b.hour, b.min);
+      a.question += std::string(", at ") + at;
+    }
+    a.question += std::string(", on ") + when + "; " + who + " " + zonetext(zone) + ".";
+    return a;
+  }
+  if (!checkmean(zone, lonmin).far) return a;
+  a.question = meanquestion(zone, lonmin);
+  a.mean = true;
+  a.fix = flipnear(zone, lonmin);
+  a.fixzone = -zone;
+  return a;
 }
 
 std::string wrapped(std::string_view text, size_t width) {

@@ -1,11 +1,15 @@
 // Benchmarks of the atlas: reading it on first use, a search per keystroke
-// over every name and alternate name, and the zone of a place at a time.
+// over every name and alternate name, the place nearest to coordinates, and
+// the zone of a place at a time.
 #include <benchmark/benchmark.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "atlas/coords.h"
+#include "atlas/nearest.h"
 #include "atlas/zonefind.h"
 
 namespace {
@@ -69,6 +73,62 @@ void BM_atlas_resolve(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_atlas_resolve)->Unit(benchmark::kMillisecond);
+// Reading the atlas and sorting its places by latitude, as on the first
+// coordinates typed in a run.
+void BM_atlas_loadnearest(benchmark::State& state) {
+  for (auto _ : state) {
+    atlas a;
+    benchmark::DoNotOptimize(a.nearest(18.5, 73.8));
+  }
+}
+BENCHMARK(BM_atlas_loadnearest)->Unit(benchmark::kMillisecond);
+
+// Points for the nearest place: among many places (Pune), on a border
+// (India and Nepal), and far from any in the Pacific and the Southern
+// Ocean, where the search walks furthest. (At a pole the first place
+// examined is the nearest.)
+const double points[][2] = {{18.5, 73.8}, {26.9, 84.9}, {0, -150}, {30.5, 172.5}, {-60, 100}};
+
+// One nearest place, the points in turn.
+void BM_nearest(benchmark::State& state) {
+  atlas& a = worldatlas();
+  a.nearest(0, 0);
+  size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a.nearest(points[i][0], points[i][1]));
+    i = (i + 1) % std::size(points);
+  }
+}
+BENCHMARK(BM_nearest)->Unit(benchmark::kMicrosecond);
+
+// The worst point of 20,000 at random: in the Pacific north of the
+// Marshall Islands, 2,600 km from Majuro, the nearest place; the search
+// looks at every place within 23 degrees of its latitude.
+void BM_nearest_worst(benchmark::State& state) {
+  atlas& a = worldatlas();
+  a.nearest(0, 0);
+  for (auto _ : state) benchmark::DoNotOptimize(a.nearest(30.5, 172.5));
+}
+BENCHMARK(BM_nearest_worst)->Unit(benchmark::kMillisecond);
+
+// A keystroke of coordinates in Find: each prefix of "26 54N 84 54E" read,
+// and when it is coordinates, the nearest place; then what the dialog does
+// with them, the places within 100 km and their zones compared at a time.
+void BM_coords_keystroke(benchmark::State& state) {
+  const std::string typed = "26 54N 84 54E";
+  atlas& a = worldatlas();
+  a.nearest(0, 0);
+  size_t n = 1;
+  for (auto _ : state) {
+    double lat = 0, lon = 0;
+    if (readcoords(typed.substr(0, n), lat, lon)) {
+      const nearzones z = nearzonesof(a, lat, lon);
+      benchmark::DoNotOptimize(zonesdiffer(z, 1990, 1, 1, 12, 0));
+    }
+    n = n % typed.size() + 1;
+  }
+}
+BENCHMARK(BM_coords_keystroke)->Unit(benchmark::kMillisecond);
 
 // The zone of Chennai at a local time in war time, the zone data cached.
 void BM_findzone(benchmark::State& state) {

@@ -1,7 +1,6 @@
 // The chart data dialog's checks and commit.
 #include "chart/entrycheck.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -16,14 +15,29 @@ const char* checkentries(const entries& e) {
   return c ? c->alert : nullptr;
 }
 
-std::string cuttext(std::string_view s) {
-  std::size_t n = 0;
-  while (n < s.size()) {
-    std::size_t len = std::max<std::size_t>(utf8len(s.substr(n)), 1);
-    if (n + len > textmax) break;
-    n += len;
+const char* checkfilled(const entries& e) {
+  static const struct {
+    std::string entries::*text;
+    int birthdata::*field;
+  } typed[] = {
+      {&entries::year, &birthdata::year},   {&entries::day, &birthdata::day},
+      {&entries::hour, &birthdata::hour},   {&entries::min, &birthdata::min},
+      {&entries::zhour, &birthdata::zhour}, {&entries::zmin, &birthdata::zmin},
+      {&entries::lond, &birthdata::londg},  {&entries::lonm, &birthdata::lonmn},
+      {&entries::latd, &birthdata::latdg},  {&entries::latm, &birthdata::latmn},
+  };
+  for (const auto& t : typed) {
+    const std::string& s = e.*t.text;
+    if (s.find_first_not_of(" \t") != std::string::npos) continue;
+    for (const fieldcheck& c : fieldchecks)
+      if (c.field == t.field) return c.alert;
   }
-  return std::string(s.substr(0, n));
+  if (e.zone < 0)
+    return "Choose the zone's sign: - east of Greenwich,\n+ west. India is - 05:30 in "
+           "Vornak's convention.";
+  if (e.lonew < 0) return "Choose E or W for the longitude.";
+  if (e.latns < 0) return "Choose N or S for the latitude.";
+  return nullptr;
 }
 
 // Copies a typed text into a record's text with control characters (a

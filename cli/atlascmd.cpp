@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <ostream>
 #include <streambuf>
 
 #include "atlas/atlas.h"
+#include "atlas/coords.h"
 #include "atlas/csvimport.h"
 #include "cli/input.h"
 #include "cli/messages.h"
@@ -15,12 +17,31 @@
 #include "fileio/cannot.h"
 #include "fileio/outfile.h"
 
+// --find with coordinates: the place nearest to them, rounded to the
+// arc-minute as a chart holds them.
+static int findnearest(const chartopts& o, std::ostream& out, std::ostream& err) {
+  double lat = 0, lon = 0;
+  if (!readcoords(o.find, lat, lon)) {
+    say(err, "\"" + shown(o.find) +
+                 "\" cannot be read as coordinates: give the latitude, then the longitude, as 18 "
+                 "31N 73 51E "
+                 "or 18.52, 73.85");
+    return 1;
+  }
+  const nearby n = worldatlas().nearest(todeg(todm(lat)), todeg(todm(lon)));
+  const long km = std::lround(n.km);
+  out << (o.json ? findjson(*n.p, km) : findline(*n.p, km));
+  out.flush();
+  return out ? 0 : cantwrite(err);
+}
+
 int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
   atlas& a = worldatlas();
   if (!a.load().empty()) {
     say(err, a.load());
     return 2;
   }
+  if (coordslike(o.find)) return findnearest(o, out, err);
   const placesfound found = a.search(o.find, SIZE_MAX);
   for (const place* p : found.places) out << (o.json ? findjson(*p) : findline(*p));
   out.flush();
@@ -28,8 +49,8 @@ int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
   if (found.places.empty()) {
     std::string close;
     for (const place* p : found.close) close += (close.empty() ? "" : "; ") + placetext(*p);
-    say(err, "no place of 15,000 people or more has a name that starts with \"" + excerpt(o.find, 80) +
-                 "\"" + (close.empty() ? "" : "; close names: " + close));
+    say(err, "no place of 15,000 people or more has a name that starts with \"" +
+                 excerpt(o.find, 80) + "\"" + (close.empty() ? "" : "; close names: " + close));
     return 1;
   }
   return 0;

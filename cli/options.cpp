@@ -114,9 +114,9 @@ const optiondef optiontable[] = {
      "only line N, counted from 0 (give it again for more)",
      setline},
     {"find", "TEXT", inusage::task, "json",
-     "list the atlas's places whose name starts with TEXT",
+     "list the atlas's places by name, or the nearest to coordinates",
      [](chartopts& o, const std::string& v) {
-       return v.empty() ? "--find needs a place name" : settask(o, task::find, o.find, v);
+       return v.empty() ? "--find needs a place name or coordinates" : settask(o, task::find, o.find, v);
      }},
     {"import", "FILE", inusage::task, "append CHARTFILE",
      "print a chart line for each birth of a CSV file",

@@ -145,12 +145,12 @@ void addjsonerror(std::string& r, long long line, std::string_view why) {
   r += "}\n";
 }
 
-std::string findline(const place& p) {
+std::string findline(const place& p, long km) {
   return placelabel(p) + "  " + lontext(p.lon) + " " + lattext(p.lat) + "  " + p.tz + "  " +
-         std::to_string(p.population) + "\n";
+         std::to_string(p.population) + (km < 0 ? "" : "  " + std::to_string(km) + " km") + "\n";
 }
 
-std::string findjson(const place& p) {
+std::string findjson(const place& p, long km) {
   char lat[32], lon[32];
   std::snprintf(lat, sizeof lat, "%.10g", p.lat);
   std::snprintf(lon, sizeof lon, "%.10g", p.lon);
@@ -162,5 +162,6 @@ std::string findjson(const place& p) {
   addjsonstr(r, p.country);
   r += std::string(",\"lat\":") + lat + ",\"lon\":" + lon + ",\"tz\":";
   addjsonstr(r, p.tz);
-  return r + ",\"population\":" + std::to_string(p.population) + "}\n";
+  r += ",\"population\":" + std::to_string(p.population);
+  return r + (km < 0 ? "" : ",\"km\":" + std::to_string(km)) + "}\n";
 }

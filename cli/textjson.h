@@ -27,6 +27,8 @@ void addjsonerror(std::string& r, long long line, std::string_view why);
 // line and an import file write them), or as JSON,
 // {"name":"Chennai","state":"Tamil Nadu","country":"India","lat":13.08784,
 // "lon":80.27847,"tz":"Asia/Kolkata","population":4328063} (lat and lon in
-// decimal degrees, north and east positive).
-std::string findline(const place& p);
-std::string findjson(const place& p);
+// decimal degrees, north and east positive). The place nearest to
+// coordinates has its distance after it, km kilometres: "  24 km" or
+// ,"km":24 last.
+std::string findline(const place& p, long km = -1);
+std::string findjson(const place& p, long km = -1);

@@ -4,9 +4,11 @@
 // checks and the commit are in chart/entrycheck, what Find fills and the
 // zone that follows the date and time in atlas/placefill.
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
@@ -75,6 +77,26 @@ std::string boxtext(std::string_view text) { return wrapped(text, 64); }
 // A choice's item index, 0 when none is chosen.
 int item(const Fl_Choice* c) { return c->value() > 0 ? c->value() : 0; }
 
+// The Name and Place fields: they hold no more than a record's 23 bytes, cut
+// as the user types or pastes (fittyped), so that what is shown is what OK
+// keeps, in a font that has their letters (scriptinput). (FLTK 1.3's
+// maximum_size counts characters, not bytes.)
+class textfield : public scriptinput {
+ public:
+  textfield(int x, int y, int w, int h, const char* label) : scriptinput(x, y, w, h, label) {}
+
+  int handle(int event) override {
+    const int used = scriptinput::handle(event);
+    if (size() > textmax) {
+      size_t cursor = size_t(position());
+      const std::string kept = fittyped(std::string_view(value(), size_t(size())), cursor);
+      value(kept.data(), int(kept.size()));
+      position(int(cursor));
+    }
+    return used;
+  }
+};
+
 // The dialog window, with its entry widgets and the shell it commits to.
 struct chartdlg : modalwin {
   chartdlg(shell& s, bool edit);
@@ -85,11 +107,13 @@ struct chartdlg : modalwin {
   void showzone(const entries& e);
   bool settle(entries& e, zonestep s);
   void placechosen(const place& p);
+  void coordschosen(double lat, double lon);
 
   shell& sh;
-  zonefollow follow;  // the place whose zone the zone fields follow
-  Fl_Box* note;       // where the zone came from
-  Fl_Input *in_name, *in_place;
+  zonefollow follow;           // the place whose zone the zone fields follow
+  std::optional<place> found;  // the place Find chose, kept after the zone is typed
+  Fl_Box* note;                // where the zone came from
+  textfield *in_name, *in_place;
   Fl_Choice *in_mon, *in_zone, *in_lonew, *in_latns;
   Fl_Int_Input *in_day, *in_year, *in_hour, *in_min, *in_zhour, *in_zmin;
   Fl_Int_Input *in_lond, *in_lonm, *in_latd, *in_latm;
@@ -104,14 +128,14 @@ entries chartdlg::readentries() const {
   e.year = in_year->value();
   e.hour = in_hour->value();
   e.min = in_min->value();
-  e.zone = item(in_zone);
+  e.zone = in_zone->value();  // -1 while New's sign choices are unset
   e.zhour = in_zhour->value();
   e.zmin = in_zmin->value();
   e.lond = in_lond->value();
-  e.lonew = item(in_lonew);
+  e.lonew = in_lonew->value();
   e.lonm = in_lonm->value();
   e.latd = in_latd->value();
-  e.latns = item(in_latns);
+  e.latns = in_latns->value();
   e.latm = in_latm->value();
   return e;
 }
@@ -164,7 +188,8 @@ void smallfont(Fl_Group* g) {
 bool chartdlg::settle(entries& e, zonestep s) {
   if (s.kind == zonestep::choose) {
     // The box's buttons stand from right to left: Cancel, then the two
-    // offsets, the earlier one leftmost. Neither offset is a safe guess, so
+    // offsets (of a time that came twice, the earlier one leftmost; of a
+    // city's two clocks, its own leftmost). Neither is a safe guess, so
     // Return answers nothing.
     const int i = ask(boxtext(s.message), {"Cancel", s.offsets[1].label, s.offsets[0].label});
     if (i == 0) return false;
@@ -178,7 +203,22 @@ bool chartdlg::settle(entries& e, zonestep s) {
 void chartdlg::placechosen(const place& p) {
   if (closed) return;
   entries e = readentries();
+  found = p;
   const zonestep s = chooseplace(e, follow, p);
+  showentries(e);
+  settle(e, s);
+}
+
+// Find took coordinates: Lon and Lat hold them, and the zone follows the
+// place nearest to them, whatever the zone fields held.
+void chartdlg::coordschosen(double lat, double lon) {
+  if (closed) return;
+  entries e = readentries();
+  setlat(e, todm(lat));
+  setlon(e, todm(lon));
+  found.reset();
+  follow = zonefollow();
+  const zonestep s = coordszone(e, follow, worldatlas());
   showentries(e);
   settle(e, s);
 }
@@ -187,11 +227,13 @@ void chartdlg::placechosen(const place& p) {
 void find_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
-  findplace(d->in_place->value(), [d](const place& p) { d->placechosen(p); });
+  findplace(
+      d->in_place->value(), [d](const place& p) { d->placechosen(p); },
+      [d](double lat, double lon) { d->coordschosen(lat, lon); });
 }
 
-// The date, the time or the longitude changed: a zone that follows a place
-// is given for them, without asking; OK asks what is left to ask.
+// The date or the time changed: a zone that follows a place is given for
+// them, without asking; OK asks what is left to ask.
 void datechanged_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed || !d->follow.on) return;
@@ -200,11 +242,22 @@ void datechanged_cb(Fl_Widget*, void* v) {
   d->showzone(e);
 }
 
+// Lon or Lat typed, or a side picked: the zone follows the place nearest to
+// the coordinates, unless it is the user's or follows the place Find chose.
+void coordschanged_cb(Fl_Widget*, void* v) {
+  chartdlg* d = static_cast<chartdlg*>(v);
+  if (d->closed) return;
+  entries e = d->readentries();
+  coordszone(e, d->follow, worldatlas());
+  d->showzone(e);
+}
+
 // A zone typed or its sign picked: the zone is the user's from now on.
 void zonetyped_cb(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
   d->follow = zonefollow();
+  d->follow.typed = true;
   d->note->copy_label("");
 }
 
@@ -224,24 +277,40 @@ void now_cb(Fl_Widget*, void* v) {
 const Fl_Callback* const close_cdlg = modalwin::closecb;
 
 // OK: checks the entries; commits them and closes, or alerts and stays. A
-// zone that follows a place is made final first; a zone far from the mean
-// time of the longitude is committed only when the user confirms it.
+// zone that follows a place is made final first. A zone that is not the
+// one in force at the place (the one Find chose, or an atlas place within
+// 10 km) at the date and time, or without such a place one far from the
+// mean time of the longitude, is committed only when the user confirms it.
 void ok_cdlg(Fl_Widget*, void* v) {
   chartdlg* d = static_cast<chartdlg*>(v);
   if (d->closed) return;
   entries e = d->readentries();
-  if (const char* why = checkentries(e)) {
+  // A zone that follows a place is filled below, once the rest is valid.
+  entries typed = e;
+  if (d->follow.on) setzone(typed, 0);
+  const char* why = checkfilled(typed);
+  if (why || (why = checkentries(e))) {
     fl_alert("%s", why);
     return;
   }
   if (d->follow.on && !d->settle(e, followzone(e, d->follow))) return;
-  const birthdata b = commitentries(e);
-  const std::string question = zonequestion(b);
+  birthdata b = commitentries(e);
+  const place* p = d->found ? &*d->found : nearplace(worldatlas(), b.lat, -b.lon, 10);
+  const zoneask q = checkzone(b, p);
   // Escape goes back; there is no default for Return: using a far zone is
   // a choice made with a click.
-  if (!question.empty() &&
-      fl_choice("%s", "Go back", nullptr, "Use it", boxtext(question).c_str()) != 2)
+  if (q.fix) {
+    const int i = ask(boxtext(q.question),
+                      {"Go back", "Keep " + zonetext(zoneof(b)), "Use " + zonetext(q.fixzone)});
+    if (i == 0) return;
+    if (i == 2) {
+      setzone(e, q.fixzone);
+      b = commitentries(e);
+    }
+  } else if (!q.question.empty() &&
+             fl_choice("%s", "Go back", nullptr, "Use it", boxtext(q.question).c_str()) != 2) {
     return;
+  }
   setchart(d->sh, b);
   d->close();
 }
@@ -265,7 +334,7 @@ int chartdlg::handle(int event) {
 
 chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s) {
   begin();
-  in_name = new scriptinput(40, 10, 184, 25, "Name:");
+  in_name = new textfield(40, 10, 184, 25, "Name:");
   in_mon = choice(60, 40, 50, 25, "Date: ", monthitems);
   in_day = new Fl_Int_Input(120, 40, 25, 25);
   in_year = new Fl_Int_Input(154, 40, 50, 25);
@@ -276,7 +345,7 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
   in_zmin = new Fl_Int_Input(232, 72, 24, 25, ":");
   in_zone->tooltip(zonetip);
   in_zhour->tooltip(zonetip);
-  in_place = new scriptinput(40, 108, 184, 25, "Place:");
+  in_place = new textfield(40, 108, 184, 25, "Place:");
   Fl_Button* find = new Fl_Button(228, 108, 48, 25, "Find...");
   find->callback(find_cb, this);
   in_lond = new Fl_Int_Input(40, 144, 30, 25, "Lon: ");
@@ -297,17 +366,33 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
   end();
   smallfont(this);
   note->labelsize(11);
-  Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour, in_min, in_lond, in_lonew, in_lonm};
+  Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour, in_min};
   for (Fl_Widget* w : dated) {
     w->when(FL_WHEN_CHANGED);
     w->callback(datechanged_cb, this);
+  }
+  Fl_Widget* const placed[] = {in_lond, in_lonew, in_lonm, in_latd, in_latns, in_latm};
+  for (Fl_Widget* w : placed) {
+    w->when(FL_WHEN_CHANGED);
+    w->callback(coordschanged_cb, this);
   }
   Fl_Widget* const zoned[] = {in_zone, in_zhour, in_zmin};
   for (Fl_Widget* w : zoned) {
     w->when(FL_WHEN_CHANGED);
     w->callback(zonetyped_cb, this);
   }
-  if (edit) showentries(entriesof(s.birth));
+  if (edit) {
+    // A zone that is the atlas's for the chart's place and time follows the
+    // date and time from now on, as after Find; any other stays until Find
+    // or the user changes it.
+    const entries e = entriesof(s.birth);
+    startfollow(e, follow, nearplace(worldatlas(), s.birth.lat, -s.birth.lon, 10));
+    follow.typed = !follow.on;
+    showentries(e);
+  } else {
+    // No sign is taken for the user's: a record typed in half is no chart.
+    for (Fl_Choice* c : {in_zone, in_lonew, in_latns}) c->value(-1);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the most likely first, and OK and Cancel.
 #include "gui/placefinder.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include <FL/fl_ask.H>
 
 #include "atlas/atlas.h"
+#include "atlas/coords.h"
 #include "gui/linebrowser.h"
 #include "gui/modalwin.h"
 
@@ -43,21 +45,52 @@ class searchinput : public Fl_Input {
 };
 
 struct finderwin : modalwin {
-  finderwin(const std::string& text, std::function<void(const place&)> chosen);
+  finderwin(const std::string& text, std::function<void(const place&)> chosen,
+            std::function<void(double, double)> atcoords);
   void search();
+  bool coordsearch();
 
   searchinput* in;
   linebrowser* br;
   Fl_Box* note;
   std::vector<const place*> found;  // the list's places, in its order
   std::function<void(const place&)> chosen;
+  // Coordinates typed: the list's one line stands for them.
+  bool bycoords = false;
+  double lat = 0, lon = 0;
+  std::function<void(double, double)> atcoords;
 };
+
+// The search field as coordinates: the one line of the list names the place
+// nearest to them and its distance, selected, and the note the coordinates
+// read; while they are not whole, the note says how to write them. False
+// when the field holds no coordinates.
+bool finderwin::coordsearch() {
+  bycoords = false;
+  if (!coordslike(in->value())) return false;
+  found.clear();
+  br->clear();
+  double y = 0, x = 0;
+  if (!readcoords(in->value(), y, x)) {
+    note->label("Coordinates as 18 31N 73 51E or 18.52, 73.85, latitude first");
+    return true;
+  }
+  bycoords = true;
+  lat = todeg(todm(y));
+  lon = todeg(todm(x));
+  const nearby n = worldatlas().nearest(lat, lon);
+  br->additem(placelabel(*n.p) + ", " + std::to_string(std::lround(n.km)) + " km");
+  br->value(1);
+  note->copy_label(("The place nearest to " + lattext(lat) + " " + lontext(lon)).c_str());
+  return true;
+}
 
 // The places that match the search field, the first of them selected when
 // the text tells which place is meant; when several far apart may be, none
 // is selected until the user chooses. When none match, the places of close
 // names are listed instead, none selected.
 void finderwin::search() {
+  if (coordsearch()) return;
   const placesfound r = worldatlas().search(in->value());
   found = r.places.empty() ? r.close : r.places;
   br->clear();
@@ -77,14 +110,22 @@ void search_cb(Fl_Widget*, void* v) { static_cast<finderwin*>(v)->search(); }
 void finder_sel(Fl_Widget*, void* v) {
   finderwin* w = static_cast<finderwin*>(v);
   if (w->closed || w->br->value() < 1) return;
+  if (w->bycoords) {
+    const std::function<void(double, double)> atcoords = w->atcoords;
+    const double lat = w->lat, lon = w->lon;
+    w->close();
+    atcoords(lat, lon);
+    return;
+  }
   const place& p = *w->found[w->br->value() - 1];  // lives as long as the atlas
   const std::function<void(const place&)> chosen = w->chosen;
   w->close();
   chosen(p);
 }
 
-finderwin::finderwin(const std::string& text, std::function<void(const place&)> c)
-    : modalwin(360, 300, "Find Place"), chosen(std::move(c)) {
+finderwin::finderwin(const std::string& text, std::function<void(const place&)> c,
+                     std::function<void(double, double)> a)
+    : modalwin(360, 300, "Find Place"), chosen(std::move(c)), atcoords(std::move(a)) {
   begin();
   in = new searchinput(60, 10, 280, 25, "Place:");
   in->when(FL_WHEN_CHANGED);
@@ -103,13 +144,14 @@ finderwin::finderwin(const std::string& text, std::function<void(const place&)> 
 
 }  // namespace
 
-void findplace(const std::string& text, std::function<void(const place&)> chosen) {
+void findplace(const std::string& text, std::function<void(const place&)> chosen,
+               std::function<void(double lat, double lon)> atcoords) {
   const std::string& why = worldatlas().load();
   if (!why.empty()) {
     fl_alert("%s", why.c_str());
     return;
   }
-  finderwin* w = new finderwin(text, std::move(chosen));
+  finderwin* w = new finderwin(text, std::move(chosen), std::move(atcoords));
   w->show();
   w->in->take_focus();
   w->in->position(w->in->size());

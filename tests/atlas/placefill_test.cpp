@@ -25,6 +25,11 @@ const std::map<std::string, place> places = {
     {"Samoa", {"Apia", "", "Samoa", "WS", -13.83333, -171.76666, "Pacific/Apia", 40407}},
     {"Russia", {"Санкт-Петербург", "", "Russia", "RU", 59.93863, 30.31413, "Europe/Moscow",
                 5351935}},
+    {"Pune", {"Pune", "Maharashtra", "India", "IN", 18.51957, 73.85535, "Asia/Kolkata", 2935744}},
+    {"Mumbai", {"Mumbai", "Maharashtra", "India", "IN", 19.07283, 72.88261, "Asia/Kolkata",
+                12691836}},
+    {"London", {"London", "England", "United Kingdom", "GB", 51.50853, -0.12574, "Europe/London",
+                8961989}},
     // On the prime meridian: a record of the tests' own.
     {"United Kingdom", {"Greenwich", "England", "United Kingdom", "GB", 51.47783, 0.0,
                         "Europe/London", 287942}},
@@ -45,17 +50,35 @@ TEST(chooseplace, fillsandfollowsthezone) {
   checktable("chooseplace.txt", 2, [&](const fields& in) {
     if (in[0] == "typed") {  // month, day, year, hour and minute; zone 9:9
       e = entries();
+      f = zonefollow();
       std::istringstream(in[1]) >> e.mon >> e.day >> e.year >> e.hour >> e.min;
       e.mon -= 1;
       e.zhour = e.zmin = "9";
       return fields{};
     }
     if (in[0] == "off") {  // the user typed into a zone field
-      f.on = false;
+      f = zonefollow();
+      f.typed = true;
       return fields{};
     }
-    if (in[0] == "find") {
+    if (in[0] == "zone") {  // the zone fields typed: sign, hours, minutes
+      std::string sign;
+      std::istringstream(in[1]) >> sign >> e.zhour >> e.zmin;
+      e.zone = sign == "-";
+      e.lond = "74", e.lonm = "0", e.latd = "40", e.latm = "43";  // New York
+      return fields{};
+    }
+    if (in[0] == "edit") {  // Edit opens on the entries, near the place
+      startfollow(e, f, &places.at(in[1]));
+      s = zonestep();
+    } else if (in[0] == "find") {
       s = chooseplace(e, f, places.at(in[1]));
+    } else if (in[0] == "coords") {  // "18 30 N 73 48 E" typed into Lat and Lon
+      std::string ns, ew;
+      std::istringstream(in[1]) >> e.latd >> e.latm >> ns >> e.lond >> e.lonm >> ew;
+      e.latns = ns == "S";
+      e.lonew = ew == "E";
+      s = coordszone(e, f, worldatlas());
     } else if (in[0] == "put") {  // the offset of that number (from 1)
       const zoneoffset o = s.offsets.at(std::stoul(in[1]) - 1);
       s = putzone(e, f, o);
@@ -86,10 +109,25 @@ TEST(chooseplace, fillsandfollowsthezone) {
   EXPECT_EQ(beyondzone({12 * 60 + 59, "", "", "", ""}, birthdata()), "");
 }
 
-// A chart line, and the question asked before it is committed.
-TEST(zonequestion, asksonlywhenthezoneisfarfromthemeantime) {
-  checktable("atlas-zonequestion.txt", 1,
-             [](const fields& in) { return fields{zonequestion(readchartline(in[0]).rec)}; });
+// A chart line near a place, and the question asked before it is committed.
+TEST(checkzone, asksforazonenotinforceorfarfromthemeantime) {
+  checktable("zonecheck.txt", 2, [](const fields& in) {
+    const zoneask q =
+        checkzone(readchartline(in[0]).rec, in[1].empty() ? nullptr : &places.at(in[1]));
+    return fields{q.question, q.fix ? zonetext(q.fixzone) : ""};
+  });
+}
+
+// The atlas place within 10 km of a chart's coordinates: Pune's record, 0.6 km
+// off; none in the Pacific.
+TEST(nearplace, withinthedistanceonly) {
+  atlas& a = worldatlas();
+  ASSERT_EQ(a.load(), "");
+  const place* p = nearplace(a, 18.5167, 73.85, 10);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->name, "Pune");
+  EXPECT_EQ(nearplace(a, 18.5167, 73.85, 0.5), nullptr);
+  EXPECT_EQ(nearplace(a, -45.05, -122.6667, 10), nullptr);
 }
 
 TEST(wrapped, breaksatblanksonly) {

@@ -186,6 +186,21 @@ TEST(Entries, ChecksAndCommit) {
   });
 }
 
+TEST(Entries, TypedTextFits) {
+  checktable("fittyped.txt", 2, [](const fields& in) {
+    std::size_t cursor = std::stoul(in[1]);
+    const std::string kept = fittyped(in[0], cursor);
+    return fields{kept, std::to_string(cursor)};
+  });
+}
+
+TEST(Entries, HalfTypedIsNoChart) {
+  checktable("entries-filled.txt", 16, [](const fields& in) {
+    const char* why = checkfilled(entriesfrom(in));
+    return fields{why ? why : ""};
+  });
+}
+
 TEST(Entries, EditModeShowsARecord) {
   checktable("chart-shown.txt", 1,
              [](const fields& in) { return fieldsof(entriesof(readchartline(in[0]).rec)); });

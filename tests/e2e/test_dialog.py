@@ -10,6 +10,7 @@ EXAMPLE = dict(zip(FIELD, ["Example Person", "Mar", "14", "1987", "18", "5", "-"
 THIRD = dict(zip(FIELD, ["A Third One", "Dec", "31", "1999", "0", "15", "+", "8", "0",
                          "Somewhere South", "122", "W", "40", "45", "S", "3"]))
 BAD = [{"year": "1500"}, {"day": "40"}, {"mon": "Feb", "day": "29", "year": "1900"}]
+HALF = {"day": "1", "year": "1990"}  # typed in half: no chart
 
 
 def test_new_ok_save():
@@ -24,8 +25,8 @@ def test_new_ok_save():
 
 def test_bad_entry():
     with harness.Session() as s:
-        for bad in BAD:
-            d = s.dialog("New", dict(EXAMPLE, **bad))
+        for bad in BAD + [None]:
+            d = s.dialog("New", dict(EXAMPLE, **bad) if bad else HALF)
             s.click(*FIELD["OK"], wid=d)
             s.alert(str(bad))
             harness.check(d in s.windows(), "%s: the dialog closed" % bad)

@@ -2,15 +2,31 @@
 # Place, Lon, Lat and the zone for the date and time, which follows a change
 # of the date until a zone field is typed into; a clock change is refused or
 # asked about; a zone far from the mean time of the longitude is asked about
-# before anything is committed; a name of places far apart selects none.
-# Checked on the saved lines' bytes.
+# before anything is committed, and so is a zone that is not the one in force
+# at an atlas place near the coordinates; a city that kept its own clock asks
+# which; Edit's zone follows the date while it is the atlas's; a name of places
+# far apart selects none. Checked on the saved lines' bytes.
+import time
+
 import harness
 from harness import LINE
 
 FIND = (252, 120)
 PUNE = {"name": "Pune", "mon": "Mar", "day": "14", "year": "1987", "hour": "18", "min": "5",
-        "zhour": "5", "zmin": "30", "place": "Pune", "lond": "73", "lonew": "E", "lonm": "51",
-        "latd": "18", "latm": "31"}
+        "zone": "+", "zhour": "5", "zmin": "30", "place": "Pune", "lond": "73", "lonew": "E",
+        "lonm": "51", "latd": "18", "latns": "N", "latm": "31"}
+
+
+# The buttons of a question without a default, from the right: the way back, then
+# keep the zone entered, then use the one offered.
+BACK, KEEP, USE = 0, 1, 2
+
+
+def answer(s, button):
+    # The focus starts on the rightmost button; Tab moves it left, Space presses.
+    q = s.find("")
+    s.key(*["Tab"] * button, "space", wid=q)
+    s.gone(q)
 
 
 def find(s, d, *keys):
@@ -37,7 +53,9 @@ def test_find_follow_save():
         s.choose(d, "mon", "Jul")  # winter to summer: the zone follows
         s.type(d, "zmin", "0")  # the zone is now the user's: back in winter it stays
         s.choose(d, "mon", "Jan")
-        s.button(d, "OK")
+        s.click(*harness.FIELD["OK"], wid=d)
+        answer(s, KEEP)  # New York kept standard time, + 05:00, in January
+        s.gone(d)
         s.saved(LINE["chennai"] + LINE["newyork"])
 
 
@@ -57,18 +75,60 @@ def test_find_asks_which_salem():
 
 def test_far_zone_asks():
     with harness.Session() as s:
-        d = s.dialog("New", PUNE)  # zone "+": the sign reversed
+        d = s.dialog("New", PUNE)  # zone "+": the sign reversed, near the atlas's Pune
         s.click(*harness.FIELD["OK"], wid=d)
-        s.key("Return", wid=s.find(""))  # no default answer
         s.answer("Escape")  # Go back
+        harness.check(d in s.windows(), "the dialog closed")
+        s.click(*harness.FIELD["OK"], wid=d)
+        q = s.find("")
+        s.key("Return", wid=q)  # no default: the question stays
+        time.sleep(0.5)
+        harness.check(q in s.windows(), "Return answered the question")
+        answer(s, BACK)
         harness.check(d in s.windows(), "the dialog closed")
         s.button(d, "Cancel")
         s.saved(LINE["start"])
         d = s.dialog("New", PUNE)
         s.click(*harness.FIELD["OK"], wid=d)
-        s.answer(click=(120, 25))  # Use it
+        answer(s, KEEP)
         s.gone(d)
         s.saved(LINE["start"] + LINE["pune"])
+
+
+def test_reversed_sign_offers_the_atlas_zone():
+    # London in July 1941 kept double summer time, - 02:00; + 2:00 is asked about,
+    # and the question's offer is taken.
+    with harness.Session() as s:
+        d = s.dialog("New", {"name": "London", "mon": "Jul", "day": "1", "year": "1941",
+                             "hour": "12", "min": "0", "zone": "+", "zhour": "2",
+                             "zmin": "0", "place": "London", "lond": "0", "lonew": "W",
+                             "lonm": "7", "latd": "51", "latns": "N", "latm": "30"})
+        s.click(*harness.FIELD["OK"], wid=d)
+        answer(s, USE)
+        s.gone(d)
+        s.saved(LINE["london"])
+
+
+def test_city_clock_asked():
+    # Mumbai in 1950 kept Bombay Time beside India Standard Time: Find asks which.
+    with harness.Session() as s:
+        d = new(s, "Mumbai", "Jun", "1", "1950", "12", "0", "mumbai")
+        s.click(*FIND, wid=d)
+        f = s.find("Find Place")
+        s.key("Return", wid=f)
+        answer(s, 2)  # from the right: Cancel, India Standard Time, Bombay Time
+        s.gone(f)
+        s.button(d, "OK")
+        s.saved(LINE["mumbai"])
+
+
+def test_edit_follows_the_date():
+    # A July New York chart opened and edited to January gets + 05:00.
+    with harness.Session() as s:
+        s.put(LINE["nyjuly"])
+        s.pick("Return")
+        s.button(s.dialog("Edit", {"mon": "Jan"}), "OK")
+        s.saved(LINE["nyjuly"] + LINE["nyjanuary"])
 
 
 def test_clock_changes():
@@ -94,4 +154,5 @@ def test_clock_changes():
 
 
 harness.run(test_find_follow_save, test_find_asks_which_salem, test_far_zone_asks,
-            test_clock_changes)
+            test_clock_changes, test_reversed_sign_offers_the_atlas_zone, test_city_clock_asked,
+            test_edit_follows_the_date)
