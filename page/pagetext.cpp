@@ -35,7 +35,16 @@ int placetext(char* dst, int size, const birthdata& b) {
 int prtdhm(char* dst, int v) {
   int mn = v % 60;
   int deg = v / 60;
-  return std::snprintf(dst, 7, "%2d%s%02d", deg % 30, zod[deg / 30], mn);
+  // "%2d%s%02d", written by hand: a text output prints ten of them a chart.
+  int d = deg % 30;
+  dst[0] = d < 10 ? ' ' : static_cast<char>('0' + d / 10);
+  dst[1] = static_cast<char>('0' + d % 10);
+  dst[2] = zod[deg / 30][0];
+  dst[3] = zod[deg / 30][1];
+  dst[4] = static_cast<char>('0' + mn / 10);
+  dst[5] = static_cast<char>('0' + mn % 10);
+  dst[6] = '\0';
+  return 6;
 }
 
 int nakshatra(int v) { return v / 800; }
