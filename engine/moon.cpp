@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/angles.h"
+#include "engine/series.h"
 #include "engine/sincos.h"
 
 namespace {
@@ -160,21 +161,28 @@ vec2 getlunar2(vec2 T) {
   // Eccentricity of the Earth's orbit, which scales the terms in M.
   vec2 E = 1.0 - 0.002516 * T - 0.0000074 * T2;
 
-  vec2 s = {0.0, 0.0};
+  // The arguments of the 60 terms and of the three for Venus, Jupiter and
+  // the flattening of the Earth; their sines all at once.
+  vec2 x[63], a[60], sn[63];
   for (int i = 0; i < 60; i++) {
     const int8_t* m = luntrg[i];
     vec2 arg = double(m[0]) * D + double(m[1]) * M + double(m[2]) * Mp + double(m[3]) * F;
-    vec2 a = {luntrm[i] * 1e-8, luntrm[i] * 1e-8};
+    x[i] = arg * rad;
+    a[i] = vec2{luntrm[i] * 1e-8, luntrm[i] * 1e-8};
     if (m[1] == 1 || m[1] == -1)
-      a *= E;
+      a[i] *= E;
     else if (m[1] == 2 || m[1] == -2)
-      a *= E * E;
-    s += a * sin2(arg * rad);
+      a[i] *= E * E;
   }
-  // Venus, Jupiter and flattening of the Earth.
   vec2 A1 = 119.75 + 131.849 * T;
   vec2 A2 = 53.09 + 479264.29 * T;
-  s += 0.003958 * sin2(A1 * rad) + 0.001926 * sin2((Lp - F) * rad) + 0.000318 * sin2(A2 * rad);
+  x[60] = A1 * rad;
+  x[61] = (Lp - F) * rad;
+  x[62] = A2 * rad;
+  sin2n(x, sn, 63);
+  vec2 s = {0.0, 0.0};
+  for (int i = 0; i < 60; i++) s += a[i] * sn[i];
+  s += 0.003958 * sn[60] + 0.001926 * sn[61] + 0.000318 * sn[62];
 
   vec2 lam = Lp + s;
   return vec2{rev(lam[0]), rev(lam[1])};

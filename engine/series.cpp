@@ -61,6 +61,25 @@ __attribute__((always_inline)) inline vec2 addterms(vec2 s, const double* tab, v
   return s;
 }
 
+// The sines of the next K pairs of arguments at x, into out. V holds 2K
+// lanes, U is its unsigned vector.
+template <int K, class V, class U>
+__attribute__((always_inline)) inline void sinpairs(const vec2* x, vec2* out) {
+  V v;
+  bool near = true;
+  for (int k = 0; k < K; k++)
+    for (int l = 0; l < 2; l++) {
+      v[2 * k + l] = x[k][l];
+      near = near && x[k][l] < sincos_detail::limit && x[k][l] > -sincos_detail::limit;
+    }
+  if (!near) {
+    for (int k = 0; k < K; k++) out[k] = sin2(x[k]);
+    return;
+  }
+  V r = sincos_detail::cosquad<1, V, U>(v);
+  for (int k = 0; k < K; k++) out[k] = vec2{r[2 * k], r[2 * k + 1]};
+}
+
 // Sum of the n scaled rows tab at the two times of t, term by term in table
 // order for each. Within maxtau, no argument reaches 10^6 radians: in every
 // table |B| < 2 pi and |C| < 261 radians per year (Mercury's largest).
@@ -87,6 +106,13 @@ __attribute__((target("avx2"))) VORNAK_SERIES_SCHEDULE vec2 getterms2near(const 
   if (i < n) s = addterms<1, vec2, uvec2>(s, tab, t);
   return s;
 }
+
+__attribute__((target("avx2"))) VORNAK_SERIES_SCHEDULE void sines2(const vec2* x, vec2* out,
+                                                                   int n) {
+  int i = 0;
+  for (; i + 8 <= n; i += 8) sinpairs<8, vec16, uvec16>(x + i, out + i);
+  for (; i < n; i++) sinpairs<1, vec2, uvec2>(x + i, out + i);
+}
 #define VORNAK_SERIES_DEFAULT __attribute__((target("default")))
 #else
 #define VORNAK_SERIES_DEFAULT
@@ -100,6 +126,12 @@ VORNAK_SERIES_DEFAULT VORNAK_SERIES_SCHEDULE vec2 getterms2near(const double* ta
   return s;
 }
 
+VORNAK_SERIES_DEFAULT VORNAK_SERIES_SCHEDULE void sines2(const vec2* x, vec2* out, int n) {
+  int i = 0;
+  for (; i + 4 <= n; i += 4) sinpairs<4, vec8, uvec8>(x + i, out + i);
+  for (; i < n; i++) sinpairs<1, vec2, uvec2>(x + i, out + i);
+}
+
 // Any time: the table's own rows, each term through the cosine that takes
 // every argument.
 vec2 getterms2far(const int32_t* tab, int n, vec2 t) {
@@ -110,6 +142,8 @@ vec2 getterms2far(const int32_t* tab, int n, vec2 t) {
 }
 
 }  // namespace
+
+void sin2n(const vec2* x, vec2* out, int n) { sines2(x, out, n); }
 
 void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms) {
   // Julian millennia.
