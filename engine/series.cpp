@@ -61,10 +61,10 @@ __attribute__((always_inline)) inline vec2 addterms(vec2 s, const double* tab, v
   return s;
 }
 
-// The sines of the next K pairs of arguments at x, into out. V holds 2K
-// lanes, U is its unsigned vector.
-template <int K, class V, class U>
-__attribute__((always_inline)) inline void sinpairs(const vec2* x, vec2* out) {
+// The cosines (q 0) or sines (q 1) of the next K pairs of arguments at x,
+// into out. V holds 2K lanes, U is its unsigned vector.
+template <int q, int K, class V, class U>
+__attribute__((always_inline)) inline void trigpairs(const vec2* x, vec2* out) {
   V v;
   bool near = true;
   for (int k = 0; k < K; k++)
@@ -73,11 +73,19 @@ __attribute__((always_inline)) inline void sinpairs(const vec2* x, vec2* out) {
       near = near && x[k][l] < sincos_detail::limit && x[k][l] > -sincos_detail::limit;
     }
   if (!near) {
-    for (int k = 0; k < K; k++) out[k] = sin2(x[k]);
+    for (int k = 0; k < K; k++) out[k] = q ? sin2(x[k]) : cos2(x[k]);
     return;
   }
-  V r = sincos_detail::cosquad<1, V, U>(v);
+  V r = sincos_detail::cosquad<q, V, U>(v);
   for (int k = 0; k < K; k++) out[k] = vec2{r[2 * k], r[2 * k + 1]};
+}
+
+// The cosines or sines of the n pairs at x, K pairs at a time.
+template <int q, int K, class V, class U>
+__attribute__((always_inline)) inline void trigall(const vec2* x, vec2* out, int n) {
+  int i = 0;
+  for (; i + K <= n; i += K) trigpairs<q, K, V, U>(x + i, out + i);
+  for (; i < n; i++) trigpairs<q, 1, vec2, uvec2>(x + i, out + i);
 }
 
 // Sum of the n scaled rows tab at the two times of t, term by term in table
@@ -107,11 +115,12 @@ __attribute__((target("avx2"))) VORNAK_SERIES_SCHEDULE vec2 getterms2near(const 
   return s;
 }
 
-__attribute__((target("avx2"))) VORNAK_SERIES_SCHEDULE void sines2(const vec2* x, vec2* out,
-                                                                   int n) {
-  int i = 0;
-  for (; i + 8 <= n; i += 8) sinpairs<8, vec16, uvec16>(x + i, out + i);
-  for (; i < n; i++) sinpairs<1, vec2, uvec2>(x + i, out + i);
+__attribute__((target("avx2"))) VORNAK_SERIES_SCHEDULE void trig2(const vec2* x, vec2* out, int n,
+                                                                  bool sine) {
+  if (sine)
+    trigall<1, 8, vec16, uvec16>(x, out, n);
+  else
+    trigall<0, 8, vec16, uvec16>(x, out, n);
 }
 #define VORNAK_SERIES_DEFAULT __attribute__((target("default")))
 #else
@@ -126,10 +135,12 @@ VORNAK_SERIES_DEFAULT VORNAK_SERIES_SCHEDULE vec2 getterms2near(const double* ta
   return s;
 }
 
-VORNAK_SERIES_DEFAULT VORNAK_SERIES_SCHEDULE void sines2(const vec2* x, vec2* out, int n) {
-  int i = 0;
-  for (; i + 4 <= n; i += 4) sinpairs<4, vec8, uvec8>(x + i, out + i);
-  for (; i < n; i++) sinpairs<1, vec2, uvec2>(x + i, out + i);
+VORNAK_SERIES_DEFAULT VORNAK_SERIES_SCHEDULE void trig2(const vec2* x, vec2* out, int n,
+                                                        bool sine) {
+  if (sine)
+    trigall<1, 4, vec8, uvec8>(x, out, n);
+  else
+    trigall<0, 4, vec8, uvec8>(x, out, n);
 }
 
 // Any time: the table's own rows, each term through the cosine that takes
@@ -143,7 +154,9 @@ vec2 getterms2far(const int32_t* tab, int n, vec2 t) {
 
 }  // namespace
 
-void sin2n(const vec2* x, vec2* out, int n) { sines2(x, out, n); }
+void cos2n(const vec2* x, vec2* out, int n) { trig2(x, out, n, false); }
+
+void sin2n(const vec2* x, vec2* out, int n) { trig2(x, out, n, true); }
 
 void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms) {
   // Julian millennia.

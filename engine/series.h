@@ -15,8 +15,9 @@
 //   terms  the nine term counts, same order
 void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms);
 
-// The sines of n pairs of arguments, out[k] = sin2(x[k]) for k < n, several
-// pairs side by side (the Moon's and the node's series).
+// The cosines and the sines of n pairs of arguments, out[k] = cos2(x[k]) or
+// sin2(x[k]) for k < n, several pairs side by side.
+void cos2n(const vec2* x, vec2* out, int n);
 void sin2n(const vec2* x, vec2* out, int n);
 
 // Series tables, rows {A, B, C} (generated, engine/vsop87tables.cpp), and
