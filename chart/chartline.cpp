@@ -1,13 +1,13 @@
 // Chart file lines: the fixed-layout writer and the column reader.
 #include "chart/chartline.h"
 
-#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 
 #include "chart/escape.h"
 #include "chart/fields.h"
+#include "chart/numtext.h"
 #include "engine/calendar.h"
 
 // Copies a name or place text of at most 23 bytes into out (24 bytes),
@@ -21,32 +21,12 @@ static void linetext(char* out, const char* text) {
 
 namespace {
 
-// printf's "%Nd" (pad ' ') or "%0Nd" (pad '0') of v, written at p; returns
-// the end.
-char* putint(char* p, int v, int width, char pad) {
-  char d[12];
-  char* e = std::to_chars(d, d + sizeof d, v).ptr;
-  const char* s = d;
-  if (pad == '0' && v < 0) {
-    *p++ = *s++;
-    --width;
-  }
-  for (int n = static_cast<int>(e - s); width > n; --width) *p++ = pad;
-  std::memcpy(p, s, static_cast<std::size_t>(e - s));
-  return p + (e - s);
-}
-
 // printf's "%-Ns" of a text of at most N bytes.
 char* putleft(char* p, const char* s, std::size_t width) {
   std::size_t n = std::strlen(s);
   std::memcpy(p, s, n);
   std::memset(p + n, ' ', width - n);
   return p + width;
-}
-
-char* puttext(char* p, const char* s, std::size_t n) {
-  std::memcpy(p, s, n);
-  return p + n;
 }
 
 }  // namespace
