@@ -45,6 +45,7 @@ deb: build
 	cd $(BUILD) && cpack -G DEB
 
 bench: build
+	@echo "make bench: figures for docs/performance.md"
 	./$(BUILD)/bench/vornak_bench
 
 # Accuracy and speed against the Swiss Ephemeris library, which only this
@@ -53,6 +54,7 @@ accuracy: deps
 	@bash tools/deps.sh libswe-dev
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS) --target vornak_accuracy vornak_speed_baseline
+	@echo "make accuracy: figures for docs/accuracy.md, and its speed comparison for docs/performance.md"
 	./$(BUILD)/bench/vornak_accuracy $(CHARTS)
 	./$(BUILD)/bench/vornak_speed_baseline $(CHARTS)
 

@@ -3,10 +3,17 @@
 #include "atlas/atlas.h"
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
 #include <unordered_map>
 
 #include "atlas/fold.h"
 #include "atlas/geonames.h"
+#include "atlas/statenames.h"
+#include "atlas/zonefind.h"
+#include "fileio/chunkreader.h"
 
 const char* const atlasdir = "/usr/share/libtimezonemap/ui";
 
@@ -14,6 +21,10 @@ std::string placelabel(const place& p) {
   std::string s = p.name;
   if (!p.state.empty() && p.state != p.name) s += ", " + p.state;
   return s + ", " + p.country;
+}
+
+std::string placetext(const place& p) {
+  return p.name + (p.state.empty() ? "" : ", " + p.state) + ", " + p.country;
 }
 
 atlas::atlas(std::string dir) : dir_(std::move(dir)) {}
@@ -38,11 +49,21 @@ namespace {
 const char* const citiesfile = "cities15000.txt";
 const char* const admin1file = "admin1Codes.txt";
 const char* const countryfile = "countryInfo.txt";
+// The largest file the atlas reads; GeoNames' places of 15,000 people or
+// more take about 5 MB.
+constexpr size_t maxatlasfile = size_t(64) << 20;
 
-std::string missing(const std::string& path) {
-  return "The place atlas cannot be read: " + path +
-         " is missing. It comes with the Debian package libtimezonemap-data; "
-         "until that is installed, enter the place by hand.";
+// Why the file at path could not be read (errno), for the user.
+std::string unreadable(const std::string& path) {
+  if (errno == ENOENT)
+    return "The place atlas cannot be read: " + path +
+           " is missing. It comes with the Debian package libtimezonemap-data; "
+           "until that is installed, enter the place by hand.";
+  const std::string why = errno == EINVAL  ? "is not a regular file"
+                          : errno == EFBIG ? "is larger than the atlas's files can be"
+                                           : std::string("cannot be read: ") + std::strerror(errno);
+  return "The place atlas cannot be read: " + path + " " + why +
+         ". Reinstall the Debian package libtimezonemap-data; until then, enter the place by hand.";
 }
 
 std::string damaged(const std::string& path, size_t line) {
@@ -59,7 +80,8 @@ std::string atlas::readfiles() {
   const std::string names[3] = {countryfile, admin1file, citiesfile};
   std::string text[3];
   for (int i = 0; i < 3; ++i)
-    if (!readfile(dir_ + "/" + names[i], text[i])) return missing(dir_ + "/" + names[i]);
+    if (!readdatafile(dir_ + "/" + names[i], text[i], maxatlasfile))
+      return unreadable(dir_ + "/" + names[i]);
   std::vector<arearow> countries, states;
   std::vector<cityrow> cities;
   if (size_t bad = parsecountries(text[0], countries)) return damaged(dir_ + "/" + names[0], bad);
@@ -80,18 +102,29 @@ void atlas::build(const std::vector<arearow>& countries, const std::vector<arear
     for (const arearow& r : *rows) {
       areaof.emplace(r.code, uint32_t(areas_.size()));
       const std::string_view code = r.code.size() > 3 ? r.code.substr(3) : r.code;
-      areas_.push_back({foldtext(r.name), foldtext(r.ascii), foldtext(code), foldtext(r.code3)});
+      area a;
+      for (std::string_view n : {r.name, r.ascii, code, r.code3})
+        if (!n.empty()) a.names.push_back(foldtext(n));
+      areas_.push_back(std::move(a));
       areaname.push_back(r.name);
     }
+  }
+  for (size_t i = 0; i < statenamecount; ++i) {
+    const auto a = areaof.find(statenames[i].code);
+    if (a != areaof.end()) areas_[a->second].names.push_back(foldtext(statenames[i].name));
   }
   const uint32_t none = uint32_t(areas_.size());
   areas_.push_back({});
   areaname.push_back({});
 
-  // The folded names fit in the bytes of the file they come from.
+  // Room for every name at once: growing would copy them. The folded names
+  // mostly fit in the bytes of the file they come from.
+  size_t names = 0;
+  for (const cityrow& r : cities)
+    names += 3 + size_t(std::count(r.alternates.begin(), r.alternates.end(), ','));
   places_.reserve(cities.size());
-  keys_.resize(size);
-  index_.reserve(cities.size() * 8);
+  keys_.reserve(size);
+  index_.reserve(names);
   std::string statecode;
   for (const cityrow& r : cities) {
     const auto c = areaof.find(r.cc);
@@ -107,11 +140,87 @@ void atlas::build(const std::vector<arearow>& countries, const std::vector<arear
     countryi_.push_back(ci);
     addnames(r, where);
   }
-  keys_.resize(keysend_);
-  keys_.shrink_to_fit();
-  index_.shrink_to_fit();
   seen_.assign(places_.size(), 0);
 }
+
+namespace {
+
+// The set of letters in s, one bit each: a to z, 0 to 9, the blank, and the
+// other bytes shared among the remaining bits. A name within two edits of
+// another lacks at most two of the other's letters.
+uint64_t letterset(std::string_view s) {
+  static const auto bits = [] {
+    std::array<uint8_t, 256> t{};
+    for (int b = 0; b < 256; ++b)
+      t[size_t(b)] = uint8_t(b >= 'a' && b <= 'z'   ? b - 'a'
+                             : b >= '0' && b <= '9' ? 26 + (b - '0')
+                             : b == ' '             ? 36
+                                                    : 37 + b % 27);
+    return t;
+  }();
+  uint64_t m = 0;
+  for (unsigned char b : s) m |= uint64_t(1) << bits[b];
+  return m;
+}
+
+int lacking(uint64_t a, uint64_t b) { return __builtin_popcountll(a & ~b); }
+
+// The pairs of neighbouring bytes in s, each as one of 64 bits. An edit
+// spoils at most two of a name's pairs, so a name within two edits of
+// another keeps all but four of its pairs' bits in the other.
+uint64_t pairset(std::string_view s) {
+  uint64_t m = 0;
+  for (size_t i = 1; i < s.size(); ++i)
+    m |= uint64_t(1) << ((static_cast<unsigned char>(s[i - 1]) * 31u +
+                          static_cast<unsigned char>(s[i])) &
+                         63);
+  return m;
+}
+
+// The edit distance (insertions, deletions, substitutions of bytes) from q
+// to k, or to the closest start of k when prefix is set; any distance above
+// 2 is given as 3. Only the cells within two of the diagonal can hold less.
+int distance(std::string_view q, std::string_view k, bool prefix) {
+  constexpr int most = 64;
+  const int m = int(q.size());
+  if (m + 2 >= most) return 3;
+  int a[most], b[most];
+  int *col = a, *next = b;
+  for (int i = 0; i <= m + 2; ++i) a[i] = b[i] = std::min(i, 3);
+  int best = col[m];
+  for (int j = 1; j <= int(k.size()) && !(prefix && best <= 2); ++j) {
+    const int lo = std::max(0, j - 2), hi = std::min(m, j + 2);
+    if (lo > m) break;
+    if (lo > 0) next[lo - 1] = 3;
+    int low = 3;
+    for (int i = lo; i <= hi; ++i) {
+      int v = i == 0 ? j : std::min(col[i - 1] + (q[i - 1] != k[j - 1]), next[i - 1] + 1);
+      v = std::min({v, col[i] + 1, 3});
+      next[i] = v;
+      low = std::min(low, v);
+    }
+    std::swap(col, next);
+    if (low > 2) return 3;
+    best = prefix ? std::min(best, hi == m ? col[m] : 3) : (hi == m ? col[m] : 3);
+  }
+  return std::min(best, 3);
+}
+
+// The angle between two points, in degrees; latitudes and longitudes in
+// decimal degrees.
+double degreesapart(double lat1, double lon1, double lat2, double lon2) {
+  constexpr double rad = 3.14159265358979323846 / 180;
+  const double h =
+      std::pow(std::sin((lat2 - lat1) * rad / 2), 2) +
+      std::cos(lat1 * rad) * std::cos(lat2 * rad) * std::pow(std::sin((lon2 - lon1) * rad / 2), 2);
+  return 2 * std::asin(std::min(1.0, std::sqrt(h))) / rad;
+}
+
+double degreesapart(const place& a, const place& b) {
+  return degreesapart(a.lat, a.lon, b.lat, b.lon);
+}
+
+}  // namespace
 
 // Adds the folded names of city r, place number where, to keys_ and index_.
 // A name that folds like the place's first name or like the one before it
@@ -123,13 +232,16 @@ void atlas::addnames(const cityrow& r, uint32_t where) {
     return std::string_view(keys_).substr(k.off, k.len);
   };
   const auto add = [&](std::string_view name, bool main) {
-    const namekey k{uint32_t(keysend_),
-                    uint32_t(foldraw(&keys_[keysend_], name) - &keys_[keysend_]), where, main};
-    if (k.len == 0 || (index_.size() > first &&
-                       (text(k) == text(index_[first]) || text(k) == text(index_.back()))))
+    const size_t off = keys_.size();
+    foldto(keys_, name);
+    const std::string_view key = std::string_view(keys_).substr(off);
+    if (key.empty() ||
+        (index_.size() > first && (key == text(index_[first]) || key == text(index_.back())))) {
+      keys_.resize(off);
       return;
-    keysend_ += k.len;
-    index_.push_back(k);
+    }
+    index_.push_back(
+        {uint32_t(off), uint32_t(key.size()), where, main, letterset(key), pairset(key)});
   };
   add(r.name, true);
   add(r.asciiname, true);
@@ -140,46 +252,90 @@ void atlas::addnames(const cityrow& r, uint32_t where) {
   }
 }
 
-// Whether hit a comes before hit b: the more populous first; of equal
-// populations, one found by its own name, then by name.
+// Whether hit a comes before hit b: found the better way, then the more
+// populous, then by name.
 bool atlas::before(const hit& a, const hit& b) const {
   const place &pa = places_[a.where], &pb = places_[b.where];
+  if (a.kind != b.kind) return a.kind < b.kind;
   if (pa.population != pb.population) return pa.population > pb.population;
-  if (a.main != b.main) return a.main;
-  return pa.name < pb.name;
+  if (pa.name != pb.name) return pa.name < pb.name;
+  return a.where < b.where;
 }
 
-std::vector<const place*> atlas::search(std::string_view text, size_t limit) {
-  std::vector<const place*> found;
-  const std::string q = foldtext(text);
-  if (q.empty() || !ready()) return found;
-  // A place's own names come first among its keys, so its first match
-  // tells whether it was found by them.
-  std::vector<hit> hits;
+// Whether area a is named folded: by its name, ASCII name, a code or
+// another name.
+bool atlas::inarea(uint32_t a, std::string_view folded) const {
+  const std::vector<std::string>& n = areas_[a].names;
+  return !folded.empty() && std::find(n.begin(), n.end(), folded) != n.end();
+}
+
+bool atlas::apart(const place& a, const place& b, const civiltime* at) const {
+  if (degreesapart(a, b) > 1) return true;
+  if (a.tz == b.tz) return false;
+  if (!at) return true;
+  const zonefound za = findzone(a.tz, a.lon, at->year, at->mon, at->day, at->hour, at->min);
+  const zonefound zb = findzone(b.tz, b.lon, at->year, at->mon, at->day, at->hour, at->min);
+  if (za.kind != zonefound::unique || zb.kind != zonefound::unique) return true;
+  const zoneoffset &oa = za.offsets[0], &ob = zb.offsets[0];
+  return oa.zone != ob.zone && !(oa.abbr == "LMT" && ob.abbr == "LMT");
+}
+
+// The places with the name q (or a name that starts with q, when prefix is
+// set), each once with the best way it was found, in the areas part: none,
+// the area that second names, or a state and a country.
+std::vector<atlas::hit> atlas::hits(std::string_view q, bool prefix,
+                                    const std::vector<std::string>& part, areaof second) {
+  std::vector<hit> found;
   const char* keys = keys_.data();
   for (const namekey& k : index_) {
-    if (k.len >= q.size() && !seen_[k.where] && keys[k.off] == q[0] &&
-        keys_.compare(k.off, q.size(), q) == 0) {
-      seen_[k.where] = 1;
-      hits.push_back({k.where, k.main});
+    if (k.len < q.size() || (!prefix && k.len != q.size()) || keys[k.off] != q[0] ||
+        keys_.compare(k.off, q.size(), q) != 0)
+      continue;
+    const uint32_t w = k.where;
+    const uint8_t kind = uint8_t((k.len == q.size() ? 0 : 2) + (k.main ? 0 : 1));
+    if (seen_[w]) {
+      hit& h = found[seen_[w] - 1];
+      h.kind = std::min(h.kind, kind);
+      continue;
     }
+    if ((part.size() == 1 && !inarea((this->*second)[w], part[0])) ||
+        (part.size() == 2 && !(inarea(statei_[w], part[0]) && inarea(countryi_[w], part[1]))))
+      continue;
+    found.push_back({w, kind});
+    seen_[w] = uint32_t(found.size());
   }
-  for (const hit& h : hits) seen_[h.where] = 0;
-  const size_t n = std::min(limit, hits.size());
-  std::partial_sort(hits.begin(), hits.begin() + n, hits.end(),
-                    [this](const hit& a, const hit& b) { return before(a, b); });
-  for (size_t i = 0; i < n; ++i) found.push_back(&places_[hits[i].where]);
+  for (const hit& h : found) seen_[h.where] = 0;
   return found;
 }
 
-// Whether area a is named folded: by its name, ASCII name or a code.
-bool atlas::inarea(uint32_t a, std::string_view folded) const {
-  const area& r = areas_[a];
-  return !folded.empty() &&
-         (folded == r.name || folded == r.ascii || folded == r.code || folded == r.code3);
+// Up to five places with a name within two edits of q (of a start of a name,
+// when prefix is set), the most populous first.
+std::vector<const place*> atlas::close(std::string_view q, bool prefix) const {
+  std::vector<const place*> found;
+  if (q.empty()) return found;
+  const uint64_t letters = letterset(q), pairs = pairset(q);
+  const int keptpairs = __builtin_popcountll(pairs) - 4;
+  std::vector<uint8_t> taken(places_.size());
+  for (const namekey& k : index_) {
+    if (taken[k.where] || lacking(letters, k.letters) > 2 || k.len + 2 < q.size() ||
+        __builtin_popcountll(pairs & k.pairs) < keptpairs || (!prefix && k.len > q.size() + 2) ||
+        distance(q, std::string_view(keys_).substr(k.off, k.len), prefix) > 2)
+      continue;
+    taken[k.where] = 1;
+    found.push_back(&places_[k.where]);
+  }
+  const size_t n = std::min<size_t>(5, found.size());
+  std::partial_sort(found.begin(), found.begin() + n, found.end(),
+                    [](const place* a, const place* b) {
+                      if (a->population != b->population) return a->population > b->population;
+                      return a->name < b->name;
+                    });
+  found.resize(n);
+  return found;
 }
 
-const place* atlas::lookup(std::string_view text) {
+placesfound atlas::find(std::string_view text, bool prefix, size_t limit, const civiltime* at) {
+  placesfound r;
   // Up to three parts: the name, then a state and/or a country.
   std::vector<std::string> part;
   for (;;) {
@@ -188,20 +344,81 @@ const place* atlas::lookup(std::string_view text) {
     if (comma == std::string_view::npos) break;
     text.remove_prefix(comma + 1);
   }
-  if (part.size() > 3 || part[0].empty() || !ready()) return nullptr;
-  bool any = false;
-  hit best{};
-  for (const namekey& k : index_) {
-    if (k.len != part[0].size() || keys_.compare(k.off, k.len, part[0]) != 0) continue;
-    const uint32_t w = k.where;
-    bool ok = true;
-    if (part.size() == 2)
-      ok = inarea(statei_[w], part[1]) || inarea(countryi_[w], part[1]);
-    else if (part.size() == 3)
-      ok = inarea(statei_[w], part[1]) && inarea(countryi_[w], part[2]);
-    const hit h{w, k.main};
-    if (ok && (!any || before(h, best))) best = h;
-    any = any || ok;
+  if (part.size() > 3 || part[0].empty() || !ready()) return r;
+  const std::string name = part[0];
+  part.erase(part.begin());
+  if (prefix)  // a state or country not typed yet
+    part.erase(std::remove(part.begin(), part.end(), ""), part.end());
+  prefix = prefix && part.empty();
+
+  // A second part may name a state or a country; the places of the better
+  // way found under each reading are the candidates, and when both readings
+  // find places but not the same first, the text is ambiguous.
+  std::vector<hit> found = hits(name, prefix, part, &atlas::statei_);
+  std::vector<uint8_t> candidate;
+  const auto best = [this](const std::vector<hit>& h) {
+    return std::min_element(h.begin(), h.end(),
+                            [this](const hit& a, const hit& b) { return before(a, b); });
+  };
+  const auto mark = [&](const std::vector<hit>& h) {
+    if (h.empty()) return;
+    const uint8_t kind = best(h)->kind;
+    for (const hit& x : h)
+      if (x.kind == kind) candidate[x.where] = 1;
+  };
+  candidate.assign(places_.size(), 0);
+  if (part.size() == 1) {
+    const std::vector<hit> other = hits(name, prefix, part, &atlas::countryi_);
+    r.ambiguous = !found.empty() && !other.empty() && best(found)->where != best(other)->where;
+    mark(other);
+    for (const hit& h : found) seen_[h.where] = 1;
+    for (const hit& h : other)
+      if (!seen_[h.where]) found.push_back(h);
+    for (const hit& h : found) seen_[h.where] = 0;
   }
-  return any ? &places_[best.where] : nullptr;
+  mark(found);  // (the state reading's, or the one reading's)
+  if (found.empty()) {
+    r.close = close(name, prefix);
+    return r;
+  }
+
+  const auto order = [&](const hit& a, const hit& b) {
+    if (candidate[a.where] != candidate[b.where]) return candidate[a.where] > candidate[b.where];
+    return before(a, b);
+  };
+  const size_t n = std::min(limit, found.size());
+  std::partial_sort(found.begin(), found.begin() + n, found.end(), order);
+  for (const hit& h : found) r.candidates += candidate[h.where];
+  const place& first = places_[found[0].where];
+  for (size_t i = 1; i < found.size() && !r.ambiguous; ++i)
+    r.ambiguous = candidate[found[i].where] && apart(first, places_[found[i].where], at);
+  r.candidates = std::min(r.candidates, n);
+  for (size_t i = 0; i < n; ++i) r.places.push_back(&places_[found[i].where]);
+  return r;
+}
+
+placesfound atlas::search(std::string_view text, size_t limit, const civiltime* at) {
+  return find(text, true, limit, at);
+}
+
+placesfound atlas::resolve(std::string_view text, const civiltime* at) {
+  return find(text, false, SIZE_MAX, at);
+}
+
+const place* atlas::lookup(std::string_view text) {
+  const placesfound r = resolve(text);
+  return r.candidates > 0 && !r.ambiguous ? r.places[0] : nullptr;
+}
+
+const place* nearest(const placesfound& r, double lat, double lon) {
+  const place* best = nullptr;
+  double least = 1;
+  for (size_t i = 0; i < r.candidates; ++i) {
+    const double d = degreesapart(lat, lon, r.places[i]->lat, r.places[i]->lon);
+    if (d <= least) {
+      least = d;
+      best = r.places[i];
+    }
+  }
+  return best;
 }

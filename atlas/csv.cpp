@@ -1,13 +1,29 @@
 // The CSV reader.
 #include "atlas/csv.h"
 
-void csvreader::add(char c) {
+namespace {
+const char bom[] = "\xEF\xBB\xBF";
+}
+
+// The bytes that began like a byte-order mark but were not one are text.
+void csvreader::replaybom() {
+  begun = true;
+  for (int i = 0; i < bommatched; ++i) put(bom[i]);  // neither ends a record
+}
+
+// Counts a byte of the record, fields and separators alike, so that a
+// record of nothing but commas is bounded too; false past the bound.
+bool csvreader::take() {
   if (size == maxrecord) {
     fail("the record is longer than 65536 bytes");
-    return;
+    return false;
   }
   ++size;
-  building.fields.back() += c;
+  return true;
+}
+
+void csvreader::add(char c) {
+  if (take()) building.fields.back() += c;
 }
 
 void csvreader::fail(const char* why) {
@@ -26,6 +42,16 @@ bool csvreader::endrow() {
 }
 
 bool csvreader::put(char c) {
+  // A byte-order mark before the first record, as spreadsheets write it, is
+  // not text: its bytes are held until they are known to be one.
+  if (!begun) {
+    if (c == bom[bommatched] && ++bommatched < 3) return false;
+    if (bommatched == 3) {
+      begun = true;
+      return false;
+    }
+    replaybom();
+  }
   pending = true;
   if (cr) {
     cr = false;
@@ -58,7 +84,7 @@ bool csvreader::put(char c) {
       break;
   }
   if (c == ',') {
-    building.fields.emplace_back();
+    if (take()) building.fields.emplace_back();
     state = start;
   } else if (c == '\n') {
     return endrow();
@@ -73,6 +99,7 @@ bool csvreader::put(char c) {
 }
 
 bool csvreader::end() {
+  if (!begun) replaybom();  // the text is the start of a mark and nothing else
   if (!pending) return false;
   if (state == quoted) fail("a quote that is not closed");
   return endrow();

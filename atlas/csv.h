@@ -1,7 +1,8 @@
 // Comma-separated values as RFC 4180 writes them: records of fields
 // separated by commas, each record ended by a line break (CRLF or LF); a
 // field in double quotes may hold commas, line breaks and quotes, a quote
-// written twice ("") for one. The import of charts reads its file with it.
+// written twice ("") for one. A UTF-8 byte-order mark at the start of the
+// text is skipped. The import of charts reads its file with it.
 #pragma once
 
 #include <cstddef>
@@ -28,11 +29,14 @@ class csvreader {
   bool end();
   const csvrow& row() const { return done; }
 
-  // The most bytes a record may hold; a longer one is an error, and its
-  // bytes past the limit are dropped, so memory stays bounded.
+  // The most bytes a record may hold, separators included; a longer one is
+  // an error, and its bytes past the limit are dropped, so memory stays
+  // bounded whether the record holds long fields or many empty ones.
   static constexpr std::size_t maxrecord = 65536;
 
  private:
+  void replaybom();
+  bool take();
   void add(char c);
   void fail(const char* why);
   bool endrow();
@@ -44,4 +48,6 @@ class csvreader {
   csvrow building{{""}, 0, {}};
   csvrow done;
   long count = 0;
+  bool begun = false;  // past a byte-order mark, if the text starts with one
+  int bommatched = 0;  // its bytes seen so far
 };

@@ -2,15 +2,15 @@
 #include "atlas/csvimport.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <istream>
 #include <ostream>
 
 #include "atlas/coords.h"
+#include "atlas/csv.h"
+#include "atlas/fold.h"
 #include "atlas/placefill.h"
 #include "atlas/zonefind.h"
 #include "chart/chartline.h"
-#include "atlas/csv.h"
 #include "chart/entrycheck.h"
 #include "chart/escape.h"
 #include "chart/fields.h"
@@ -46,19 +46,43 @@ std::string quoted(const char* what, std::string_view v) {
 }
 
 // An angle as a chart line writes it: degrees (up to maxdeg digits), the
-// side's letter, two digits of minutes. False when it is not one; west and
-// south set isneg.
-bool readangle(std::string_view s, std::size_t maxdeg, char pos, char neg, std::string& deg,
-               bool& isneg, std::string& min) {
+// side's letter, two digits of minutes; west and south are neg. False when
+// it is not one.
+bool readangle(std::string_view s, std::size_t maxdeg, char pos, char neg, dmangle& a) {
   std::size_t n = 0;
   while (n < s.size() && n < maxdeg && s[n] >= '0' && s[n] <= '9') ++n;
   if (n == 0 || s.size() != n + 3 || digits(s, n + 1, 2) < 0) return false;
   const char letter = char(std::toupper(static_cast<unsigned char>(s[n])));
   if (letter != pos && letter != neg) return false;
-  deg = std::to_string(digits(s, 0, n));
-  isneg = letter == neg;
-  min = std::to_string(digits(s, n + 1, 2));
+  a.deg = digits(s, 0, n);
+  a.neg = letter == neg;
+  a.min = digits(s, n + 1, 2);
   return true;
+}
+
+// A zone as "-05:30" or "+ 5:30": its sign ("-" east of Greenwich), one or
+// two digits of hours, two of minutes. False when it is not one.
+bool readzone(std::string_view s, bool& east, int& hours, int& minutes) {
+  if (s.empty() || (s[0] != '+' && s[0] != '-')) return false;
+  std::string_view z = s.substr(1);
+  if (!z.empty() && z[0] == ' ') z.remove_prefix(1);
+  const std::size_t colon = z.find(':');
+  if (colon < 1 || colon > 2 || z.size() != colon + 3 || digits(z, 0, colon) < 0 ||
+      digits(z, colon + 1, 2) < 0)
+    return false;
+  east = s[0] == '-';
+  hours = digits(z, 0, colon);
+  minutes = digits(z, colon + 1, 2);
+  return true;
+}
+
+// The places, each as the text that names it, quoted and separated by
+// commas.
+std::string placelist(const std::vector<const place*>& places) {
+  std::string r;
+  for (std::size_t i = 0; i < places.size(); ++i)
+    r += (i ? ", \"" : "\"") + escapebytes(placetext(*places[i]), escapes::control) + "\"";
+  return r;
 }
 
 // The offset of a time that came twice that dst picks: yes the one whose
@@ -71,7 +95,7 @@ const zoneoffset& bydst(const zonefound& z, bool dst) {
 
 }  // namespace
 
-std::string readcolumns(const std::vector<std::string>& header, importcolumns& c) {
+std::string readheader(const std::vector<std::string>& header, importcolumns& c) {
   static const struct {
     const char* name;
     int importcolumns::*at;
@@ -84,9 +108,7 @@ std::string readcolumns(const std::vector<std::string>& header, importcolumns& c
   c = importcolumns();
   c.count = header.size();
   for (std::size_t i = 0; i < header.size(); ++i) {
-    std::string_view h = header[i];
-    if (i == 0 && h.substr(0, 3) == "\xEF\xBB\xBF") h.remove_prefix(3);
-    const std::string name = lower(trim(h));
+    const std::string name = lower(trim(header[i]));
     bool found = false;
     for (const auto& k : known) {
       if (name != k.name) continue;
@@ -107,15 +129,15 @@ std::string readcolumns(const std::vector<std::string>& header, importcolumns& c
   return "";
 }
 
-imported importrow(const std::vector<std::string>& row, const importcolumns& c, atlas& a) {
-  imported r;
+rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
+  rowfields r;
   if (row.size() != c.count) {
     r.why =
         "it has " + std::to_string(row.size()) + " fields, the header " + std::to_string(c.count);
     return r;
   }
   auto field = [&](int at) { return at < 0 ? std::string_view() : trim(row[at]); };
-  entries e;
+  entries& e = r.e;
   e.name = std::string(field(c.name));
 
   const std::string_view date = field(c.date);
@@ -144,35 +166,36 @@ imported importrow(const std::vector<std::string>& row, const importcolumns& c, 
   e.min = std::to_string(digits(time, colon + 1, 2));
 
   const std::string_view lon = field(c.lon), lat = field(c.lat), zone = field(c.zone);
-  bool west = false, south = false;
-  if (!lon.empty() && !readangle(lon, 3, 'E', 'W', e.lond, west, e.lonm)) {
-    r.why = quoted("lon", lon) + " is not like 80E17 or 74W00";
-    return r;
+  dmangle a;
+  if ((r.lon = !lon.empty())) {
+    if (!readangle(lon, 3, 'E', 'W', a)) {
+      r.why = quoted("lon", lon) + " is not like 80E17 or 74W00";
+      return r;
+    }
+    setlon(e, a);
   }
-  if (!lat.empty() && !readangle(lat, 2, 'N', 'S', e.latd, south, e.latm)) {
-    r.why = quoted("lat", lat) + " is not like 13N05 or 23S33";
-    return r;
+  if ((r.lat = !lat.empty())) {
+    if (!readangle(lat, 2, 'N', 'S', a)) {
+      r.why = quoted("lat", lat) + " is not like 13N05 or 23S33";
+      return r;
+    }
+    setlat(e, a);
   }
-  e.lonew = west ? 0 : 1;  // the dialog's items: "W", "E"; "N", "S"
-  e.latns = south ? 1 : 0;
-  if (!zone.empty()) {
-    std::string_view z = zone.substr(1);
-    if (!z.empty() && z[0] == ' ') z.remove_prefix(1);
-    const std::size_t zc = z.find(':');
-    if ((zone[0] != '+' && zone[0] != '-') || zc < 1 || zc > 2 || z.size() != zc + 3 ||
-        digits(z, 0, zc) < 0 || digits(z, zc + 1, 2) < 0) {
+  if ((r.zone = !zone.empty())) {
+    bool east = false;
+    int hours = 0, minutes = 0;
+    if (!readzone(zone, east, hours, minutes)) {
       r.why = quoted("zone", zone) + " is not like -05:30 or +05:00 (\"-\" east of Greenwich)";
       return r;
     }
-    e.zone = zone[0] == '-' ? 1 : 0;
-    e.zhour = std::to_string(digits(z, 0, zc));
-    e.zmin = std::to_string(digits(z, zc + 1, 2));
+    setzone(e, east, hours, minutes);
   }
   const std::string dst = lower(field(c.dst));
   if (!dst.empty() && dst != "yes" && dst != "no") {
     r.why = quoted("dst", field(c.dst)) + " is not yes or no";
     return r;
   }
+  if (!dst.empty()) r.dst = dst == "yes";
 
   // The date, the time and the coordinates given must be a chart's before
   // the atlas and tzdata are asked.
@@ -181,52 +204,83 @@ imported importrow(const std::vector<std::string>& row, const importcolumns& c, 
     r.why = checkreason(*bad, given);
     return r;
   }
+  r.place = std::string(field(c.place));
+  return r;
+}
 
-  const std::string_view text = field(c.place);
-  if (lon.empty() || lat.empty() || zone.empty()) {
-    if (!a.load().empty()) {
-      r.why = a.load();
-      return r;
+std::vector<placeasked> askplaces(const placesfound& found, atlas& a, const civiltime& at) {
+  std::vector<placeasked> r;
+  std::vector<const place*> kept;
+  for (std::size_t i = 0; i < found.candidates; ++i) {
+    const place& p = *found.places[i];
+    bool same = false;  // as another place of the same text near it
+    for (const place* k : kept)
+      same = same || (foldtext(placetext(*k)) == foldtext(placetext(p)) && !a.apart(*k, p, &at));
+    if (same) continue;
+    kept.push_back(&p);
+    r.push_back({placetext(p), {}, {}});
+    if (a.lookup(r.back().place) != &p) {
+      r.back().lon = lontext(p.lon);
+      r.back().lat = lattext(p.lat);
     }
-    const place* p = text.empty() ? nullptr : a.lookup(text);
-    if (!p) {
-      r.why = quoted("place", text) +
-              " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
-      return r;
-    }
-    e.place = p->name;
-    const dmangle plon = todm(p->lon), plat = todm(p->lat);
-    if (lon.empty()) {
-      e.lond = std::to_string(plon.deg);
-      e.lonew = plon.neg ? 0 : 1;
-      e.lonm = std::to_string(plon.min);
-    }
-    if (lat.empty()) {
-      e.latd = std::to_string(plat.deg);
-      e.latns = plat.neg ? 1 : 0;
-      e.latm = std::to_string(plat.min);
-    }
-    if (zone.empty()) {
-      const birthdata b = commitentries(e);
-      const zonefound z = findzone(p->tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
-      if (z.kind == zonefound::repeated && dst.empty()) {
-        r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
-                bydst(z, false).label + ".";
-        return r;
-      }
-      if (z.kind != zonefound::unique && z.kind != zonefound::repeated) {
-        r.why = z.message;
-        return r;
-      }
-      const zoneoffset& o = z.kind == zonefound::unique ? z.offsets[0] : bydst(z, dst == "yes");
-      r.why = beyondzone(o, b);
-      if (!r.why.empty()) return r;
-      e.zone = o.zone < 0 ? 1 : 0;
-      e.zhour = std::to_string(std::abs(o.zone) / 60);
-      e.zmin = std::to_string(std::abs(o.zone) % 60);
-    }
-  } else {
+  }
+  return r;
+}
+
+imported resolverow(const rowfields& row, atlas& a) {
+  imported r;
+  entries e = row.e;
+  if (row.lon && row.lat && row.zone) {
+    const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
+    r.b = commitentries(e);
+    r.ok = true;
+    return r;
+  }
+  if (!a.load().empty()) {
+    r.why = a.load();
+    return r;
+  }
+  const birthdata given = commitentries(e);
+  const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
+  const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
+  const place* p = found.places.empty() ? nullptr : found.places[0];
+  if (found.ambiguous) p = row.lon && row.lat ? nearest(found, given.lat, -given.lon) : nullptr;
+  if (!p) {
+    r.why = quoted("place", row.place);
+    if (found.places.empty()) {
+      r.why += " is not in the atlas (places of 15,000 people or more): give lon, lat and zone";
+      if (!found.close.empty()) r.why += "; close names: " + placelist(found.close);
+      return r;
+    }
+    r.why += " may be any of ";
+    const std::vector<placeasked> asked = askplaces(found, a, at);
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+      r.why += (i ? ", \"" : "\"") + escapebytes(asked[i].place, escapes::control) + "\"";
+      if (!asked[i].lon.empty()) r.why += " at lon " + asked[i].lon + " lat " + asked[i].lat;
+    }
+    r.why += ": give the one meant as it is written here";
+    return r;
+  }
+  e.place = p->name;
+  if (!row.lon) setlon(e, todm(p->lon));
+  if (!row.lat) setlat(e, todm(p->lat));
+  if (!row.zone) {
+    const birthdata b = commitentries(e);
+    const zonefound z = findzone(p->tz, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
+    if (z.kind == zonefound::repeated && !row.dst) {
+      r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
+              bydst(z, false).label + ".";
+      return r;
+    }
+    if (z.kind != zonefound::unique && z.kind != zonefound::repeated) {
+      r.why = z.message;
+      return r;
+    }
+    const zoneoffset& o = z.kind == zonefound::unique ? z.offsets[0] : bydst(z, *row.dst);
+    r.why = beyondzone(o, b);
+    if (!r.why.empty()) return r;
+    setzone(e, o.zone);
   }
   r.b = commitentries(e);
   r.ok = true;
@@ -244,14 +298,15 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
     std::string why = row.error;
     if (!header) {
       header = true;
-      if (why.empty()) why = readcolumns(row.fields, cols);
+      if (why.empty()) why = readheader(row.fields, cols);
       if (!why.empty()) err << at << why << std::endl;
       refused = !why.empty();
       return !refused;
     }
     if (why.empty() && row.fields.size() == 1 && trim(row.fields[0]).empty()) return true;
     if (why.empty()) {
-      const imported r = importrow(row.fields, cols, a);
+      const rowfields f = readrow(row.fields, cols);
+      const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}};
       if (r.ok) {
         char line[128];
         out.write(line, writechartline(line, r.b));

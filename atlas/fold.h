@@ -4,15 +4,17 @@
 #include <string>
 #include <string_view>
 
-// Writes s folded for searching at o, which has room for s.size() bytes
-// (folding never makes a text longer); returns the end of what it wrote.
-// ASCII letters to lower case; Latin letters with accents to their base
-// letters (São to sao, ß to ss, ł to l); Greek and Cyrillic capitals to
-// small letters; combining accents dropped; hyphens and underscores to
-// blanks; periods and apostrophes dropped; runs of blanks to one, none at
-// either end. Other bytes are kept as they are, so a text in another script
-// matches the same text.
-char* foldraw(char* o, std::string_view s);
+// Appends s folded for searching to out: Unicode case folding and
+// compatibility decomposition with the marks stripped (utf8proc), in every
+// script ("São" sao, "ΘΕΣΣΑΛΟΝΙΚΗ" θεσσαλονικη, "ﬁ" fi); the Latin letters
+// that have no decomposition to their base letters (ø o, ł l, đ d, þ th, æ
+// ae, œ oe); periods, apostrophes and quotes dropped; other punctuation,
+// symbols and blanks as one blank, none at either end. The usual
+// abbreviations St, Ste, Sta, Sto, Mt and Ft become Saint, Sainte, Santa,
+// Santo, Mount and Fort when a period or another word follows them, so that
+// "St. Louis" and "Saint Louis" fold alike while "St" typed alone is still
+// the start of "Stuttgart". Bytes that are not valid UTF-8 are kept.
+void foldto(std::string& out, std::string_view s);
 
-// s folded as foldraw does.
+// s folded as foldto does.
 std::string foldtext(std::string_view s);

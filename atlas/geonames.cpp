@@ -1,25 +1,7 @@
-// Reading and splitting the GeoNames files.
+// Splitting the GeoNames files.
 #include "atlas/geonames.h"
 
 #include <charconv>
-#include <cstdio>
-#include <memory>
-
-bool readfile(const std::string& path, std::string& text) {
-  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!f) return false;
-  // One read of the whole file where its size is known; pieces otherwise.
-  text.clear();
-  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
-    const long size = std::ftell(f.get());
-    std::rewind(f.get());
-    if (size > 0) text.reserve(size_t(size));
-  }
-  char buf[1 << 16];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) text.append(buf, n);
-  return !std::ferror(f.get());
-}
 
 namespace {
 
@@ -45,15 +27,17 @@ bool number(std::string_view s, T& v) {
 // Calls row(line) for each line of text (without its line feed or a
 // carriage return), skipping empty lines and, when comments is set, lines
 // that start with '#'. Returns 0 when every call returned true and some line
-// was given, else the number of the first line refused (1 for no line).
+// was given, else the number of the first line refused (1 for no line); a
+// last line without its line feed is refused, since the file was cut off.
 template <class F>
 size_t eachline(std::string_view text, bool comments, F row) {
   size_t number = 0, given = 0;
   while (!text.empty()) {
     ++number;
     const size_t lf = text.find('\n');
+    if (lf == std::string_view::npos) return number;  // cut off within its last line
     std::string_view line = text.substr(0, lf);
-    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
+    text.remove_prefix(lf + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || (comments && line[0] == '#')) continue;
     if (!row(line)) return number;
@@ -104,8 +88,7 @@ size_t parsecountries(std::string_view text, std::vector<arearow>& rows) {
   rows.clear();
   return eachline(text, true, [&](std::string_view line) {
     std::string_view f[19];
-    const size_t n = splittabs(line, f, 19);
-    if (n < 5 || n > 19 || !iscountrycode(f[0]) || f[4].empty()) return false;
+    if (splittabs(line, f, 19) != 19 || !iscountrycode(f[0]) || f[4].empty()) return false;
     rows.push_back({f[0], f[1], f[4], {}});
     return true;
   });

@@ -22,9 +22,6 @@ struct arearow {
   std::string_view code, code3, name, ascii;
 };
 
-// Reads the file at path whole into text; false when it cannot be read.
-bool readfile(const std::string& path, std::string& text);
-
 // Each parser splits text into rows and returns 0, or the number (from 1)
 // of the first line that is not a row of its file. A file without rows is
 // damaged too: it gives line 1.

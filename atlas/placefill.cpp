@@ -36,9 +36,7 @@ zonestep fill(entries& e, zonefollow& f, const zoneoffset& o, const birthdata& b
     return s;
   }
   s.kind = zonestep::filled;
-  e.zone = o.zone < 0 ? 1 : 0;
-  e.zhour = std::to_string(std::abs(o.zone) / 60);
-  e.zmin = std::to_string(std::abs(o.zone) % 60);
+  setzone(e, o.zone);
   f.note = "Zone: " + o.source;
   return s;
 }
@@ -60,6 +58,28 @@ bool sametime(const zonefollow& f, const birthdata& b) {
 
 }  // namespace
 
+void setlon(entries& e, const dmangle& a) {
+  e.lond = std::to_string(a.deg);
+  e.lonew = a.neg ? 0 : 1;  // the dialog's items: "W", "E"
+  e.lonm = std::to_string(a.min);
+}
+
+void setlat(entries& e, const dmangle& a) {
+  e.latd = std::to_string(a.deg);
+  e.latns = a.neg ? 1 : 0;  // "N", "S"
+  e.latm = std::to_string(a.min);
+}
+
+void setzone(entries& e, bool east, int hours, int minutes) {
+  e.zone = east ? 1 : 0;  // "+", "-"
+  e.zhour = std::to_string(hours);
+  e.zmin = std::to_string(minutes);
+}
+
+void setzone(entries& e, int zone) {
+  setzone(e, zone < 0, std::abs(zone) / 60, std::abs(zone) % 60);
+}
+
 std::string beyondzone(const zoneoffset& o, const birthdata& b) {
   if (std::abs(o.zone) <= maxzone) return "";
   return "Zone " + zonetext(o.zone) + " (" + o.source +
@@ -69,13 +89,8 @@ std::string beyondzone(const zoneoffset& o, const birthdata& b) {
 
 zonestep chooseplace(entries& e, zonefollow& f, const place& p) {
   e.place = cuttext(p.name);
-  const dmangle lon = todm(p.lon), lat = todm(p.lat);
-  e.lond = std::to_string(lon.deg);
-  e.lonew = lon.neg ? 0 : 1;
-  e.lonm = std::to_string(lon.min);
-  e.latd = std::to_string(lat.deg);
-  e.latns = lat.neg ? 1 : 0;
-  e.latm = std::to_string(lat.min);
+  setlon(e, todm(p.lon));
+  setlat(e, todm(p.lat));
   f = zonefollow();
   f.on = true;
   f.tz = p.tz;

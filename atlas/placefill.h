@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "atlas/coords.h"
 #include "atlas/zonefind.h"
 #include "chart/birth.h"
 #include "chart/entrycheck.h"
@@ -43,6 +44,15 @@ struct zonestep {
   std::vector<zoneoffset> offsets;
   std::string message;
 };
+
+// The Lon and Lat fields of e set to angle a (its side the E/W or N/S
+// choice), and the zone fields to a zone: east of Greenwich (the sign "-")
+// or not, hours and minutes; or zone minutes to add to the clock time for
+// UT, "-" east. Find and the import fill the fields through these.
+void setlon(entries& e, const dmangle& a);
+void setlat(entries& e, const dmangle& a);
+void setzone(entries& e, bool east, int hours, int minutes);
+void setzone(entries& e, int zone);
 
 // Find chose place p: Place becomes its name cut to the record's 23 bytes,
 // Lon and Lat its coordinates rounded to the arc-minute, and the zone

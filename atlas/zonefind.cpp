@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "atlas/coords.h"
+#include "atlas/tzrule.h"
 #include "chart/birth.h"
 
 namespace {
@@ -114,6 +115,7 @@ zonefound findzone(const std::string& tz, double lon, int year, int mon, int day
     return r;
   }
   cctz::time_zone z;
+  if (!tz.empty() && !(r.message = checkzonefile(tz)).empty()) return r;
   if (tz.empty() || !cctz::load_time_zone(tz, &z)) {
     r.message = "The time zone " + tz +
                 " is not in the time zone data (the Debian package tzdata): "

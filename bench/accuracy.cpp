@@ -47,18 +47,18 @@ double wrap(double d) {
 void swepoints(double jd, const instant& t, double* out) {
   char err[AS_MAXCH];
   double x[6];
-  for (int i = 1; i < nbody; i++) {
+  for (int i = sun; i < nbody; i++) {
     if (swebody[i] < 0) continue;
     // The engine's node carries no nutation: the mean equinox of date.
-    int flag = SEFLG_MOSEPH | (i == 8 ? SEFLG_NONUT : 0);
+    int flag = SEFLG_MOSEPH | (i == rahu ? SEFLG_NONUT : 0);
     if (swe_calc(jd, swebody[i], flag, x, err) < 0) std::fprintf(stderr, "swe_calc: %s\n", err);
     out[i] = x[0];
   }
-  out[9] = rev(out[8] + 180);
+  out[ketu] = rev(out[rahu] + 180);
   // Mean sidereal time and mean obliquity, as the engine; east longitude positive.
   double cusps[13], ascmc[10];
   swe_houses_ex(jd, SEFLG_MOSEPH | SEFLG_NONUT, t.lat, -t.lon, 'E', cusps, ascmc);
-  out[0] = ascmc[0];
+  out[asc] = ascmc[0];
 }
 
 // With om and nd, also the mean node (radians) and Rahu minus the library's
@@ -81,20 +81,20 @@ void report(const char* title, const std::vector<instant>& ins, std::vector<doub
     double T = (cs.jd - 0.5 - 2451545.0) / 36525.0;
     double pos[nbody], a = getayan(T);
     planets(T, pos);
-    pos[0] = ascendant(T, t.hour + t.min / 60.0 + t.zone, t.lon, t.lat);
+    pos[asc] = ascendant(T, t.hour + t.min / 60.0 + t.zone, t.lon, t.lat);
     double swe[nbody];
     swepoints(cs.jd - 0.5, t, swe);
     if (om) {
       double mean;
       getnode(T, &mean);
       om->push_back(mean * rad);
-      nd->push_back(wrap(pos[8] - swe[8]) * 60);
+      nd->push_back(wrap(pos[rahu] - swe[rahu]) * 60);
     }
     bool far = std::fabs(t.lat) > polar;
     charts[far]++;
     for (int i = 0; i < nbody; i++) {
       mismatch += sidarcmin(pos[i], a) != cs.tpos[i];
-      if (i == 0 && std::fabs(wrap(pos[i] - swe[i])) > 90) {
+      if (i == asc && std::fabs(wrap(pos[i] - swe[i])) > 90) {
         west[far]++;
         continue;
       }
@@ -102,7 +102,7 @@ void report(const char* title, const std::vector<instant>& ins, std::vector<doub
       // Sign, nakshatra and navamsha as shown against the library's.
       double s = rev(swe[i] + a) * 60, e = rev(pos[i] + a) * 60;
       int* count[3] = {sign, nak, nav};
-      const int size[3] = {1800, 800, 200};
+      const int size[3] = {sign_arcmin, nak_arcmin, nav_arcmin};
       for (int k = 0; k < 3; k++) {
         int lib = static_cast<int>(s / size[k]);
         if (cs.tpos[i] / size[k] != lib) {
@@ -114,10 +114,10 @@ void report(const char* title, const std::vector<instant>& ins, std::vector<doub
     char err[AS_MAXCH];
     double x[6];
     swe_calc(cs.jd - 0.5, SE_MEAN_NODE, SEFLG_MOSEPH | SEFLG_NONUT, x, err);
-    meannode.push_back(std::fabs(wrap(pos[8] - x[0])) * 60);
+    meannode.push_back(std::fabs(wrap(pos[rahu] - x[0])) * 60);
   }
   double n = static_cast<double>(ins.size());
-  double nasc = static_cast<double>(diff[0].size());
+  double nasc = static_cast<double>(diff[asc].size());
   std::printf("\n%s, %zu charts: |engine - library|, arc-minutes; charts in another\n", title,
               ins.size());
   std::printf("sign, nakshatra, navamsha than the library's, percent\n\n");

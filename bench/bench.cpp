@@ -73,7 +73,7 @@ void BM_dashalist(benchmark::State& state) {
     int n = dashaperiods(s, list);
     for (int k = 0; k < n; ++k) benchmark::DoNotOptimize(jd2date(date, list[k].day));
     benchmark::DoNotOptimize(list);
-    s.tpos[2] = (s.tpos[2] + 997) % 21600;
+    s.tpos[moon] = (s.tpos[moon] + 997) % circle_arcmin;
   }
 }
 BENCHMARK(BM_dashalist);

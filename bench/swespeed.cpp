@@ -48,7 +48,7 @@ double swechart(const swecalls& c, const instant& t) {
 
 double engchart(const instant& t) {
   chartstate cs = castchart(t.mon, t.day, t.year, t.hour, t.min, t.zone, t.lon, t.lat);
-  return static_cast<double>(cs.tpos[2] + cs.tsp[2]);
+  return static_cast<double>(cs.tpos[moon] + cs.tsp[moon]);
 }
 
 // This thread's processor time, seconds.

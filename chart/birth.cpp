@@ -21,7 +21,7 @@ chartstate castchart(const birthdata& b) {
   return castchart(b.mon, b.day, b.year, b.hour, b.min, b.zone, b.lon, b.lat);
 }
 
-void copytext(char* dst, const char* src) { std::strncpy(dst, src ? src : "", 23); }
+void copytext(char* dst, const char* src) { std::strncpy(dst, src ? src : "", textmax); }
 
 int readdecimal(std::string_view s) {
   std::size_t i = 0;

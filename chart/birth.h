@@ -9,19 +9,19 @@
 // One chart's birth data. Integer fields and flags are what the dialog shows
 // and the chart file stores; zone, lon and lat are derived from them (derive).
 struct birthdata {
-  char name[24] = {};   // at most 23 bytes, always terminated
-  char place[32] = {};  // at most 23 bytes, always terminated
-  int mon = 1;          // 1..12
-  int day = 1;          // 1..31
-  int year = 2000;      // 1600..2400 from the dialog
-  int hour = 0;         // 0..23, local clock
-  int min = 0;          // 0..59
-  int zhour = 0;        // 0..12, zone hours without sign
-  int zmin = 0;         // 0..59
-  bool zeast = false;   // zone sign "-" (clock ahead of Universal Time)
-  double zone = 0.0;    // hours to add to the clock time to get UT
-  int londg = 0;        // 0..179
-  int lonmn = 0;        // 0..59
+  char name[textmax + 1] = {};  // at most textmax bytes, always terminated
+  char place[32] = {};          // at most textmax bytes, always terminated
+  int mon = 1;                  // 1..12
+  int day = 1;                  // 1..31
+  int year = 2000;              // 1600..2400 from the dialog
+  int hour = 0;                 // 0..23, local clock
+  int min = 0;                  // 0..59
+  int zhour = 0;                // 0..12, zone hours without sign
+  int zmin = 0;                 // 0..59
+  bool zeast = false;           // zone sign "-" (clock ahead of Universal Time)
+  double zone = 0.0;            // hours to add to the clock time to get UT
+  int londg = 0;                // 0..179
+  int lonmn = 0;                // 0..59
   bool loneast = false;
   double lon = 0.0;  // degrees, positive west
   int latdg = 0;     // 0..89
@@ -37,8 +37,8 @@ chartstate castchart(const birthdata& b);
 // Derives zone, lon and lat from their integer parts and sign flags.
 void derive(birthdata& b);
 
-// Copies at most the first 23 bytes of src into dst and fills the rest of the
-// first 23 bytes with zero bytes (the strncpy rule with 23). dst[23] is left
+// Copies at most the first textmax (23) bytes of src into dst and fills the
+// rest of them with zero bytes (the strncpy rule). dst[textmax] is left
 // alone, so a zero-initialised buffer stays terminated.
 void copytext(char* dst, const char* src);
 

@@ -9,53 +9,85 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <utility>
 
-bool writeall(int fd, const char* p, std::size_t n, writefn w) {
-  while (n > 0) {
-    long k = w ? w(fd, p, n) : ::write(fd, p, n);
-    if (k < 0 && errno == EINTR) continue;
-    if (k <= 0) {
-      if (k == 0) errno = EIO;
-      return false;
-    }
-    p += k;
-    n -= static_cast<std::size_t>(k);
-  }
-  return true;
-}
+#include "fileio/cannot.h"
+#include "fileio/chunkreader.h"
 
-bool appendchart(const char* path, const birthdata& b, writefn w) {
-  char line[129];
-  int n = writechartline(line + 1, b);
-  if (!path || n <= 0) return false;
+bool chartappend::open(const char* path, int waitms) {
   // Read and write on one descriptor; a file that cannot be read is still
   // appended to when it is empty, as there is no last byte to check.
   // O_NONBLOCK: a FIFO must not hold the window; it is refused below.
-  int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-  int fd = open(path, O_RDWR | flags, 0666);
-  if (fd < 0 && errno == EACCES) fd = open(path, O_WRONLY | flags, 0666);
+  const int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  fd = ::open(path, O_RDWR | flags, 0666);
+  if (fd < 0 && errno == EACCES) fd = ::open(path, O_WRONLY | flags, 0666);
   if (fd < 0) return false;
-  // A file system without locks (ENOLCK) still takes the line.
-  bool ok = flock(fd, LOCK_EX) == 0 || errno == ENOLCK;
+  // Another program's lock is waited for, at most waitms ms when that is not
+  // negative. A file system without locks (ENOLCK) still takes the lines.
+  int locked;
+  for (int waited = 0; (locked = flock(fd, LOCK_EX | (waitms < 0 ? 0 : LOCK_NB))) != 0 &&
+                       errno == EWOULDBLOCK && waited < waitms;
+       waited += 50)
+    usleep(50000);
+  bool ok = locked == 0 || errno == ENOLCK;
+  if (!ok && errno == EWOULDBLOCK) errno = EAGAIN;  // still locked
   struct stat st;
-  ok = ok && fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  char* from = line + 1;
+  ok = ok && fstat(fd, &st) == 0;
+  if (ok && !S_ISREG(st.st_mode)) ok = false, errno = EINVAL;
   if (ok && st.st_size > 0) {
     char last;
     ok = pread(fd, &last, 1, st.st_size - 1) == 1;
-    if (ok && last != '\n') *--from = '\n';
+    newline = ok && last != '\n';
   }
-  if (ok) {
-    // On disk before the lock goes: a file system that finds no room only
-    // when it writes back says so here. A failed line is cut off again, and
-    // that cut put on disk.
-    ok = writeall(fd, from, static_cast<std::size_t>(line + 1 + n - from), w) && fsync(fd) == 0;
-    if (!ok && ftruncate(fd, st.st_size) == 0) fsync(fd);
+  if (!ok) {
+    const int e = errno;
+    close(fd);
+    fd = -1;
+    errno = e;
+    return false;
   }
-  // After fsync the line is on disk; closing can no longer lose it.
-  close(fd);
+  size = st.st_size;
+  return true;
+}
+
+bool chartappend::add(std::string_view lines, writefn w) {
+  if (fd < 0 || failed) return false;
+  // A last line without its line feed gets one before the first new line,
+  // so that both stay whole.
+  failed = (newline && !writeall(fd, "\n", 1, w)) || !writeall(fd, lines.data(), lines.size(), w);
+  newline = false;
+  return !failed;
+}
+
+bool chartappend::commit() {
+  if (fd < 0) return false;
+  // On disk before the lock goes: a file system that finds no room only
+  // when it writes back says so here. Lines that failed are cut off again,
+  // and that cut put on disk.
+  bool ok = !failed && fsync(fd) == 0;
+  if (!ok) abandon();
+  close(fd);  // after fsync the lines are on disk; closing cannot lose them
+  fd = -1;
   return ok;
+}
+
+void chartappend::abandon() {
+  if (fd >= 0 && ftruncate(fd, size) == 0) fsync(fd);
+}
+
+chartappend::~chartappend() {
+  if (fd < 0) return;
+  abandon();
+  close(fd);
+}
+
+bool appendchart(const char* path, const birthdata& b, writefn w, int waitms) {
+  char line[128];
+  const int n = writechartline(line, b);
+  chartappend f;
+  if (!path || n <= 0 || !f.open(path, waitms)) return false;
+  return f.add(std::string_view(line, static_cast<std::size_t>(n)), w) && f.commit();
 }
 
 const char* itemend(const char* p, const char* end, std::size_t held) {
@@ -64,20 +96,6 @@ const char* itemend(const char* p, const char* end, std::size_t held) {
   for (; p != full; ++p)
     if (*p == '\n' || *p == '\0') return p;
   return full;
-}
-
-std::vector<std::string_view> splititems(std::string_view text) {
-  std::vector<std::string_view> items;
-  const char* p = text.data();
-  const char* end = p + text.size();
-  for (;;) {
-    const char* e = itemend(p, end, 0);
-    items.emplace_back(p, static_cast<std::size_t>(e - p));
-    if (e == end) break;
-    // The byte that ends an item is not kept, whichever it is.
-    p = e + 1;
-  }
-  return items;
 }
 
 void itemreader::feed(std::string_view piece) {
@@ -111,8 +129,6 @@ bool itemreader::next(std::string_view& item) {
 
 namespace {
 
-constexpr std::size_t chunksize = 65536;
-
 // The open chart file for reading, or -1 with notfile set when it is not a
 // regular file, -1 alone when it cannot be opened.
 int openchartfile(const char* path, bool* notfile) {
@@ -133,30 +149,25 @@ int openchartfile(const char* path, bool* notfile) {
 }  // namespace
 
 linereader::linereader(int fd)
-    : linereader([fd](char* buf, std::size_t n, std::string& why) -> long {
-        for (;;) {
-          ssize_t k = ::read(fd, buf, n);
-          if (k >= 0) return static_cast<long>(k);
-          if (errno == EINTR) continue;
-          why = std::string("cannot read: ") + std::strerror(errno);
-          return -1;
-        }
-      }) {}
+    : linereader(
+          [r = std::make_shared<chunkreader>(fd)](std::string_view& piece, std::string& why) {
+            if (r->next(piece)) return true;
+            if (r->error()) why = cannot("read", r->error());
+            return false;
+          }) {}
 
-linereader::linereader(readfn read) : read(std::move(read)), chunk(new char[chunksize]) {}
+linereader::linereader(readfn read) : read(std::move(read)) {}
 
 bool linereader::next(std::string_view& item) {
   while (!ended && why.empty()) {
     if (items.next(item)) return true;
-    long n = read(chunk.get(), chunksize, why);
-    if (n < 0) {
-      if (why.empty()) why = "cannot read";
-    } else if (n == 0) {
+    std::string_view piece;
+    if (read(piece, why)) {
+      items.feed(piece);
+    } else if (why.empty()) {
       ended = true;
       item = items.last();
       return true;
-    } else {
-      items.feed(std::string_view(chunk.get(), static_cast<std::size_t>(n)));
     }
   }
   return false;
@@ -185,20 +196,11 @@ listing listfile(const char* path, const std::function<void(std::string_view)>& 
   return l;
 }
 
-std::vector<std::string> listitems(const char* path, bool* opened) {
-  std::vector<std::string> items;
-  listing l = listfile(path, [&](std::string_view s) { items.emplace_back(s); });
-  if (!l.opened) items.clear();
-  if (opened) *opened = l.opened;
-  return items;
-}
-
-lineread loadchart(const char* path, int n) {
-  lineread r;
+chartload loadchart(const char* path, int n) {
+  chartload r;
   int fd = openchartfile(path, nullptr);
   if (fd < 0) {
     r.why = "Couldn't open chart file!";
-    r.unreadable = true;
     return r;
   }
   // Item n, read up to its end and no further.
@@ -212,13 +214,16 @@ lineread loadchart(const char* path, int n) {
   close(fd);
   if (failed) {
     r.why = "Couldn't open chart file!";
-    r.unreadable = true;
     return r;
   }
   if (!found || item.empty()) {
+    r.state = loadstate::nochart;
     r.why = "no chart at item " + std::to_string(n);
-    r.nochart = true;
     return r;
   }
-  return readchartline(item);
+  lineread l = readchartline(item);
+  r.state = l.ok ? loadstate::chart : loadstate::badline;
+  r.why = l.why;
+  r.rec = l.rec;
+  return r;
 }

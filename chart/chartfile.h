@@ -3,53 +3,74 @@
 
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "chart/birth.h"
 #include "chart/chartline.h"
+#include "fileio/writeall.h"
 
 // Name of the chart file, in the working directory.
 constexpr const char* chartfilename = "charts.vnk";
 
-// The write that Save makes, as write(2): tests put one in its place that
-// fails part way.
-using writefn = long (*)(int fd, const void* data, std::size_t n);
+// Chart lines appended to a chart file (created when missing), all or
+// nothing. The file is held under an exclusive lock (flock) from the check
+// of its last byte to the end of the writes, so that two Saves (two windows,
+// a window and an import, or a script that locks) never interleave; when it
+// does not end in a line feed, one is written before the first line, so
+// that its last line and the new ones all stay whole. A write that fails or
+// falls short, or lines not committed, are cut off again: the file is left
+// at its former size.
+class chartappend {
+ public:
+  chartappend() = default;
+  chartappend(const chartappend&) = delete;
+  chartappend& operator=(const chartappend&) = delete;
+  ~chartappend();  // not committed: the lines are cut off again
+  // Opens and locks the file, waiting for another program's lock at most
+  // waitms ms (-1: as long as it takes). False, with errno set, when it
+  // cannot be opened, is still locked (EAGAIN), is not a regular file
+  // (EINVAL), or its last byte cannot be read.
+  bool open(const char* path, int waitms);
+  // Writes whole lines by writeall, through w when given (a test's failing
+  // write); false when a write fails, now or before.
+  bool add(std::string_view lines, writefn w = nullptr);
+  // Puts the lines on disk and lets the file go; false, with the lines cut
+  // off, when a write or the sync failed.
+  bool commit();
 
-// Writes all n bytes at p to fd through short and interrupted writes, with w
-// in place of write(2) when given. False when a write fails, with errno set
-// (EIO for a write that made no progress).
-bool writeall(int fd, const char* p, std::size_t n, writefn w = nullptr);
+ private:
+  void abandon();
+  int fd = -1;
+  long long size = 0;    // the file's size before the lines
+  bool newline = false;  // its last byte is not a line feed
+  bool failed = false;
+};
 
-// Appends the chart line of b to the file at path (created when missing),
-// all or nothing. The file is held under an exclusive lock (flock) from the
-// check of its last byte to the end of the write, so that two Saves (two
-// windows, or a window and a script that locks) never interleave; when it
-// does not end in a line feed, one is written before the line, so that its
-// last line and the new one both stay whole. A write that fails or falls
-// short cuts the file back to its former size. Returns false, with the file
-// as it was, when it is not a regular file, cannot be opened, its last byte
-// cannot be read, or the line cannot be written and put on disk.
-bool appendchart(const char* path, const birthdata& b, writefn w = nullptr);
+// How long Save waits for another program's lock on the chart file.
+constexpr int savewaitms = 3000;
 
-// A chart file's bytes split into the chart list's items: an item ends at a
-// line feed, a zero byte or the end of the text (none of them kept), or when
-// it holds 1023 bytes (the next byte is then dropped). So N lines give N + 1
-// items, the last one empty, and an empty text gives one empty item; a
-// carriage return stays in its item. The one splitter of chart files: the
-// list, the loader and vornak-chart all count lines by it.
-std::vector<std::string_view> splititems(std::string_view text);
+// Appends the chart line of b to the file at path through chartappend,
+// waiting for a lock at most waitms ms. Returns false, with the file as it
+// was, when it is not a regular file, cannot be opened, stays locked, its
+// last byte cannot be read, or the line cannot be written and put on disk.
+bool appendchart(const char* path, const birthdata& b, writefn w = nullptr,
+                 int waitms = savewaitms);
 
 // Where the item that starts at p ends, when it already holds `held` bytes
 // (0 to 1023) from earlier text: the first byte of [p, end) that ends it (a
 // line feed, a zero byte, or the byte after its 1023rd), or end when none
-// of these bytes is there. The rule of splititems, which is built on it.
+// of these bytes is there. A chart file's items end at a line feed, a zero
+// byte or the end of the text (none of them kept), or when they hold 1023
+// bytes (the next byte is then dropped): N lines give N + 1 items, the last
+// one empty, an empty text one empty item, and a carriage return stays in
+// its item. The window's list and loader count items by this rule, through
+// itemreader; vornak-chart reads its lines through it too, but counts them
+// without the empty item after a final line feed (linereader::nextline).
 const char* itemend(const char* p, const char* end, std::size_t held);
 
-// The items of splititems, cut from a text that comes in pieces (read in
-// chunks), so that the whole text is never held: only an item cut by the
+// The items of a text that comes in pieces (read in chunks), cut by
+// itemend, so that the whole text is never held: only an item cut by the
 // end of a piece is copied, and an item holds at most 1023 bytes.
 //   reader.feed(piece);  while (reader.next(item)) ...;  // for each piece
 //   item = reader.last();                                 // after the last
@@ -61,7 +82,7 @@ class itemreader {
   // call; false when the piece holds no more.
   bool next(std::string_view& item);
   // After the last piece: the text's last item (empty after a final line
-  // feed, as splititems gives it).
+  // feed).
   std::string_view last() const { return std::string_view(held, nheld); }
 
  private:
@@ -76,11 +97,12 @@ class itemreader {
 // only a chunk and one item are held however long the file.
 class linereader {
  public:
-  // Reads up to n bytes into buf: how many, 0 at the end of the text, or -1
-  // when the read fails, with the reason in why.
-  using readfn = std::function<long(char* buf, std::size_t n, std::string& why)>;
-  // Reads the descriptor fd, which the caller closes; a failed read gives
-  // "cannot read: " and the system's reason.
+  // The next piece of the text, which stays in place until the next call:
+  // true with a piece that is not empty, false at the end of the text, or
+  // with the reason in why when a read fails.
+  using readfn = std::function<bool(std::string_view& piece, std::string& why)>;
+  // Reads the descriptor fd (chunkreader), which the caller closes; a
+  // failed read gives "cannot read: " and the system's reason.
   explicit linereader(int fd);
   explicit linereader(readfn read);
 
@@ -95,7 +117,6 @@ class linereader {
 
  private:
   readfn read;
-  std::unique_ptr<char[]> chunk;
   itemreader items;
   bool ended = false;  // the last item was given
   std::string why;
@@ -116,23 +137,30 @@ struct listing {
   bool cut = false;      // the list stopped at its limit
 };
 
-// Gives the chart list's items of the file at path (splititems), one by
-// one in file order, to add: no more than limit, read in pieces so that
-// the file is never held whole. A file that is not a regular file is not
-// read at all (nor waited on, for a FIFO). Not opened when the file cannot
-// be opened or a read fails (add may then have had some items); a null or
+// Gives the chart list's items of the file at path (itemend), one by one
+// in file order, to add: no more than limit, read in pieces so that the
+// file is never held whole. A file that is not a regular file is not read
+// at all (nor waited on, for a FIFO). Not opened when the file cannot be
+// opened or a read fails (add may then have had some items); a null or
 // empty path gives no items and opened.
 listing listfile(const char* path, const std::function<void(std::string_view)>& add,
                  listlimit limit = {});
 
-// The chart list's items of the file at path, as listfile gives them;
-// opened is false (and the list empty) when the file cannot
-// be opened or read, or is not a regular file.
-std::vector<std::string> listitems(const char* path, bool* opened);
+// What loadchart found at the item asked for.
+enum class loadstate {
+  chart,       // a valid chart line
+  badline,     // an item that is not a valid chart line
+  nochart,     // no chart there: none chosen (n < 0), the empty last item, or no item n
+  unreadable,  // the file cannot be opened or read, or is not a regular file
+};
+struct chartload {
+  loadstate state = loadstate::unreadable;
+  std::string why;  // what is wrong (one line of text), "" for a chart
+  birthdata rec;    // the chart, with zone, lon, lat and dtstr derived
+};
 
-// Reads item n of the file (counted as listitems counts them) as a chart.
-// Not ok, with why, when the file cannot be opened or is not a regular
-// file ("Couldn't open chart file!"), when there is no item n or it is
-// empty ("no chart at item N"), or when the item is not a valid chart line
-// (readchartline). Only item n is held, however long the file.
-lineread loadchart(const char* path, int n);
+// Reads item n of the file (counted as listfile counts them) as a chart.
+// Unreadable with "Couldn't open chart file!", no chart with "no chart at
+// item N", a bad line with readchartline's reason. Only item n is held,
+// however long the file.
+chartload loadchart(const char* path, int n);

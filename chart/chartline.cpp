@@ -1,6 +1,7 @@
 // Chart file lines: the fixed-layout writer and the column reader.
 #include "chart/chartline.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -10,11 +11,11 @@
 #include "chart/numtext.h"
 #include "engine/calendar.h"
 
-// Copies a name or place text of at most 23 bytes into out (24 bytes),
+// Copies a name or place text of at most textmax bytes into out (one more),
 // with control bytes turned into blanks: a line feed inside a text would
 // split the chart line in two.
 static void linetext(char* out, const char* text) {
-  std::size_t n = strnlen(text, 23);
+  std::size_t n = strnlen(text, textmax);
   blankcontrols(out, text, n);
   out[n] = '\0';
 }
@@ -34,15 +35,15 @@ char* putleft(char* p, const char* s, std::size_t width) {
 int writechartline(char* dst, const birthdata& b) {
   // 12-hour clock: 0 is 12 AM, 12 is 12 PM, 13..23 are 1..11 PM.
   int clock = b.hour > 12 ? b.hour - 12 : b.hour == 0 ? 12 : b.hour;
-  char name[24], place[24];
+  char name[textmax + 1], place[textmax + 1];
   linetext(name, b.name);
   linetext(place, b.place);
-  // "%-23s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 %02d%c%02d'00
+  // "%-*s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 %02d%c%02d'00
   // %-24s\n" written into a buffer that holds it whatever the numbers. The
   // sign characters come from the derived doubles: a flag set on a zero value
   // is written as "+", "W" or "N".
   char buf[256];
-  char* p = putleft(buf, name, 23);
+  char* p = putleft(buf, name, textmax);
   p = puttext(p, monthname(b.mon), 3);
   *p++ = ' ';
   p = putint(p, b.day, 2, '0');
@@ -113,7 +114,9 @@ static std::string badfield(const birthdata& b, int clock, bool pm) {
 // missing or cut short.
 constexpr std::size_t minlinelen = 74;
 
-static lineread readcolumns(std::string_view line) {
+// The record that a line's fixed columns hold, and whether the dialog would
+// accept it.
+static lineread readrecord(std::string_view line) {
   lineread r;
   if (!line.empty() && line.back() == '\n') {
     line.remove_suffix(1);
@@ -126,8 +129,9 @@ static lineread readcolumns(std::string_view line) {
     return r;
   }
   birthdata& b = r.rec;
-  std::memcpy(b.name, line.data(), 23);
-  b.mon = monthof(line.substr(23, 3));
+  // The name fills the first textmax columns; the month follows.
+  std::memcpy(b.name, line.data(), textmax);
+  b.mon = monthof(line.substr(textmax, 3));
   b.day = atoiat(line, 27);
   // The year and the clock hour stand together (YYYYHH).
   b.year = atoiat(line, 31) / 100;
@@ -151,14 +155,14 @@ static lineread readcolumns(std::string_view line) {
   derive(b);
   dateline(b.dtstr, b);
   // Place: columns 75..97, blank where the line ends early.
-  std::memset(b.place, ' ', 23);
+  std::memset(b.place, ' ', textmax);
   if (line.size() > 75) {
-    std::size_t n = line.size() - 75 < 23 ? line.size() - 75 : 23;
+    std::size_t n = std::min<std::size_t>(line.size() - 75, textmax);
     std::memcpy(b.place, line.data() + 75, n);
   }
 
   if (b.mon == 0) {
-    r.why = "unknown month \"" + escapebytes(line.substr(23, 3), escapes::ascii) + "\"";
+    r.why = "unknown month \"" + escapebytes(line.substr(textmax, 3), escapes::ascii) + "\"";
     return r;
   }
   r.why = badfield(b, clock, pm);
@@ -167,7 +171,7 @@ static lineread readcolumns(std::string_view line) {
 }
 
 lineread readchartline(std::string_view line) {
-  lineread r = readcolumns(line);
+  lineread r = readrecord(line);
   // An editor's byte-order mark moves every column three bytes on, which
   // the reason would otherwise put down to the month or a number. A line
   // that reads well with it (a name that starts with U+FEFF) stays a chart.

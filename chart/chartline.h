@@ -20,10 +20,6 @@ struct lineread {
   bool ok = false;
   std::string why;
   birthdata rec;  // the record read, with zone, lon, lat and dtstr derived
-  // Set by loadchart only: the file could not be opened, or no chart line
-  // stands at the item asked for (none chosen, the empty last item).
-  bool unreadable = false;
-  bool nochart = false;
 };
 
 // Reads a chart line (with or without its line feed). Never reads past the

@@ -22,10 +22,10 @@ const double doffs[81] = {
     879.64,  362.21, 1034.88, 310.46,  517.44,  362.21,  931.39,  827.90,  983.13,  // Me
 };
 
-dashabirth dashaposition(int moon) {
+dashabirth dashaposition(int moonpos) {
   dashabirth p;
   // The lunar mansion and the part of it already traversed.
-  double q = moon / 800.0;
+  double q = moonpos / static_cast<double>(nak_arcmin);
   int n = static_cast<int>(q);
   p.major = n % 9;
   double f = q - n;
@@ -52,7 +52,7 @@ dashabirth dashaposition(int moon) {
 }
 
 int dashaperiods(const chartstate& s, dashaperiod* out) {
-  dashabirth p = dashaposition(s.tpos[2]);
+  dashabirth p = dashaposition(s.tpos[moon]);
   int count = 0;
   double d = s.jd;
   double len = p.remaining;

@@ -18,7 +18,7 @@ struct dashabirth {
   double elapsed = 0.0;    // days of the major period gone at birth
   double remaining = 0.0;  // days from birth to the end of the sub-period
 };
-dashabirth dashaposition(int moon);
+dashabirth dashaposition(int moonpos);
 
 // One period of the list: its major lord and sub-period lord (indexes into
 // dashnam) and the day count on which it starts (the jd convention).

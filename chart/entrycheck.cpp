@@ -20,17 +20,17 @@ std::string cuttext(std::string_view s) {
   std::size_t n = 0;
   while (n < s.size()) {
     std::size_t len = std::max<std::size_t>(utf8len(s.substr(n)), 1);
-    if (n + len > 23) break;
+    if (n + len > textmax) break;
     n += len;
   }
   return std::string(s.substr(0, n));
 }
 
-// Copies a typed text into a record's 23-byte text with control characters
-// (a pasted line feed or tab) turned into blanks.
+// Copies a typed text into a record's text with control characters (a
+// pasted line feed or tab) turned into blanks.
 static void committext(char* dst, const std::string& src) {
   const std::string s = cuttext(src);
-  char text[24];
+  char text[textmax + 1];
   blankcontrols(text, s.data(), s.size());
   text[s.size()] = '\0';
   copytext(dst, text);

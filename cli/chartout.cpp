@@ -13,13 +13,13 @@ chartout::chartout(const chartopts& o, std::string inname, std::ostream& out, st
       inname(std::move(inname)),
       out(out),
       err(err),
-      page(o.page, out),
-      topage(o.page.format != pageformat::none) {}
+      page(o.page(), out),
+      topage(o.format != pageformat::none) {}
 
 bool chartout::open() {
   std::string why;
   if (!topage || page.open(why)) return true;
-  say(err, outputname(o.page.path), why);
+  say(err, outputname(o.path), why);
   return false;
 }
 
@@ -62,7 +62,7 @@ bool chartout::add(std::uint64_t n, std::string_view line) {
 int chartout::finish() {
   std::string why;
   if (topage && !page.finish(why)) {
-    say(err, outputname(o.page.path), why);
+    say(err, outputname(o.path), why);
     return page.pages() == 0 ? 1 : 2;
   }
   flush();

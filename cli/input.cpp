@@ -5,26 +5,26 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <stdexcept>
+
+#include "fileio/cannot.h"
 
 fdinbuf::int_type fdinbuf::underflow() {
   if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-  ssize_t n;
-  do n = read(fd, buf, sizeof buf);
-  while (n < 0 && errno == EINTR);
-  if (n < 0) {
-    err = errno;
-    throw std::runtime_error(std::strerror(err));
+  std::string_view chunk;
+  if (!chunks.next(chunk)) {
+    if (chunks.error()) throw std::runtime_error(cannot("read", chunks.error()));
+    return traits_type::eof();
   }
-  if (n == 0) return traits_type::eof();
-  setg(buf, buf, buf + n);
+  // The get area is only read (no putback writes into it).
+  char* p = const_cast<char*>(chunk.data());
+  setg(p, p, p + chunk.size());
   return traits_type::to_int_type(*gptr());
 }
 
 std::string readfailure(const std::istream& in) {
   auto* b = dynamic_cast<const fdinbuf*>(in.rdbuf());
-  return b && b->error() ? std::string("cannot read: ") + std::strerror(b->error()) : "cannot read";
+  return cannot("read", b ? b->error() : 0);
 }
 
 openedfile::~openedfile() {
@@ -34,17 +34,22 @@ openedfile::~openedfile() {
 bool openedfile::openpath(const std::string& path, std::string& why) {
   fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd >= 0) return true;
-  why = std::string("cannot open: ") + std::strerror(errno);
+  why = cannot("open", errno);
   return false;
 }
 
 bool inputfile::open(const std::string& path, std::istream& in, std::string& why) {
   if (path == "-") {
-    reader = std::make_unique<linereader>([&in](char* buf, std::size_t n, std::string& why) {
-      in.read(buf, static_cast<std::streamsize>(n));
-      if (!in.bad()) return static_cast<long>(in.gcount());
-      why = readfailure(in);
-      return -1L;
+    // Pieces of the stream, each kept until the next is read.
+    reader = std::make_unique<linereader>([&in, buf = std::string(chunkreader::chunksize, '\0')](
+                                              std::string_view& piece, std::string& why) mutable {
+      in.read(buf.data(), static_cast<std::streamsize>(buf.size()));
+      if (in.bad()) {
+        why = readfailure(in);
+        return false;
+      }
+      piece = std::string_view(buf.data(), static_cast<std::size_t>(in.gcount()));
+      return !piece.empty();
     });
     return true;
   }

@@ -9,21 +9,20 @@
 #include <string>
 
 #include "chart/chartfile.h"
+#include "fileio/chunkreader.h"
 
-// The bytes of a descriptor. A failed read throws inside the stream, which
-// sets its badbit; the error stays in error().
+// The bytes of a descriptor, read by a chunkreader. A failed read throws
+// inside the stream, which sets its badbit; the error stays in error().
 class fdinbuf : public std::streambuf {
  public:
-  explicit fdinbuf(int fd) : fd(fd) {}
-  int error() const { return err; }
+  explicit fdinbuf(int fd) : chunks(fd) {}
+  int error() const { return chunks.error(); }
 
  protected:
   int_type underflow() override;
 
  private:
-  int fd;
-  int err = 0;
-  char buf[65536];
+  chunkreader chunks;
 };
 
 // Why a stream with its badbit set could not be read: "cannot read", with

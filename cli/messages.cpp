@@ -1,12 +1,24 @@
 // vornak-chart's messages.
 #include "cli/messages.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "chart/escape.h"
 #include "cli/usage.h"
 
 std::string shown(std::string_view s) { return escapebytes(s, escapes::control); }
+
+std::string excerpt(std::string_view s, std::size_t max) {
+  std::string r;
+  for (std::size_t chars = 0; !s.empty(); ++chars) {
+    if (chars == max) return r + "...";
+    const std::size_t n = utf8len(s);  // 0: a byte that begins no character
+    escapeinto(r, s.substr(0, std::max<std::size_t>(n, 1)), n ? escapes::control : escapes::ascii);
+    s.remove_prefix(std::max<std::size_t>(n, 1));
+  }
+  return r;
+}
 
 std::string inputname(const std::string& path) {
   return path == "-" ? "standard input" : shown(path);
@@ -24,7 +36,7 @@ void say(std::ostream& err, std::string_view where, std::string_view why) {
 
 int badusage(std::ostream& err, std::string_view what) {
   say(err, shown(what));
-  err << usage << "Try 'vornak-chart --help' for more information.\n";
+  err << usagelines() << "Try 'vornak-chart --help' for more information.\n";
   return 2;
 }
 

@@ -9,6 +9,11 @@
 // argument cannot drive the terminal.
 std::string shown(std::string_view s);
 
+// At most the first max characters of a text the user gave, for a message
+// that quotes it: control bytes and bytes that are not UTF-8 as \xHH, and
+// "..." after a cut.
+std::string excerpt(std::string_view s, std::size_t max);
+
 // A file as messages name it: "standard input" or "standard output" for
 // "-", else its path shown.
 std::string inputname(const std::string& path);

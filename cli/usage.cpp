@@ -1,102 +1,70 @@
 // vornak-chart's usage lines, and its help, which begins with them.
 #include "cli/usage.h"
 
-#define USAGE                                                                       \
-  "usage: vornak-chart [--json | --png FILE | --svg FILE | --pdf FILE] [--north]\n" \
-  "                    [--scale K] [--line N] [FILE]\n"                             \
-  "       vornak-chart --find TEXT [--json]\n"                                      \
-  "       vornak-chart --import FILE\n"
+#include <vector>
 
-const char usage[] = USAGE;
+#include "cli/options.h"
 
-const char helptext[] = USAGE
-    "\n"
-    "Casts the birth charts of a Vornak chart file and prints them, or writes\n"
-    "their chart pages to a picture or a PDF.\n"
-    "\n"
-    "FILE is a chart file with one 99-character chart line per chart, as the\n"
-    "window program's File > Save writes it. The default is charts.vnk in the\n"
-    "current directory; \"-\" reads standard input. The file is split into lines\n"
-    "as the window's chart list splits it, at line feeds and zero bytes and\n"
-    "after 1023 bytes (the byte that follows is dropped); a last line without\n"
-    "its line feed still counts, and lines are counted from 0, as in the list.\n"
-    "\n"
-    "Options:\n"
-    "  --json      print one JSON object per line (JSON Lines) instead of text\n"
-    "  --line N    cast only line N (counted from 0)\n"
-    "  --png FILE  write the chart page as a PNG image, 760 x 600 pixels\n"
-    "  --svg FILE  write the chart page as SVG, its texts kept as text\n"
-    "  --pdf FILE  write a PDF with the page of every chosen chart, one A4\n"
-    "              landscape page per chart in file order\n"
-    "  --north     draw the North chart (the default is the South chart)\n"
-    "  --scale K   with --png: the page at K times its size, K from 1 to 4\n"
-    "  --find TEXT\n"
-    "              list the places of the atlas whose name starts with TEXT\n"
-    "  --import FILE\n"
-    "              print a chart line for each birth of a CSV file\n"
-    "  --help      print this help and exit\n"
-    "  --version   print the version and exit\n"
-    "\n"
-    "Text output: for each chart the texts of the chart page, one per line: the\n"
-    "name, the date line and the place line; the ten points (As Su Mo Ma Me Ju\n"
-    "Ve Sa Ra Ke), each with its retrograde mark R, its position as degree, sign\n"
-    "and minute, and its nakshatra; the navamsha signs; the Vimshottari dashas\n"
-    "with their start dates. A blank line separates charts. Control bytes in a\n"
-    "name or place are shown as \\xHH.\n"
-    "\n"
-    "JSON output: one object per line with the keys line, name and place (as\n"
-    "read, trailing blanks kept), date (the date line), jd (the chart's day count:\n"
-    "the Julian Day plus one half, whose whole part is the day number of the civil\n"
-    "date in Universal Time), jdut (the astronomical Julian Day of the instant,\n"
-    "Universal Time, to pass to an astronomy library; both printed so that they\n"
-    "read back exactly), tpos (ten positions in arc-minutes), tsp (ten\n"
-    "daily motions in arc-seconds per day; the ascendant's is 0), nakshatra (ten\n"
-    "names), navamsha (ten sign numbers 1 to 12) and dashas (pairs of label and\n"
-    "start date). A line that is not a chart gives {\"line\": N, \"error\": \"...\"}.\n"
-    "The output is valid UTF-8: quotes, backslashes and control bytes are\n"
-    "escaped, and each byte of a name or place that is not part of valid UTF-8\n"
-    "is replaced by U+FFFD.\n"
-    "\n"
-    "The zone of a chart line is what is added to the local time to give\n"
-    "Universal Time, the opposite sign of ISO 8601: \"-\" is east of Greenwich\n"
-    "(India is - 05:30), \"+\" is west (New York in winter is + 05:00).\n"
-    "\n"
-    "Pages: the page that the window shows, black on white, with DejaVu Sans\n"
-    "for its texts. FILE \"-\" writes to standard output. A PNG or SVG holds\n"
-    "one chart, so a file of more than one line needs --line N. The file is\n"
-    "written under a temporary name beside FILE and renamed to FILE only when\n"
-    "complete; devices, FIFOs and /dev/stdout are written directly. An output\n"
-    "that is the input file is refused.\n"
-    "\n"
-    "A line that is not a chart is reported on standard error with its line\n"
-    "number and the reason; the other lines are still cast (and still go into\n"
-    "a PDF).\n"
-    "\n"
-    "Places: --find lists the places of 15,000 people or more whose name or\n"
-    "alternate name starts with TEXT (case and accents ignored), the most\n"
-    "populous first, each with its longitude, latitude, zone and population;\n"
-    "with --json one object per place with the keys name, state, country, lat\n"
-    "and lon (decimal degrees, north and east positive), tz and population.\n"
-    "The places are GeoNames' (https://www.geonames.org, CC BY 4.0) from the\n"
-    "package libtimezonemap-data; the zones' history is tzdata's.\n"
-    "\n"
-    "Import: FILE (\"-\" for standard input) is CSV (RFC 4180) whose header row\n"
-    "names the columns name, date (YYYY-MM-DD), time (HH:MM, 24-hour) and\n"
-    "place (\"Pune\", \"Springfield, Illinois\", \"Paris, FR\": the most populous\n"
-    "of the places that match), and may name lon and lat (80E17, 13N05) and\n"
-    "zone (-05:30, \"-\" east of Greenwich), which then stand in for the\n"
-    "atlas's, and dst (yes or no), which picks the offset of a local time that\n"
-    "came twice. The zone is the one in force at the place's local date and\n"
-    "time; before the zone's first standard time, the mean time of the\n"
-    "longitude. A chart line is printed for each good row, ready to append to\n"
-    "a chart file; each refused row (a bad value, an unknown place, a time the\n"
-    "clocks skipped or showed twice without dst) is told on standard error\n"
-    "with its row number, counted from 1 for the header.\n"
-    "\n"
-    "Exit status:\n"
-    "  0  every chosen line was cast, every place found, every row imported\n"
-    "  1  a line was not a chart, or the file has no line N, or no chart was\n"
-    "     left to write a page of; no place matched; a row was refused\n"
-    "  2  bad usage (several charts for one PNG or SVG included), the file\n"
-    "     could not be read, the output is the input file, or the output could\n"
-    "     not be written\n";
+namespace {
+
+// An option as the usage lines and the help write it: "--name VALUE".
+std::string form(const optiondef& d) {
+  return std::string("--") + d.name + (d.value ? std::string(" ") + d.value : "");
+}
+
+}  // namespace
+
+std::string usagelines() {
+  // The first line casts charts: its alternatives in one pair of brackets,
+  // each other option in its own, then FILE; it wraps under its first
+  // bracket before column 80.
+  std::vector<std::string> words;
+  std::string choices;
+  for (std::size_t i = 0; i < optioncount; ++i)
+    if (optiontable[i].shown == inusage::choice)
+      choices += (choices.empty() ? "[" : " | ") + form(optiontable[i]);
+  if (!choices.empty()) words.push_back(choices + "]");
+  for (std::size_t i = 0; i < optioncount; ++i)
+    if (optiontable[i].shown == inusage::option) words.push_back("[" + form(optiontable[i]) + "]");
+  words.push_back("[FILE]");
+  std::string r, line = "usage: vornak-chart";
+  const std::size_t indent = line.size();
+  for (const std::string& w : words) {
+    if (line.size() + 1 + w.size() > 79) r += line + "\n", line.assign(indent, ' ');
+    line += " " + w;
+  }
+  r += line + "\n";
+  // Each task's own line.
+  for (std::size_t i = 0; i < optioncount; ++i) {
+    const optiondef& d = optiontable[i];
+    if (d.shown != inusage::task) continue;
+    r += "       vornak-chart " + form(d);
+    if (d.with) r += std::string(" [--") + d.with + "]";
+    r += "\n";
+  }
+  return r;
+}
+
+std::string helptext() {
+  std::string r = usagelines() +
+                  "\n"
+                  "Casts the birth charts of a Vornak chart file and prints them as text or\n"
+                  "JSON Lines, or writes their chart pages to a PNG, SVG or PDF file. FILE\n"
+                  "holds one chart line per line; the default is charts.vnk in the current\n"
+                  "directory, and \"-\" reads standard input.\n"
+                  "\n"
+                  "Options:\n";
+  for (std::size_t i = 0; i < optioncount; ++i) {
+    std::string f = form(optiontable[i]);
+    r +=
+        "  " + f + std::string(f.size() < 20 ? 20 - f.size() : 1, ' ') + optiontable[i].help + "\n";
+  }
+  return r +
+         "\n"
+         "Exit status: 0 success; 1 a line was not a chart or not in the file, no\n"
+         "place matched, or a row was refused; 2 bad usage, or a file that could\n"
+         "not be read or written.\n"
+         "\n"
+         "The full reference, with the output formats, the places and the import:\n"
+         "man vornak-chart\n";
+}

@@ -1,9 +1,11 @@
-// vornak-chart's usage lines and its --help text.
+// vornak-chart's usage lines and its --help text, made from the option table.
 #pragma once
 
-// The usage lines, each ending in a line feed.
-extern const char usage[];
+#include <string>
 
-// The whole help: the usage lines, then what the command does, its options,
-// its output and its exit statuses.
-extern const char helptext[];
+// The usage lines, each ending in a line feed.
+std::string usagelines();
+
+// The short help: the usage lines, what the command does, one line per
+// option, the exit statuses, and where the full reference is.
+std::string helptext();

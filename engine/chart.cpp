@@ -18,9 +18,9 @@ int32_t sidarcmin(double lon, double ayan) {
   // The remainder keeps the sign of the dividend: a negative value is
   // truncated first, then brought into the circle.
   int32_t v = trunc32(std::fmod(lon + ayan, 360.0) * 60);
-  if (v < 0) v += 21600;
-  // A remainder just below 360 can round up to 21600 once scaled.
-  if (v >= 21600) v -= 21600;
+  if (v < 0) v += circle_arcmin;
+  // A remainder just below 360 can round up to a whole circle once scaled.
+  if (v >= circle_arcmin) v -= circle_arcmin;
   return v;
 }
 
@@ -41,12 +41,12 @@ chartstate castchart(int mon, int day, int year, int hour, int min, double zone,
   double pos[nbody] = {};
   double speed[nbody] = {};
   getplanets(T, pos, speed);
-  pos[0] = ascendant(T, u, lon, lat);
+  pos[asc] = ascendant(T, u, lon, lat);
   double a = getayan(T);
 
   for (int i = 0; i < nbody; i++) cs.tpos[i] = sidarcmin(pos[i], a);
   // The ascendant's motion is not computed.
-  for (int i = 1; i < nbody; i++) cs.tsp[i] = arcsecday(speed[i]);
-  cs.tsp[0] = 0;
+  for (int i = sun; i < nbody; i++) cs.tsp[i] = arcsecday(speed[i]);
+  cs.tsp[asc] = 0;
   return cs;
 }

@@ -3,16 +3,15 @@
 
 #include <cstdint>
 
-// Number of chart points. Body order everywhere: 0 ascendant, 1 Sun, 2 Moon,
-// 3 Mars, 4 Mercury, 5 Jupiter, 6 Venus, 7 Saturn, 8 Rahu, 9 Ketu.
-constexpr int nbody = 10;
+#include "engine/zodiac.h"
 
 // The chart state.
 //   jd    day count: Julian Day Number of the civil date plus the Universal
 //         Time of day as a fraction of a day (astronomical JD + 0.5)
 //   tpos  sidereal longitudes, whole arc-minutes, 0..21599
 //   tsp   daily motions, whole arc-seconds per day (negative: retrograde);
-//         entry 0 (ascendant) is not computed and is 0
+//         the ascendant's is not computed and is 0
+//   Both in body order (engine/zodiac.h).
 struct chartstate {
   double jd = 0.0;
   int32_t tpos[nbody] = {};

@@ -9,6 +9,7 @@
 #include "engine/node.h"
 #include "engine/series.h"
 #include "engine/sincos.h"
+#include "engine/zodiac.h"
 
 namespace {
 
@@ -33,19 +34,19 @@ struct planetdef {
 const planetdef plandefs[5] = {
     {merlrg, merptr, merterms,
      {-1261, {{1485, 2.649, 198048.273}, {305, 5.71, 458927.03}, {230, 5.3, 396096.55}, {0, 0, 0}}},
-     4},
+     mercury},
     {venlrg, venptr, venterms,
      {-1304, {{1016, 1.423, 39302.097}, {224, 2.85, 78604.19}, {98, 4.27, 117906.29}, {0, 0, 0}}},
-     6},
+     venus},
     {marlrg, marptr, marterms,
      {-1052, {{877, 1.834, 29424.634}, {187, 3.67, 58849.27}, {84, 3.49, 33405.34}, {0, 0, 0}}},
-     3},
+     mars},
     {juplrg, jupptr, jupterms,
      {-527, {{978, 1.154, 57533.849}, {89, 2.3, 115067.7}, {46, 4.64, 62830.76}, {45, 0.76, 52236.94}}},
-     5},
+     jupiter},
     {satlrg, satptr, satterms,
      {-373, {{986, 0.88, 60697.768}, {54, 3.31, 62830.76}, {52, 1.59, 58564.78}, {51, 1.76, 121395.54}}},
-     7},
+     saturn},
 };
 // clang-format on
 
@@ -78,7 +79,7 @@ void planets2(double T0, double T1, double* out0, double* out1) {
   getplanet2(T, E, earlrg, earptr, earterms);
   for (int k = 0; k < 5; k++)
     getplanet2(T, P[k], plandefs[k].lrg, plandefs[k].ptr, plandefs[k].terms);
-  vec2 moon = getlunar2(T), node = getnode2(T, nullptr);
+  vec2 mlon = getlunar2(T), node = getnode2(T, nullptr);
   // Heliocentric longitude of the Earth, one turn.
   vec2 lsun = {rev2pi(E[0][0]), rev2pi(E[0][1])};
   // Time in units of 10,000 Julian years.
@@ -120,11 +121,11 @@ void planets2(double T0, double T1, double* out0, double* out1) {
   // Aberration of the Sun.
   vec2 ab = (17 * cv[0] - 993) * 1e-7;
   // The Sun is opposite the Earth's heliocentric direction.
-  vec2 sun = (lsun + ab + dpsi) * deg_per_rad + 180;
-  vec2 moonn = moon + dpsi * deg_per_rad;
+  vec2 slon = (lsun + ab + dpsi) * deg_per_rad + 180;
+  vec2 moonn = mlon + dpsi * deg_per_rad;
   for (int l = 0; l < 2; l++) {
-    outs[l][1] = std::fmod(sun[l], 360.0);
-    outs[l][2] = moonn[l];
+    outs[l][sun] = std::fmod(slon[l], 360.0);
+    outs[l][moon] = moonn[l];
   }
   vec2 et[3];
   trig(0, et);
@@ -143,8 +144,8 @@ void planets2(double T0, double T1, double* out0, double* out1) {
   }
   // True node, without nutation; Ketu is the opposite point.
   for (int l = 0; l < 2; l++) {
-    outs[l][8] = node[l];
-    outs[l][9] = std::fmod(node[l] + 180, 360.0);
+    outs[l][rahu] = node[l];
+    outs[l][ketu] = std::fmod(node[l] + 180, 360.0);
   }
 }
 
@@ -163,15 +164,15 @@ double hel2geo(const double* p, const double* e) {
 }
 
 void planets(double T, double* out) {
-  double other[10];
+  double other[nbody];
   planets2(T, T, out, other);
 }
 
 void getplanets(double T, double* pos, double* speed) {
   // And one hour earlier: 1 / 876600 Julian century.
-  double earlier[10];
+  double earlier[nbody];
   planets2(T, T - 1.1407711613050422e-6, pos, earlier);
-  for (int i = 1; i < 10; i++) {
+  for (int i = sun; i < nbody; i++) {
     double d = pos[i] - earlier[i];
     // A body that crossed 0 deg during the hour.
     if (d > 180) d -= 360;

@@ -18,18 +18,23 @@ namespace {
 // an unreadable file or a line that is not a chart is reported with an alert
 // and changes nothing.
 void load_chart(shell& sh, int n) {
-  lineread r = loadchart(chartfilename, n);
-  if (!r.ok) {
+  chartload r = loadchart(chartfilename, n);
+  switch (r.state) {
+    case loadstate::chart:
+      setchart(sh, r.rec);
+      sh.kept = r.rec;
+      break;
     // An item without a chart (none chosen, the empty last item) is no
     // error: the current chart simply stays.
-    if (r.nochart) return;
-    if (r.unreadable)
+    case loadstate::nochart:
+      break;
+    case loadstate::unreadable:
       fl_alert("%s", r.why.c_str());
-    else
+      break;
+    case loadstate::badline:
       fl_alert("Not a chart line:\n%s", r.why.c_str());
-    return;
+      break;
   }
-  setchart(sh, r.rec);
 }
 
 // The list window, with its browser and the shell it loads into.

@@ -19,7 +19,10 @@
 #include "gui/commands.h"
 #include "gui/modalwin.h"
 #include "gui/placefinder.h"
+#include "gui/question.h"
 #include "gui/shell.h"
+#include "gui/typeahead.h"
+#include "gui/zonewords.h"
 
 namespace {
 
@@ -31,18 +34,38 @@ static const char* const zoneitems[] = {"+", "-", nullptr};
 static const char* const ewitems[] = {"W", "E", nullptr};
 static const char* const nsitems[] = {"N", "S", nullptr};
 
-// The zone's sign is the opposite of ISO 8601's: it is added to the local
-// time to give Universal Time.
-static const char* const zonetip =
-    "Added to the local time to give Universal Time:\n"
-    "- east of Greenwich (India - 05:30)\n"
-    "+ west (New York in winter + 05:00)";
+// A choice whose entries can also be chosen by typing their first letters
+// ("Aug", "E", "-") while it has the focus; an entry so chosen runs the
+// callback as one picked from its menu does.
+class typedchoice : public Fl_Choice {
+ public:
+  typedchoice(int x, int y, int w, int h, const char* label, const char* const* items)
+      : Fl_Choice(x, y, w, h, label), items(items) {
+    for (; *items; ++items) add(*items, 0, nullptr);
+    value(0);
+  }
+
+  int handle(int event) override {
+    if (event == FL_FOCUS || event == FL_UNFOCUS) typed.clear();
+    if (event == FL_KEYBOARD && Fl::focus() == this &&
+        !Fl::event_state(FL_CTRL | FL_ALT | FL_META)) {
+      const int i = typeahead(items, typed, std::string_view(Fl::event_text(), Fl::event_length()));
+      if (i >= 0) {
+        picked(menu() + i);
+        redraw();
+        return 1;
+      }
+    }
+    return Fl_Choice::handle(event);
+  }
+
+ private:
+  const char* const* items;
+  std::string typed;  // the letters typed since the choice took the focus
+};
 
 Fl_Choice* choice(int x, int y, int w, int h, const char* label, const char* const* items) {
-  Fl_Choice* c = new Fl_Choice(x, y, w, h, label);
-  for (; *items; ++items) c->add(*items, 0, nullptr);
-  c->value(0);
-  return c;
+  return new typedchoice(x, y, w, h, label, items);
 }
 
 // The message boxes do not wrap: longer texts are broken into lines here.
@@ -54,6 +77,7 @@ int item(const Fl_Choice* c) { return c->value() > 0 ? c->value() : 0; }
 // The dialog window, with its entry widgets and the shell it commits to.
 struct chartdlg : modalwin {
   chartdlg(shell& s, bool edit);
+  int handle(int event) override;
   entries readentries() const;
   void showdate(const entries& e);
   void showentries(const entries& e);
@@ -139,9 +163,9 @@ void smallfont(Fl_Group* g) {
 bool chartdlg::settle(entries& e, zonestep s) {
   if (s.kind == zonestep::choose) {
     // The box's buttons stand from right to left: Cancel, then the two
-    // offsets, the earlier one leftmost.
-    const int i = fl_choice("%s", "Cancel", s.offsets[1].label.c_str(), s.offsets[0].label.c_str(),
-                            boxtext(s.message).c_str());
+    // offsets, the earlier one leftmost. Neither offset is a safe guess, so
+    // Return answers nothing.
+    const int i = ask(boxtext(s.message), {"Cancel", s.offsets[1].label, s.offsets[0].label});
     if (i == 0) return false;
     s = putzone(e, follow, s.offsets[2 - i]);
   }
@@ -219,6 +243,23 @@ void ok_cdlg(Fl_Widget*, void* v) {
     return;
   setchart(d->sh, b);
   d->close();
+}
+
+// Return or keypad Enter, from any field, is OK; on a button that has the
+// focus (after Tab) it is that button, as Space is. The fields leave Return
+// to the window.
+int chartdlg::handle(int event) {
+  const int key = Fl::event_key();
+  if (event == FL_KEYBOARD && (key == FL_Enter || key == FL_KP_Enter) &&
+      !Fl::event_state(FL_SHIFT | FL_CTRL | FL_ALT | FL_META)) {
+    Fl_Button* b = dynamic_cast<Fl_Button*>(Fl::focus());
+    if (b && b->window() == this)
+      b->do_callback();
+    else
+      ok_cdlg(nullptr, this);
+    return 1;
+  }
+  return modalwin::handle(event);
 }
 
 chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s) {

@@ -1,5 +1,5 @@
 // The place finder: a search field, the places that match as it is typed,
-// most populous first, and OK and Cancel.
+// the most likely first, and OK and Cancel.
 #include "gui/placefinder.h"
 
 #include <string>
@@ -53,14 +53,21 @@ struct finderwin : modalwin {
   std::function<void(const place&)> chosen;
 };
 
-// The places that match the search field, the first of them selected.
+// The places that match the search field, the first of them selected when
+// the text tells which place is meant; when several far apart may be, none
+// is selected until the user chooses. When none match, the places of close
+// names are listed instead, none selected.
 void finderwin::search() {
-  found = worldatlas().search(in->value());
+  const placesfound r = worldatlas().search(in->value());
+  found = r.places.empty() ? r.close : r.places;
   br->clear();
   for (const place* p : found) br->additem(placelabel(*p));
-  if (!found.empty()) br->value(1);
-  const bool none = found.empty() && in->size() > 0;
-  note->label(none ? "No place of 15,000 people or more has that name." : "");
+  if (!r.places.empty() && !r.ambiguous) br->value(1);
+  const bool none = r.places.empty() && in->size() > 0;
+  note->label(r.ambiguous     ? "Several places far apart have that name: choose one."
+              : !none         ? ""
+              : found.empty() ? "No place of 15,000 people or more has that name."
+                              : "No place of that name; places of close names above.");
 }
 
 void search_cb(Fl_Widget*, void* v) { static_cast<finderwin*>(v)->search(); }

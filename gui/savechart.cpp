@@ -5,9 +5,12 @@
 #include "gui/commands.h"
 #include "gui/shell.h"
 
-void save_cb(Fl_Widget*, void* sh) {
-  if (appendchart(chartfilename, static_cast<shell*>(sh)->birth))
+void save_cb(Fl_Widget*, void* p) {
+  shell& sh = *static_cast<shell*>(p);
+  if (appendchart(chartfilename, sh.birth)) {
+    sh.kept = sh.birth;
     fl_message("Chart has been saved.");
-  else
+  } else {
     fl_alert("Error saving chart!");
+  }
 }

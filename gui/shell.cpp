@@ -11,6 +11,7 @@ int on_init(shell& s) {
   // One reading of the clock gives both the record's fields and the date line.
   std::time_t now = std::time(nullptr);
   s.birth = startrecord(*std::localtime(&now));
+  s.kept = s.birth;
   s.north = false;
   setupplanets(s);
   return 1;

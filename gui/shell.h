@@ -9,6 +9,7 @@ class Fl_Widget;
 
 struct shell {
   birthdata birth;            // the current birth data
+  birthdata kept;             // the chart at start, or last loaded or saved
   chartstate chart;           // cast from birth, by setupplanets only
   bool north = false;         // chart style: South (the start value) or North
   Fl_Widget* page = nullptr;  // the scroll area that shows the page

@@ -60,8 +60,7 @@ const int hp[12][9][2] = {
 
 // A point's chart text: label, R when retrograde, whole degree in its sign.
 void pointtext(char* dst, int size, int i, const chartstate& s) {
-  int d = s.tpos[i] / 60 % 30;
-  std::snprintf(dst, size, isretro(i, s) ? "%sR %d" : "%s %d", plnam[i], d);
+  std::snprintf(dst, size, isretro(i, s) ? "%sR %d" : "%s %d", plnam[i], signdeg(s.tpos[i]));
 }
 
 // Writes the points of sign sg in body order, the k-th at the baseline
@@ -72,7 +71,7 @@ void drawpoints(canvas& c, const chartstate& s, int sg, Slot slot) {
   char buf[32];
   int k = 0;
   for (int i = 0; i < nbody && k < 9; ++i) {
-    if (s.tpos[i] / 1800 != sg) continue;
+    if (signof(s.tpos[i]) != sg) continue;
     pointtext(buf, sizeof buf, i, s);
     pt at = slot(k++);
     c.drawtext(buf, at.x, at.y);
@@ -143,7 +142,7 @@ void draw_north_chart(canvas& c, const chartstate& s, int x, int y) {
   c.drawline(x + 180, y, x + 359, y + 180);
 
   char buf[32];
-  int a = s.tpos[0] / 1800;
+  int a = signof(s.tpos[asc]);
   // The first house shows the ascendant's sign number, the others follow.
   int n = a + 1;
   for (int h = 0; h < 12; ++h) {

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "chart/escape.h"
-#include "page/outfile.h"
+#include "fileio/outfile.h"
 
 const char* const exportfilters = "PNG\t*.png\nSVG\t*.svg\nPDF\t*.pdf";
 

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <ostream>
 
+#include "engine/zodiac.h"
+#include "fileio/cannot.h"
 #include "page/cairocanvas.h"
 #include "page/cairopng.h"
 #include "page/filestyle.h"
@@ -15,9 +17,6 @@
 #include "version.h"
 
 namespace {
-
-// The page in pixels, as the window's chart view holds it.
-constexpr int pagewidth = 760, pageheight = 600;
 
 // A4 landscape in points, and the least margin around the page on it.
 constexpr double a4width = 841.89, a4height = 595.28, a4margin = 36;
@@ -115,7 +114,7 @@ bool pagefile::finish(std::string& why) {
     // that cairo could not make has none.
     if (failed && !file.writefailed()) {
       discard();
-      why = "cannot write";
+      why = cannot("write", 0);
       return false;
     }
     if (!file.commit(why)) {
@@ -127,7 +126,7 @@ bool pagefile::finish(std::string& why) {
   out.flush();
   if (failed || !out) {
     discard();
-    why = "cannot write";
+    why = cannot("write", 0);
     return false;
   }
   return true;

@@ -7,7 +7,7 @@
 #include <cairo.h>
 
 #include "chart/birth.h"
-#include "page/outfile.h"
+#include "fileio/outfile.h"
 
 enum class pageformat { none, png, svg, pdf };
 

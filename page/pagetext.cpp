@@ -1,4 +1,4 @@
-// The texts of the chart page: labels, positions, nakshatras and navamshas.
+// The texts of the chart page: labels, positions and nakshatra names.
 #include "page/pagetext.h"
 
 #include <cstdio>
@@ -8,7 +8,6 @@ const char* const plnam[nbody] = {"As", "Su", "Mo", "Ma", "Me", "Ju", "Ve", "Sa"
 const char* const zod[12] = {"Ar", "Ta", "Ge", "Cn", "Le", "Vi",
                              "Li", "Sc", "Sg", "Cp", "Aq", "Pi"};
 
-// Nakshatra n covers arc-minutes 800 n to 800 n + 799.
 // clang-format off
 const char* const naknam[27] = {
     "Aswini",     "Bharani",    "Krittika", "Rohini",   "Mrigsira",
@@ -20,7 +19,7 @@ const char* const naknam[27] = {
 };
 // clang-format on
 
-bool isretro(int i, const chartstate& c) { return i >= 2 && i <= 7 && c.tsp[i] < 0; }
+bool isretro(int i, const chartstate& c) { return canretro(i) && c.tsp[i] < 0; }
 
 int pointlabel(char* dst, int size, int i, const chartstate& c) {
   return std::snprintf(dst, size, isretro(i, c) ? "%sR" : "%s", plnam[i]);
@@ -33,22 +32,15 @@ int placetext(char* dst, int size, const birthdata& b) {
 }
 
 int prtdhm(char* dst, int v) {
-  int mn = v % 60;
-  int deg = v / 60;
   // "%2d%s%02d", written by hand: a text output prints ten of them a chart.
-  int d = deg % 30;
+  int d = signdeg(v), mn = arcminof(v);
+  const char* z = zod[signof(v)];
   dst[0] = d < 10 ? ' ' : static_cast<char>('0' + d / 10);
   dst[1] = static_cast<char>('0' + d % 10);
-  dst[2] = zod[deg / 30][0];
-  dst[3] = zod[deg / 30][1];
+  dst[2] = z[0];
+  dst[3] = z[1];
   dst[4] = static_cast<char>('0' + mn / 10);
   dst[5] = static_cast<char>('0' + mn % 10);
   dst[6] = '\0';
   return 6;
 }
-
-int nakshatra(int v) { return v / 800; }
-
-// One navamsha is 200 arc-minutes; they are counted on from 0 Aries
-// through the signs.
-int navamsha(int v) { return v / 200 % 12 + 1; }

@@ -8,8 +8,8 @@ extern const char* const plnam[nbody];  // "As" .. "Ke"
 extern const char* const zod[12];       // "Ar" .. "Pi"
 extern const char* const naknam[27];    // "Aswini" .. "Revati"
 
-// True when point i carries the retrograde mark: Moon to Saturn (2..7)
-// with a negative daily motion.
+// True when point i carries the retrograde mark: a point that can be
+// retrograde (canretro) with a negative daily motion.
 bool isretro(int i, const chartstate& c);
 
 // The label column of point i: its label, with R when it is retrograde.
@@ -24,8 +24,3 @@ int placetext(char* dst, int size, const birthdata& b);
 // The position column: "%2d%s%02d" of degree in sign, sign label, minute.
 // dst has room for 7 characters with the terminator. v in 0..21599.
 int prtdhm(char* dst, int v);
-
-// The nakshatra index 0..26 and the navamsha sign number 1..12 of a
-// position in arc-minutes 0..21599.
-int nakshatra(int v);
-int navamsha(int v);

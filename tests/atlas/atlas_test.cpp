@@ -22,7 +22,7 @@ TEST(atlas, searchandlookup) {
   atlas& a = worldatlas();
   ASSERT_EQ(a.load(), "");
   checktable("atlas.txt", 2, [&a](const fields& in) {
-    const std::vector<const place*> found = a.search(in[1], 5);
+    const std::vector<const place*> found = a.search(in[1], 5).places;
     const place* p = in[0] == "lookup" ? a.lookup(in[1]) : found.empty() ? nullptr : found[0];
     char figures[64] = "none";
     if (p)
@@ -32,8 +32,28 @@ TEST(atlas, searchandlookup) {
   });
 }
 
+// A text resolved as the import takes it, or searched as Find takes it, at
+// a local date and time or none: whether it names one place, several that
+// it may mean, or none; the candidates (at most six) or the close names.
+TEST(atlas, namesresolvedorasked) {
+  atlas& a = worldatlas();
+  checktable("placenames.txt", 3, [&a](const fields& in) {
+    civiltime at{};
+    const bool dated = std::sscanf(in[2].c_str(), "%d-%d-%d %d:%d", &at.year, &at.mon, &at.day,
+                                   &at.hour, &at.min) == 5;
+    const placesfound r = in[0] == "search" ? a.search(in[1], 100, dated ? &at : nullptr)
+                                            : a.resolve(in[1], dated ? &at : nullptr);
+    const bool none = r.places.empty();
+    const std::vector<const place*>& shown = none ? r.close : r.places;
+    std::string list;
+    const size_t n = none ? shown.size() : r.ambiguous ? std::min<size_t>(r.candidates, 6) : 1;
+    for (size_t i = 0; i < n; ++i) list += (i ? " | " : "") + placetext(*shown[i]);
+    return fields{none ? "none" : r.ambiguous ? "ambiguous" : "one", list};
+  });
+}
+
 TEST(atlas, mostpopulousfirst) {
-  const auto s = worldatlas().search("s", 50);
+  const auto s = worldatlas().search("s", 50).places;
   ASSERT_EQ(s.size(), 50u);
   EXPECT_EQ(s[0]->name, "Shanghai");
   for (size_t i = 1; i < s.size(); ++i) EXPECT_GE(s[i - 1]->population, s[i]->population);
@@ -46,7 +66,7 @@ TEST(atlas, everyzoneisintzdata) {
   std::set<std::string> zones;
   size_t places = 0;
   for (char c : std::string("abcdefghijklmnopqrstuvwxyz0123456789")) {
-    for (const place* p : a.search(std::string(1, c), 100000)) {
+    for (const place* p : a.search(std::string(1, c), 100000).places) {
       zones.insert(p->tz);
       ++places;
     }
@@ -66,7 +86,8 @@ class atlasfiles : public ::testing::Test {
     fs::create_directories(dir);
     write("countryInfo.txt",
           "#ISO\tISO3\tISO-Numeric\tfips\tCountry\n"
-          "IN\tIND\t356\tIN\tIndia\n");
+          "IN\tIND\t356\tIN\tIndia" +
+              std::string(14, '\t') + "\n");
     write("admin1Codes.txt", "IN.25\tTamil Nadu\tTamil Nadu\t1255053\n");
     write("cities15000.txt", city("Chennai") + city("Madurai"));
   }
@@ -89,7 +110,7 @@ TEST_F(atlasfiles, missingfilenamesthepackage) {
   EXPECT_EQ(a.load(), "The place atlas cannot be read: " + path("cities15000.txt") +
                           " is missing. It comes with the Debian package libtimezonemap-data; "
                           "until that is installed, enter the place by hand.");
-  EXPECT_TRUE(a.search("chennai", 5).empty());
+  EXPECT_TRUE(a.search("chennai", 5).places.empty());
   EXPECT_EQ(a.lookup("Chennai"), nullptr);
 }
 
@@ -128,7 +149,14 @@ TEST_F(atlasfiles, readsorsayswhichlineisdamaged) {
       {states, "IN.7\tDelhi\tDelhi\t1273293\n# Delhi\n", 2},
       {states, "IN.25 Tamil Nadu\n", 1},
       {countries, "# only comments\n", 1},
-      {countries, "# ISO\nIN\tIND\t356\tIN\tIndia\nIND\tIND\t356\tIN\tIndia\n", 3},
+      {countries,
+       "# ISO\nIN\tIND\t356\tIN\tIndia" + std::string(14, '\t') + "\nIND\tIND\t356\tIN\tIndia" +
+           std::string(14, '\t') + "\n",
+       3},
+      // A file cut off within its last line, or a line of too many fields.
+      {cities, chennai + chennai.substr(0, 40), 2},
+      {states, "IN.25\tTamil Nadu\tTamil Nadu\t1255053", 1},
+      {countries, "IN\tIND\t356\tIN\tIndia" + std::string(15, '\t') + "\n", 1},
   };
   for (const auto& c : cases) {
     SetUp();
@@ -142,7 +170,7 @@ TEST_F(atlasfiles, readsorsayswhichlineisdamaged) {
                                : "")
         << c.file << " " << c.text;
     std::string found;
-    for (const place* p : a.search("chennai", 5)) found += p->name + " " + p->tz + "\n";
+    for (const place* p : a.search("chennai", 5).places) found += p->name + " " + p->tz + "\n";
     EXPECT_EQ(found, c.line ? "" : "Chennai Asia/Kolkata\n") << c.text;
   }
 }

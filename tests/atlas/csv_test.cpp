@@ -34,13 +34,19 @@ TEST(csvreader, readsrfc4180andreportsbadquotes) {
   });
 }
 
+// Separators count as bytes of the record, so a record of nothing but
+// commas is bounded as one long field is.
 TEST(csvreader, boundsarecord) {
-  const std::string big(csvreader::maxrecord + 10, 'x');
+  const std::string big(65540, 'x');
   const std::vector<std::string> r = records(big + ",y\nz\n");
   ASSERT_EQ(r.size(), 2u);
-  EXPECT_EQ(r[0], "1:" + std::string(csvreader::maxrecord, 'x') +
-                      "|!the record is longer than 65536 bytes");
+  EXPECT_EQ(r[0], "1:" + std::string(65536, 'x') + "!the record is longer than 65536 bytes");
   EXPECT_EQ(r[1], "2:z");
+  csvreader csv;
+  for (int i = 0; i < (1 << 22); ++i) csv.put(',');
+  ASSERT_TRUE(csv.put('\n'));
+  EXPECT_EQ(csv.row().fields.size(), 65537u);
+  EXPECT_EQ(csv.row().error, "the record is longer than 65536 bytes");
 }
 
 }  // namespace

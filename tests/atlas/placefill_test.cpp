@@ -25,6 +25,9 @@ const std::map<std::string, place> places = {
     {"Samoa", {"Apia", "", "Samoa", "WS", -13.83333, -171.76666, "Pacific/Apia", 40407}},
     {"Russia", {"Санкт-Петербург", "", "Russia", "RU", 59.93863, 30.31413, "Europe/Moscow",
                 5351935}},
+    // On the prime meridian: a record of the tests' own.
+    {"United Kingdom", {"Greenwich", "England", "United Kingdom", "GB", 51.47783, 0.0,
+                        "Europe/London", 287942}},
 };
 // clang-format on
 
@@ -62,6 +65,7 @@ TEST(chooseplace, fillsandfollowsthezone) {
                            : in[0] == "hour" ? &e.hour
                            : in[0] == "min"  ? &e.min
                            : in[0] == "lond" ? &e.lond
+                           : in[0] == "lonm" ? &e.lonm
                                              : nullptr;
       if (typed) *typed = in[1];
       s = followzone(e, f);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "atlas/tzrule.h"
 #include "atlas/zonefind.h"
 #include "tests/golden.h"
 
@@ -24,6 +25,21 @@ TEST(findzone, historicaltableandclockchanges) {
                     " | " + o.source);
     return out;
   });
+}
+
+// tzdata's rules for later years as the zone files write them, and the
+// damage that the zone library would only warn about.
+TEST(tzrulevalid, footersofthezonefiles) {
+  for (const char* good : {"", "EST5EDT,M3.2.0,M11.1.0", "IST-5:30", "<+0330>-3:30", "<-03>3",
+                           "NZST-12NZDT,M9.5.0,M4.1.0/3", "WET0WEST,M3.5.0/1,M10.5.0", "<+13>-13",
+                           "AEST-10AEDT,M10.1.0,M4.1.0/3", "XXX3EDT4,J60/167,300/-1:30:59",
+                           "IST-2IDT,M3.4.4/26,M10.5.0", "GMT0IST,M10.5.0,M3.5.0/1"})
+    EXPECT_TRUE(tzrulevalid(good)) << good;
+  for (const char* bad :
+       {"EST5EDT,M3.2.0,M13.1.0", "EST", "ES5", "EST25", "EST5EDT,M3.2.0", "EST5EDT,M3.6.0,M11.1.0",
+        "EST5EDT,M3.2.7,M11.1.0", "<+03-3", "<+3>-3", "EST5EDT,J0,J365", "EST5EDT,366,1", "EST5:6",
+        "EST5 ", "EST5EDT,M3.2.0/168,M11.1.0", "EST5EDT,M3.2.0,M11.1.0,"})
+    EXPECT_FALSE(tzrulevalid(bad)) << bad;
 }
 
 }  // namespace

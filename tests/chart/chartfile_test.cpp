@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "chart/chartfile.h"
+#include "tests/chart/items.h"
 #include "tests/golden.h"
 
 namespace {
@@ -81,27 +82,6 @@ TEST_F(ChartFile, SaveThatFailsLeavesTheFileAsItWas) {
   put(line.substr(0, 99));
   EXPECT_TRUE(appendchart(file.c_str(), readchartline(line).rec, fullwrite));
   EXPECT_EQ(readfile(file), line + line);
-}
-
-// Save's write is retried after a signal only: a write that makes no
-// progress fails, and leaves the file as it was. The seam's write is
-// interrupted by a signal, then, when stuck, writes nothing.
-static bool stuck;
-static int calls;
-static long interrupted(int fd, const void* p, std::size_t n) {
-  if (calls++ == 0) return errno = EINTR, -1;
-  return stuck && calls == 2 ? 0 : write(fd, p, n);
-}
-
-TEST(Save, RetriesAWriteThatASignalInterrupted) {
-  const std::string file = ::testing::TempDir() + "vornak-save-" + std::to_string(getpid());
-  for (bool s : {false, true}) {
-    std::ofstream(file, std::ios::trunc).close();
-    calls = 0, stuck = s;
-    EXPECT_EQ(appendchart(file.c_str(), birthdata(), interrupted), !s);
-    EXPECT_EQ(readfile(file).size(), s ? 0u : 100u);
-  }
-  unlink(file.c_str());
 }
 
 // Runs f in a child process as the user nobody when the test runs as root
@@ -194,25 +174,28 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   ASSERT_EQ(items.size(), 7u);  // 1500 bytes: 1023, one dropped, 476
   EXPECT_EQ(items[4], std::string(476, 'y'));
   // clang-format off
-  const std::string outcomes[] = {"", "line is too short (30 bytes, a chart line has 99)", "",
-                                  "unknown month \"yyy\"", "unknown month \"yyy\"", "",
-                                  "no chart at item 6", "no chart at item 7", "no chart at item -1"};
+  using ls = loadstate;
+  const struct { ls state; std::string why; } outcomes[] = {
+      {ls::chart, ""}, {ls::badline, "line is too short (30 bytes, a chart line has 99)"},
+      {ls::chart, ""}, {ls::badline, "unknown month \"yyy\""}, {ls::badline, "unknown month \"yyy\""},
+      {ls::chart, ""}, {ls::nochart, "no chart at item 6"}, {ls::nochart, "no chart at item 7"},
+      {ls::nochart, "no chart at item -1"}};
   // clang-format on
   for (int n = -1; n < 8; ++n) {
-    lineread r = loadchart(file.c_str(), n);
-    EXPECT_EQ(r.why, outcomes[n < 0 ? 8 : n]) << n;
-    // No chart at the empty last item, beyond it or at -1; neither flag for a bad line.
-    EXPECT_EQ(r.ok, r.why.empty()) << n;
-    EXPECT_EQ(r.nochart, n < 0 || n > 5) << n;
-    EXPECT_FALSE(r.unreadable) << n;
+    chartload r = loadchart(file.c_str(), n);
+    const auto& want = outcomes[n < 0 ? 8 : n];
+    EXPECT_EQ(std::make_tuple(r.state, r.why), std::make_tuple(want.state, want.why)) << n;
   }
+  // The chart loaded is the line's own record: it writes the same line.
+  char back[129];
+  EXPECT_EQ(std::string(back, writechartline(back, loadchart(file.c_str(), 5).rec)), line);
   // A file that cannot be opened gives no items and says so; no path gives
   // none, and no chart.
   std::remove(file.c_str());
   for (const char* path : {file.c_str(), "", static_cast<const char*>(nullptr)}) {
-    lineread r = loadchart(path, 0);
-    EXPECT_EQ(std::make_tuple(r.unreadable, r.nochart, r.ok, r.why),
-              std::make_tuple(true, false, false, std::string("Couldn't open chart file!")));
+    chartload r = loadchart(path, 0);
+    EXPECT_EQ(std::make_tuple(r.state, r.why),
+              std::make_tuple(loadstate::unreadable, std::string("Couldn't open chart file!")));
     EXPECT_TRUE(listitems(path, &opened).empty());
     EXPECT_EQ(opened, path != file.c_str());
   }
@@ -241,8 +224,9 @@ TEST_F(ChartFile, ListStopsAtItsLimitAndTakesOnlyRegularFiles) {
     listing l = listfile(path.c_str(), [&](std::string_view) { ++n; });
     EXPECT_EQ(std::make_tuple(l.opened, l.notfile, n), std::make_tuple(false, true, std::size_t{0}))
         << path;
-    lineread r = loadchart(path.c_str(), 0);
-    EXPECT_TRUE(r.unreadable) << path;
-    EXPECT_EQ(r.why, "Couldn't open chart file!") << path;
+    chartload r = loadchart(path.c_str(), 0);
+    EXPECT_EQ(std::make_tuple(r.state, r.why),
+              std::make_tuple(loadstate::unreadable, std::string("Couldn't open chart file!")))
+        << path;
   }
 }

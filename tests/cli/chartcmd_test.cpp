@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -57,4 +58,12 @@ TEST(ChartCmd, LinesStatusAndMessages) {
                   std::to_string(std::count(r.out.begin(), r.out.end(), '\n')),
                   r.out.substr(0, r.out.find('\n')), r.err};
   });
+}
+
+// Options after FILE, also where POSIXLY_CORRECT would stop getopt there.
+TEST(ChartCmd, OptionsAfterFile) {
+  setenv("POSIXLY_CORRECT", "1", 1);
+  result r = run({"-", "--line", "1"}, j2000 + delhi);
+  unsetenv("POSIXLY_CORRECT");
+  EXPECT_EQ(r.out.substr(0, 23) + r.err, delhi.substr(0, 23));
 }

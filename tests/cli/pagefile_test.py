@@ -101,6 +101,11 @@ with tempfile.TemporaryDirectory() as d:
     # first words stand (in points from the top left corner).
     box = subprocess.run(["pdftotext", "-l", "1", "-bbox", pdf, "-"], capture_output=True, text=True)
     check('<word xMin="438.386721" yMin="37.562056"' in box.stdout, "pdf: the page is moved")
+    # Two --line: a page for each, in the order given (the file written anew).
+    r = run("--pdf", pdf, "--line", "3", "--line", "0", samples)
+    pages = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout.split("\f")
+    check(r.returncode == 0 and len(pages) == 3 and "Moon Landing" in pages[0] and "J2000" in pages[1],
+          "pdf of two lines: %d pages" % (len(pages) - 1))
     check(sorted(os.listdir(d)) == ["all.pdf", "bad.vnk"], "files left: %s" % os.listdir(d))
 
 done()

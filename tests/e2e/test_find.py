@@ -2,7 +2,8 @@
 # Place, Lon, Lat and the zone for the date and time, which follows a change
 # of the date until a zone field is typed into; a clock change is refused or
 # asked about; a zone far from the mean time of the longitude is asked about
-# before anything is committed. Checked on the saved lines' bytes.
+# before anything is committed; a name of places far apart selects none.
+# Checked on the saved lines' bytes.
 import harness
 from harness import LINE
 
@@ -40,10 +41,25 @@ def test_find_follow_save():
         s.saved(LINE["chennai"] + LINE["newyork"])
 
 
+def test_find_asks_which_salem():
+    # Salem is a city in Tamil Nadu and towns in the United States, and
+    # Jerusalem's alternate name: Find selects none of them, so that Return
+    # takes none; Down twice and Return take the second, Salem, Oregon.
+    with harness.Session() as s:
+        d = new(s, "Salem Test", "Jan", "1", "1990", "12", "0", "Salem")
+        s.click(*FIND, wid=d)
+        f = s.find("Find Place")
+        s.key("Return", "Down", "Down", "Return", wid=f)
+        s.gone(f)
+        s.button(d, "OK")
+        s.saved(LINE["salem"])
+
+
 def test_far_zone_asks():
     with harness.Session() as s:
         d = s.dialog("New", PUNE)  # zone "+": the sign reversed
         s.click(*harness.FIELD["OK"], wid=d)
+        s.key("Return", wid=s.find(""))  # no default answer
         s.answer("Escape")  # Go back
         harness.check(d in s.windows(), "the dialog closed")
         s.button(d, "Cancel")
@@ -65,14 +81,17 @@ def test_clock_changes():
         s.alert("OK took a skipped time")
         s.button(d, "Cancel")
         # 01:30 on 7 Nov 2021 came twice: asked at Find, and again at OK
-        # while not answered; Return picks the later, standard time.
+        # while not answered; Return answers nothing, the second button from
+        # the right is the later, standard time.
         d = new(s, None, "Nov", "7", "2021", "1", "30", "new york")
         find(s, d, "Return")
         s.answer("Escape")
         s.click(*harness.FIELD["OK"], wid=d)
-        s.answer("Return")
+        s.key("Return", wid=s.find(""))
+        s.answer(click=(155, 22))
         s.gone(d)
         s.saved(LINE["repeated"])
 
 
-harness.run(test_find_follow_save, test_far_zone_asks, test_clock_changes)
+harness.run(test_find_follow_save, test_find_asks_which_salem, test_far_zone_asks,
+            test_clock_changes)

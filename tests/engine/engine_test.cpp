@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "engine/angles.h"
 #include "engine/calendar.h"
 #include "engine/chart.h"
 #include "engine/moon.h"
@@ -21,7 +22,7 @@
 
 namespace {
 
-const double pi = 3.141592653589793, qnan = std::nan(""), inf = HUGE_VAL;
+const double qnan = std::nan(""), inf = HUGE_VAL;
 // One hour in Julian centuries.
 const double hour = 1.1407711613050422e-6;
 
@@ -78,8 +79,18 @@ TEST(Calendar, EveryDate1583To2599PrintsBack) {
 }
 
 TEST(Engine, KnownFigures) {
-  EXPECT_NEAR(getlunar(0.0), 223.3189, 0.5e-4);
-  EXPECT_NEAR(getlunar(-1.0), 265.2938, 0.5e-4);  // 31 December 1899, 12:00
+  // The Moon to the last bit, so that a term lost, added or changed shows: at
+  // T = 0 and -1 (31 December 1899, 12:00) the design's 223.3189 and
+  // 265.2938; then Meeus's worked example (Astronomical Algorithms, 2nd ed.,
+  // 47.a: 1992 April 12, 0h, 133.162655), within 2" as the book's mean
+  // elements differ a little from these.
+  const double lunar[][2] = {{0.0, 223.31894900108034},
+                             {-1.0, 265.29377556638792},
+                             {-0.077221081451060922, 133.16310778445768},
+                             {-3.99, 203.02181138540618},
+                             {3.98, 107.06410013278946}};
+  for (auto [T, deg] : lunar) EXPECT_EQ(getlunar(T), deg) << T;
+  EXPECT_NEAR(getlunar(lunar[2][0]), 133.162655, 0.0005);
   double mean = -1;
   EXPECT_NEAR(getnode(-1.0, &mean), 260.2800, 0.5e-4);
   EXPECT_NEAR(mean, 259.1829, 0.5e-4);
@@ -96,6 +107,19 @@ TEST(Engine, KnownFigures) {
   getplanets(0.0, pos, speed);
   EXPECT_EQ(pos[0], 123.0);
   EXPECT_EQ(speed[0], -7.0);
+}
+
+// A remainder a hair below zero plus a whole turn rounds to the whole turn,
+// which is 0; a little further below, the sum stays below the turn.
+TEST(Angles, ReducedIntoOneTurnBelowAWholeTurn) {
+  const double cases[][3] = {{-1e-15, 0.0, 6.2831853071795853},
+                             {-1e-17, 0.0, 0.0},
+                             {-1e-13, 359.99999999999989, 6.2831853071794859},
+                             {-360.5, 359.5, 3.9247478164160015}};
+  for (auto [x, deg, r] : cases) {
+    EXPECT_EQ(rev(x), deg) << x;
+    EXPECT_EQ(rev2pi(x), r) << x;
+  }
 }
 
 // The engine's values across 1600-2400 and some thousands of years beyond, to

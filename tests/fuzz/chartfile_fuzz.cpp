@@ -11,6 +11,7 @@
 
 #include "chart/chartfile.h"
 #include "chart/fields.h"
+#include "tests/chart/items.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -40,9 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!opened || listed.size() != items.size()) std::abort();
   for (std::size_t i = 0; i < listed.size() && i < 8; ++i) {
     if (listed[i] != items[i]) std::abort();
-    lineread r = loadchart(path.c_str(), static_cast<int>(i));
-    if (r.ok && firstbad(r.rec) != nullptr) std::abort();
+    chartload r = loadchart(path.c_str(), static_cast<int>(i));
+    if (r.state == loadstate::chart && firstbad(r.rec) != nullptr) std::abort();
   }
-  if (loadchart(path.c_str(), static_cast<int>(items.size())).ok) std::abort();
+  if (loadchart(path.c_str(), static_cast<int>(items.size())).state != loadstate::nochart)
+    std::abort();
   return 0;
 }

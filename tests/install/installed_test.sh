@@ -30,7 +30,8 @@ cmp "$root/installed.txt" "$root/built.txt" || fail "installed vornak-chart diff
 # tools/deps.sh).
 meta=$(ls "$p"/share/metainfo/*.metainfo.xml 2>/dev/null) || fail "no AppStream metadata"
 command -v appstreamcli >/dev/null || fail "appstreamcli is not installed (tools/deps.sh installs it)"
-for check in "validate $meta" "validate-tree $p"; do
-  appstreamcli $check --no-net >"$root/appstream.txt" 2>&1 ||
-    { cat "$root/appstream.txt" >&2; fail "appstreamcli $check fails"; }
+for check in validate validate-tree; do
+  [ $check = validate ] && f=$meta || f=$p
+  appstreamcli $check --no-net "$f" >"$root/appstream.txt" 2>&1 ||
+    { cat "$root/appstream.txt" >&2; fail "appstreamcli $check $f fails"; }
 done

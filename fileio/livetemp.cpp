@@ -1,13 +1,11 @@
 // Temporary files that the process removes when a signal ends it.
-#include "page/livetemp.h"
+#include "fileio/livetemp.h"
 
 #include <signal.h>
-#include <sys/random.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -70,19 +68,6 @@ void droplive(int slot) {
       ours[i] = false;
     }
   }
-}
-
-void randomname(char* out) {
-  static const char set[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  static unsigned long counter;
-  unsigned char r[6];
-  if (getrandom(r, sizeof r, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof r)) {
-    unsigned long x = static_cast<unsigned long>(std::time(nullptr)) ^
-                      (static_cast<unsigned long>(getpid()) << 16) ^ (++counter * 2654435761u);
-    for (unsigned char& c : r) c = static_cast<unsigned char>(x >>= 5);
-  }
-  for (int i = 0; i < 6; ++i) out[i] = set[r[i] % 62];
-  out[6] = '\0';
 }
 
 sigset_t blockends() {

@@ -8,9 +8,10 @@
 #include <string>
 
 // One output file. A path that names a regular file, or nothing yet, is
-// written under a short temporary name in the same folder and renamed onto
-// the path only when commit() succeeds, so that the path holds either its
-// old content or the whole new one. The replaced file is a new file: it
+// written under a short temporary name in the same folder (".vnk" and six
+// characters) and renamed onto the path only when commit() has put it on
+// disk, so that the path holds either its old content or the whole new one;
+// the folder is put on disk after the rename where it can be. The replaced file is a new file: it
 // keeps only the permission bits (0777) of the old one, and other hard links
 // keep the old content. A symbolic link is followed, also when its target
 // does not exist yet (the target is written, not the link). A file that the
@@ -61,8 +62,3 @@ class outfile {
 // read from: the same device and inode, through links, ".." or a
 // descriptor's name. "-" is standard output for out, standard input for in.
 bool isinput(const std::string& out, const std::string& in);
-
-// Opens /dev/null on whichever of the descriptors 0, 1 and 2 is closed, so
-// that no file the program opens takes their place (and receives what is
-// written to standard error).
-void openstdfds();

@@ -1,8 +1,9 @@
 // Output files written beside their name and renamed into place.
-#include "page/outfile.h"
+#include "fileio/outfile.h"
 
-#include "chart/chartfile.h"
-#include "page/livetemp.h"
+#include "fileio/cannot.h"
+#include "fileio/livetemp.h"
+#include "fileio/writeall.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -43,7 +44,7 @@ bool fdname(const std::string& p, int& n) {
 }  // namespace
 
 bool outfile::fail(std::string& why, const std::string& what) {
-  why = std::string("cannot write: ") + std::strerror(errno) + what;
+  why = cannot("write", errno) + what;
   return false;
 }
 
@@ -105,20 +106,18 @@ bool outfile::open(const std::string& path, std::string& why) {
   }
   dirfd = ::open(dir.empty() ? "." : dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
   if (dirfd < 0) return fail(why, "");
-  for (int tries = 0; fd < 0 && tries < 100; ++tries) {
-    char name[16] = ".vnk";
-    randomname(name + 4);
-    sigset_t old = blockends();
-    fd = openat(dirfd, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-      std::strcpy(tmpname, name);
-      slot = addlive(dirfd, name);
-    }
-    int e = errno;
-    sigprocmask(SIG_SETMASK, &old, nullptr);
-    errno = e;
-    if (fd < 0 && errno != EEXIST) break;
+  // mkostemp puts six letters or digits in place of the X's. The name stays
+  // short, so that it fits beside an output whose name has 255 bytes.
+  std::string name = dir + ".vnkXXXXXX";
+  sigset_t old = blockends();
+  fd = mkostemp(name.data(), O_CLOEXEC);
+  if (fd >= 0) {
+    std::strcpy(tmpname, name.c_str() + dir.size());
+    slot = addlive(dirfd, tmpname);
   }
+  int e = errno;
+  sigprocmask(SIG_SETMASK, &old, nullptr);
+  errno = e;
   if (fd < 0)
     return fail(why,
                 " (creating a temporary file in " + (dir.empty() ? std::string(".") : dir) + ")");
@@ -172,6 +171,23 @@ bool outfile::commit(std::string& why) {
       errno = e;
       return fail(why, " (renaming the temporary file " + tmp + " to " + base + ")");
     }
+    // The rename on disk too. A folder is synced through a descriptor opened
+    // for reading (not dirfd: one opened with O_PATH cannot be); a folder
+    // that cannot be read, or a file system that does not sync folders, is
+    // left to write it back in its own time.
+    int d = openat(dirfd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (d >= 0) {
+      bool synced =
+          fsync(d) == 0 || errno == EINVAL || errno == EBADF || errno == EROFS || errno == ENOTSUP;
+      e = errno;
+      ::close(d);
+      if (!synced) {
+        discard();
+        errno = e;
+        return fail(why, " (putting the folder " + (dir.empty() ? std::string(".") : dir) +
+                             " on disk after the rename)");
+      }
+    }
   }
   discard();
   return true;
@@ -198,15 +214,4 @@ bool isinput(const std::string& out, const std::string& in) {
   if ((in == "-" ? fstat(0, &a) : stat(in.c_str(), &a)) != 0 || !S_ISREG(a.st_mode)) return false;
   if ((out == "-" ? fstat(1, &b) : stat(out.c_str(), &b)) != 0) return false;
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-void openstdfds() {
-  for (int fd = 0; fd < 3; ++fd) {
-    if (fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
-    int n = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
-    if (n >= 0 && n != fd) {
-      dup2(n, fd);
-      ::close(n);
-    }
-  }
 }

@@ -12,9 +12,6 @@ int addlive(int dirfd, const char* name);
 // Forgets the file of a slot from addlive (-1 is no slot).
 void droplive(int slot);
 
-// Six letters or digits and a NUL into out, for a temporary name.
-void randomname(char* out);
-
 // Blocks SIGINT, SIGTERM and SIGHUP while a temporary file is made and
 // noted; returns the mask to restore.
 sigset_t blockends();
