@@ -50,6 +50,11 @@ TEST(Calendar, LeapYearsDayNumbersAndPrintedDates) {
     char buf[jd2date_size];
     return fields{datestr(std::stod(in[0])), std::to_string(jd2date(buf, std::stod(in[0])))};
   });
+  // Either side of the day counts that the 32-bit steps take.
+  EXPECT_EQ(datestr(1867216.9), "Feb 29, 400");
+  EXPECT_EQ(datestr(1867217), "Mar 01, 400");
+  EXPECT_EQ(datestr(99999999.9), "Aug 06, 269078");
+  EXPECT_EQ(datestr(100000000), "Aug 07, 269078");
   // Extreme arguments stay defined (run under the undefined-behaviour sanitizer).
   double a = get_jul_day(INT_MAX, INT_MAX, INT_MAX), b = get_jul_day(INT_MIN, INT_MIN, INT_MIN);
   EXPECT_GT(a, 0);
