@@ -24,12 +24,14 @@ bool chartappend::open(const char* path, int waitms) {
   if (fd < 0 && errno == EACCES) fd = ::open(path, O_WRONLY | flags, 0666);
   if (fd < 0) return false;
   // Another program's lock is waited for, at most waitms ms when that is not
-  // negative. A file system without locks (ENOLCK) still takes the lines.
+  // negative: tried again each millisecond, since another Save holds it for
+  // a moment only. A file system without locks (ENOLCK) still takes the
+  // lines.
   int locked;
   for (int waited = 0; (locked = flock(fd, LOCK_EX | (waitms < 0 ? 0 : LOCK_NB))) != 0 &&
                        errno == EWOULDBLOCK && waited < waitms;
-       waited += 50)
-    usleep(50000);
+       ++waited)
+    usleep(1000);
   bool ok = locked == 0 || errno == ENOLCK;
   if (!ok && errno == EWOULDBLOCK) errno = EAGAIN;  // still locked
   struct stat st;
@@ -181,7 +183,10 @@ listing listfile(const char* path, const std::function<void(std::string_view)>& 
     return l;
   }
   int fd = openchartfile(path, &l.notfile);
-  if (fd < 0) return l;
+  if (fd < 0) {
+    if (!l.notfile && errno != ENOENT) l.why = cannot("read", errno);
+    return l;
+  }
   linereader lines(fd);
   std::size_t count = 0, bytes = 0;
   std::string_view item;
@@ -192,6 +197,7 @@ listing listfile(const char* path, const std::function<void(std::string_view)>& 
       l.cut = true;
   }
   l.opened = l.cut || lines.failed().empty();
+  if (!l.opened) l.why = lines.failed();
   close(fd);
   return l;
 }

@@ -135,6 +135,9 @@ struct listing {
   bool opened = false;   // it was opened and read to its end or to the limit
   bool notfile = false;  // it is not a regular file (a FIFO, a device, a folder)
   bool cut = false;      // the list stopped at its limit
+  // Why a file that is there could not be opened or read to its end ("cannot
+  // read: Permission denied"); "" when it was, or when there is no file.
+  std::string why;
 };
 
 // Gives the chart list's items of the file at path (itemend), one by one

@@ -15,6 +15,7 @@
 int main(int argc, char** argv) {
   // A closed standard descriptor would be taken by the next file opened.
   openstdfds();
+  ignorefilesizesignal();
   std::vector<std::string> args(argv + 1, argv + argc);
   fdinbuf inbuf(0);
   std::istream in(&inbuf);

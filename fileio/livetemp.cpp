@@ -20,8 +20,11 @@ liveslot slots[nslots];
 volatile sig_atomic_t used[nslots];
 int nlive = 0;
 
-const int endsignals[] = {SIGINT, SIGTERM, SIGHUP};
-bool ours[3];  // our handler is installed for endsignals[i]
+// Every signal that can be caught and that ends a process by default
+// without a core dump, and SIGQUIT, which dumps one after the clean-up.
+const int endsignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2};
+constexpr int nends = sizeof endsignals / sizeof endsignals[0];
+bool ours[nends];  // our handler is installed for endsignals[i]
 
 // Removes the temporary files, then ends the process by the same signal
 // (the handler has been reset to the default on entry).
@@ -44,7 +47,7 @@ int addlive(int dirfd, const char* name) {
   std::strcpy(slots[slot].name, name);
   used[slot] = 1;
   if (nlive++ == 0) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < nends; ++i) {
       struct sigaction old;
       if (sigaction(endsignals[i], nullptr, &old) != 0 || old.sa_handler != SIG_DFL) continue;
       struct sigaction act {};
@@ -61,7 +64,7 @@ void droplive(int slot) {
   if (slot < 0) return;
   used[slot] = 0;
   if (--nlive == 0) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < nends; ++i) {
       struct sigaction cur;
       if (ours[i] && sigaction(endsignals[i], nullptr, &cur) == 0 && cur.sa_handler == onendsignal)
         signal(endsignals[i], SIG_DFL);

@@ -50,33 +50,60 @@ bool outfile::fail(std::string& why, const std::string& what) {
 
 std::string outfile::temppath() const { return tmpname[0] ? dir + tmpname : std::string(); }
 
-bool outfile::open(const std::string& path, std::string& why) {
-  // Follow the path's links one at a time, to see what it names at last.
-  std::string p = path;
-  struct stat st;
+namespace {
+
+// Follows the links of p's last component one at a time, to what p names at
+// last; st is its lstat, mode 0 when nothing is there. False, with errno,
+// when a link cannot be read, or when there are more than 40. A descriptor's
+// name (fdname) stops the walk with n its number.
+bool follow(std::string& p, struct stat& st, int& n) {
   for (int hops = 0;; ++hops) {
-    int n;
+    n = -1;
     if (hops > 40) {
       errno = ELOOP;
-      return fail(why, "");
+      return false;
     }
-    if (fdname(p, n)) {
-      fd = fcntl(n, F_DUPFD_CLOEXEC, 3);
-      return fd >= 0 || fail(why, "");
-    }
+    if (fdname(p, n)) return true;
     if (lstat(p.c_str(), &st) != 0) {
-      if (errno != ENOENT) return fail(why, "");
+      if (errno != ENOENT) return false;
       st.st_mode = 0;
-      break;
+      return true;
     }
-    if (!S_ISLNK(st.st_mode)) break;
+    if (!S_ISLNK(st.st_mode)) return true;
     char target[PATH_MAX];
     ssize_t k = readlink(p.c_str(), target, sizeof target - 1);
-    if (k < 0) return fail(why, "");
+    if (k < 0) return false;
     target[k] = '\0';
     std::size_t slash = p.rfind('/');
     p = target[0] == '/' || slash == std::string::npos ? std::string(target)
                                                        : p.substr(0, slash + 1) + target;
+  }
+}
+
+}  // namespace
+
+std::string landing(const std::string& path) {
+  std::string p = path;
+  struct stat st;
+  int n;
+  if (!follow(p, st, n) || n >= 0) return "";
+  const std::size_t slash = p.rfind('/');
+  char* real = realpath(slash == std::string::npos ? "." : p.substr(0, slash + 1).c_str(), nullptr);
+  if (!real) return "";
+  std::string r = std::string(real) + "/" + p.substr(slash == std::string::npos ? 0 : slash + 1);
+  std::free(real);
+  return r;
+}
+
+bool outfile::open(const std::string& path, std::string& why) {
+  // Follow the path's links one at a time, to see what it names at last.
+  std::string p = path;
+  struct stat st;
+  int n;
+  if (!follow(p, st, n)) return fail(why, "");
+  if (n >= 0) {
+    fd = fcntl(n, F_DUPFD_CLOEXEC, 3);
+    return fd >= 0 || fail(why, "");
   }
   if (S_ISDIR(st.st_mode)) {
     errno = EISDIR;

@@ -62,3 +62,9 @@ class outfile {
 // read from: the same device and inode, through links, ".." or a
 // descriptor's name. "-" is standard output for out, standard input for in.
 bool isinput(const std::string& out, const std::string& in);
+
+// Where a write to path would land: the path it names once the links of its
+// last component are followed, in its folder's real path; "" when that
+// folder cannot be resolved or path names a descriptor. Two names of one
+// file, whether it exists yet or not, have the same landing.
+std::string landing(const std::string& path);

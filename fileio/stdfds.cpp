@@ -2,6 +2,7 @@
 #include "fileio/stdfds.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,3 +17,5 @@ void openstdfds() {
     }
   }
 }
+
+void ignorefilesizesignal() { signal(SIGXFSZ, SIG_IGN); }

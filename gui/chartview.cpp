@@ -1,8 +1,14 @@
 // The chart view.
 #include "gui/chartview.h"
 
-#include "gui/flcanvas.h"
+#include <cairo-xlib.h>
+
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
 #include "gui/shell.h"
+#include "page/cairocanvas.h"
 #include "page/page.h"
 
 // The label is kept for the widget's name, but never painted: an outside
@@ -15,9 +21,34 @@ draw_chart::draw_chart(int x, int y, int w, int h, const shell& s)
   labeltype(FL_NO_LABEL);
 }
 
-// The white background comes from the scroll area; the page is drawn over it
-// at the view's own position, which moves when the page scrolls.
+// The page is drawn as the PNG file draws it, into a white image of the part
+// of the view that the toolkit lets it draw (the view within the scroll
+// area's clip), which is then put on the window at its place: what the
+// window shows is, pixel for pixel, what the PNG holds there. The view's
+// top-left corner, which moves when the page scrolls, is the page's origin.
 void draw_chart::draw() {
-  flcanvas c(x(), y());
-  drawpage(c, sh.birth, sh.chart, sh.north);
+  int cx, cy, cw, ch;
+  fl_clip_box(x(), y(), w(), h(), cx, cy, cw, ch);
+  if (cw <= 0 || ch <= 0) return;
+  cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, cw, ch);
+  cairo_t* cr = cairo_create(img);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_translate(cr, x() - cx, y() - cy);
+  {
+    cairocanvas c(cr);
+    drawpage(c, sh.birth, sh.chart, sh.north);
+  }
+  cairo_destroy(cr);
+  // fl_window is the window's drawable (its back buffer) while it draws.
+  Fl_Window* win = window();
+  cairo_surface_t* out =
+      cairo_xlib_surface_create(fl_display, fl_window, fl_visual->visual, win->w(), win->h());
+  cr = cairo_create(out);
+  cairo_set_source_surface(cr, img, cx, cy);
+  cairo_rectangle(cr, cx, cy, cw, ch);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  cairo_surface_destroy(out);
+  cairo_surface_destroy(img);
 }

@@ -17,6 +17,7 @@
 #include "atlas/placefill.h"
 #include "chart/entrycheck.h"
 #include "gui/commands.h"
+#include "gui/fieldfont.h"
 #include "gui/modalwin.h"
 #include "gui/placefinder.h"
 #include "gui/question.h"
@@ -264,7 +265,7 @@ int chartdlg::handle(int event) {
 
 chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s) {
   begin();
-  in_name = new Fl_Input(40, 10, 184, 25, "Name:");
+  in_name = new scriptinput(40, 10, 184, 25, "Name:");
   in_mon = choice(60, 40, 50, 25, "Date: ", monthitems);
   in_day = new Fl_Int_Input(120, 40, 25, 25);
   in_year = new Fl_Int_Input(154, 40, 50, 25);
@@ -275,7 +276,7 @@ chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s
   in_zmin = new Fl_Int_Input(232, 72, 24, 25, ":");
   in_zone->tooltip(zonetip);
   in_zhour->tooltip(zonetip);
-  in_place = new Fl_Input(40, 108, 184, 25, "Place:");
+  in_place = new scriptinput(40, 108, 184, 25, "Place:");
   Fl_Button* find = new Fl_Button(228, 108, 48, 25, "Find...");
   find->callback(find_cb, this);
   in_lond = new Fl_Int_Input(40, 144, 30, 25, "Lon: ");

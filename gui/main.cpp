@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   // A closed standard descriptor would be taken by the chart file, and the
   // toolkit's warnings would go into it.
   openstdfds();
+  ignorefilesizesignal();
   // The toolkit copies switch values such as -name and -title into buffers
   // of its own without a bound: a value that no window needs is refused
   // before it sees them.

@@ -2,6 +2,7 @@
 #include "page/pageexport.h"
 
 #include <strings.h>
+#include <sys/stat.h>
 
 #include <ostream>
 
@@ -53,8 +54,16 @@ exporttarget exportfile(const std::string& name, int filter) {
 
 bool exportpage(const exporttarget& t, bool north, const std::string& chartfile, const birthdata& b,
                 const chartstate& s, std::string& why) {
-  if (isinput(t.path, chartfile)) {
+  // The chart file, by any name, also through a link to where it is not yet.
+  const std::string at = landing(t.path);
+  if (isinput(t.path, chartfile) || (!at.empty() && at == landing(chartfile))) {
     why = failure(t.path, "is the chart file; nothing written");
+    return false;
+  }
+  // A FIFO or a device would hold the window until some process reads it.
+  struct stat st;
+  if (!at.empty() && stat(at.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    why = failure(t.path, "is not a regular file; nothing written");
     return false;
   }
   pageopts o;

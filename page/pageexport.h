@@ -26,7 +26,8 @@ exporttarget exportfile(const std::string& name, int filter);
 
 // Writes the page of b and s, in the North style or the South, to t.path
 // through a pagefile: beside it and renamed onto it when complete. A path
-// that is the chart file, by any name, is refused before anything is
+// that is the chart file, by any name or through a link to where it is
+// not yet, or that is a FIFO or a device, is refused before anything is
 // written. False with the alert's text in why: the path and the reason.
 bool exportpage(const exporttarget& t, bool north, const std::string& chartfile, const birthdata& b,
                 const chartstate& s, std::string& why);

@@ -5,7 +5,9 @@ set -euo pipefail
 pkgs="cmake make g++ python3 libgtest-dev libbenchmark-dev libfltk1.3-dev
       fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick faketime
       python3-xlib python3-pil desktop-file-utils libcairo2-dev libpng-dev pkg-config
-      poppler-utils libcctz-dev libutf8proc-dev libtimezonemap-data tzdata appstream"
+      poppler-utils libcctz-dev libutf8proc-dev libtimezonemap-data tzdata appstream libpango1.0-dev
+      fonts-lohit-deva fonts-lohit-beng-bengali fonts-lohit-guru fonts-lohit-gujr
+      fonts-lohit-orya fonts-lohit-taml fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym"
 [ $# -gt 0 ] && pkgs="$*"
 missing=""
 for p in $pkgs; do

@@ -10,6 +10,7 @@
 import os
 import pty
 import re
+import resource
 import shutil
 import signal
 import stat
@@ -23,7 +24,8 @@ from checks import check, done
 
 prog, samples = map(os.path.abspath, sys.argv[1:3])
 chart = open(samples, "rb").read()
-SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP)
+SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT, signal.SIGPIPE,
+           signal.SIGALRM, signal.SIGUSR1, signal.SIGUSR2)
 ERR = b"vornak-chart: "
 
 
@@ -31,13 +33,16 @@ def defaults():
     # Signals as a terminal would leave them, whatever the test runner ignores.
     for s in SIGNALS:
         signal.signal(s, signal.SIG_DFL)
+    resource.setrlimit(resource.RLIMIT_CORE, (0, 0))  # SIGQUIT's core is no output
 
 
-def run(*args, user=False, **kw):
+def run(*args, user=False, fsize=None, **kw):
     user = user and os.geteuid() == 0  # root may write anything: be nobody
 
     def start():
         defaults()
+        if fsize:
+            resource.setrlimit(resource.RLIMIT_FSIZE, (fsize, fsize))
         if user:
             os.setgid(65534)
             os.setuid(65534)
@@ -152,6 +157,14 @@ with tempfile.TemporaryDirectory(dir="/tmp") as d, tempfile.TemporaryDirectory(d
         p.send_signal(sig)
         check(p.wait(timeout=60) == -sig and sorted(os.listdir()) == before,
               "signal %d: status %d, files %s" % (sig, p.returncode, os.listdir()))
+
+    # A write past the file-size limit fails like any other: a message, status
+    # 2, no temporary file left.
+    before = sorted(os.listdir())
+    r = run("--pdf", "big.pdf", "many.vnk", fsize=200 << 10)
+    check(r.returncode == 2 and re.fullmatch(rb"vornak-chart: big.pdf: cannot write: File too large "
+                                             rb"\(writing the temporary file \.vnk\w{6}\)\n", r.stderr)
+          and sorted(os.listdir()) == before, "file-size limit: %d %r" % (r.returncode, r.stderr))
 
     # Standard input that is a directory, or that fails part way (a terminal
     # whose other side is gone), is an error, and no page file is written.

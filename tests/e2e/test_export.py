@@ -140,6 +140,15 @@ def test_cancel_and_failures():
             harness.check(s.chartfile() == chart, "the chart file changed")
         harness.check(s.files() == sorted(before + ["plain", "link.png", "symlink.pdf"]),
                       "files left: %s" % s.files())
+        # A FIFO is refused, not waited on; and with no chart file yet, a link
+        # to where it would be is refused too.
+        os.mkfifo(s.path("fifo.png"))
+        os.remove(s.path())
+        os.symlink("charts.vnk", s.path("ahead.svg"))
+        for name in ("fifo.png", "ahead.svg"):
+            export(s, name)
+            s.alert(name)
+        harness.check(not os.path.exists(s.path()), "the page was written as the chart file")
 
 
 def test_gtk_chooser():

@@ -4,6 +4,9 @@
 # refused and the window keeps answering; a Save that fails shows the alert.
 import os
 
+import subprocess
+import time
+
 import harness
 from harness import LINE
 
@@ -49,7 +52,8 @@ def test_refusals():
         s.gone(q)
         os.remove(path)
         for make, undo in ((os.mkfifo, os.remove), (os.mkdir, os.rmdir),
-                           (lambda p: os.symlink("/dev/zero", p), os.remove)):
+                           (lambda p: os.symlink("/dev/zero", p), os.remove),
+                           (lambda p: os.symlink(os.path.basename(p), p), os.remove)):
             make(path)
             s.menu("Open")
             s.alert("Open on %s" % make)
@@ -69,6 +73,15 @@ def test_refusals():
         s.gone(q)
         os.remove(path)
         s.saved(LINE["start"])
+        # Another program holds the chart file's lock: Save gives up after a
+        # few seconds with its alert, the file as it was, the window free.
+        with subprocess.Popen(["flock", path, "sleep", "30"]) as locker:
+            harness.wait(lambda: subprocess.run(["flock", "-n", path, "true"]).returncode,
+                         "the lock")
+            start = time.monotonic()
+            s.saved(LINE["start"], "alert")
+            harness.check(time.monotonic() - start < 10, "Save waited for the lock")
+            locker.kill()
 
 
 harness.run(test_load, test_refusals)

@@ -6,7 +6,7 @@ build=$(cd "$1" && pwd)
 secs=$2
 src=$(cd "$(dirname "$0")" && pwd)
 samples=$src/../../samples/charts.vnk
-for t in chartline chartfile entries chartcmd csvimport; do
+for t in chartline chartfile entries chartcmd csvimport pagetext; do
   corpus=$build/corpus/$t
   mkdir -p "$corpus"
   split -l 1 -d "$samples" "$corpus/sample-line-"

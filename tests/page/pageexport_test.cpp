@@ -79,4 +79,15 @@ TEST(Exportpage, NeverTheChartFileAndFailuresNamed) {
     EXPECT_EQ(why, "Error exporting page!\n" + dir.path + "/" + k.why);
   }
   EXPECT_EQ(readfile(file), line);
+  // A link to where the chart file is not yet, and a FIFO: nothing written.
+  ASSERT_EQ(unlink(file.c_str()), 0);
+  ASSERT_EQ(symlink(chartfilename, (dir / "ahead.png").c_str()), 0);
+  ASSERT_EQ(mkfifo((dir / "fifo.pdf").c_str(), 0600), 0);
+  for (const char* name : {"ahead.png", "fifo.pdf"}) {
+    std::string why;
+    EXPECT_FALSE(exportpage(exportfile(dir / name, 0), false, file, r.rec, castchart(r.rec), why));
+    EXPECT_EQ(why, "Error exporting page!\n" + dir.path + "/" + name +
+                       (name[0] == 'a' ? chart : ": is not a regular file; nothing written"));
+  }
+  EXPECT_EQ(access(file.c_str(), F_OK), -1);
 }
