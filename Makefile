@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 JOBS   := $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test test-asan bench accuracy samestate fuzz install deb clean
+.PHONY: deps build run test test-asan bench accuracy linecost samestate fuzz install deb clean
 
 deps:
 	@bash tools/deps.sh
@@ -53,9 +53,16 @@ bench: build
 accuracy: deps
 	@bash tools/deps.sh libswe-dev
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) -j $(JOBS) --target vornak_accuracy
+	cmake --build $(BUILD) -j $(JOBS) --target vornak_accuracy vornak_speed_baseline
 	@echo "make accuracy: figures for docs/accuracy.md, and its speed comparison for docs/performance.md"
 	./$(BUILD)/bench/vornak_accuracy $(CHARTS)
+	./$(BUILD)/bench/vornak_speed_baseline $(CHARTS)
+
+# Instructions of a vornak-chart line, text and JSON, against those of its
+# chart and dasha list alone, counted with callgrind.
+linecost: build
+	@bash tools/deps.sh valgrind
+	sh bench/linecost.sh $(BUILD)
 
 # vornak-chart --json on 1,000,000 random chart lines (LINES=N for another
 # count) against the stored checksum of that output, or with REF=revision

@@ -1,10 +1,11 @@
 // The birth data record: derivation, text copies and the date line.
 #include "chart/birth.h"
 
+#include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <cstring>
 
+#include "chart/numtext.h"
 #include "engine/calendar.h"
 
 void derive(birthdata& b) {
@@ -52,8 +53,25 @@ void datestart(char* dtstr, const std::tm& now) {
 const char* monthname(int mon) { return mon >= 1 && mon <= 12 ? mstr[mon - 1] : "???"; }
 
 void dateline(char* dtstr, const birthdata& b) {
-  std::snprintf(dtstr, 64, "%s %d, %d %02d:%02d Zone: %02d:%02d", monthname(b.mon), b.day, b.year,
-                b.hour, b.min, trunc32(b.zone), b.zmin);
+  // "%s %d, %d %02d:%02d Zone: %02d:%02d", cut to 63 characters as snprintf
+  // would: numbers far outside their ranges make it longer.
+  char buf[96];
+  char* p = puttext(buf, monthname(b.mon), 3);
+  *p++ = ' ';
+  p = putint(p, b.day);
+  p = puttext(p, ", ", 2);
+  p = putint(p, b.year);
+  *p++ = ' ';
+  p = putint(p, b.hour, 2, '0');
+  *p++ = ':';
+  p = putint(p, b.min, 2, '0');
+  p = puttext(p, " Zone: ", 7);
+  p = putint(p, trunc32(b.zone), 2, '0');
+  *p++ = ':';
+  p = putint(p, b.zmin, 2, '0');
+  std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(p - buf), 63);
+  std::memcpy(dtstr, buf, n);
+  dtstr[n] = '\0';
 }
 
 birthdata startrecord(const std::tm& now) {

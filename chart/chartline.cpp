@@ -8,6 +8,7 @@
 
 #include "chart/escape.h"
 #include "chart/fields.h"
+#include "chart/numtext.h"
 #include "engine/calendar.h"
 
 // Copies a name or place text of at most textmax bytes into out (one more),
@@ -19,31 +20,64 @@ static void linetext(char* out, const char* text) {
   out[n] = '\0';
 }
 
+namespace {
+
+// printf's "%-Ns" of a text of at most N bytes.
+char* putleft(char* p, const char* s, std::size_t width) {
+  std::size_t n = std::strlen(s);
+  std::memcpy(p, s, n);
+  std::memset(p + n, ' ', width - n);
+  return p + width;
+}
+
+}  // namespace
+
 int writechartline(char* dst, const birthdata& b) {
   // 12-hour clock: 0 is 12 AM, 12 is 12 PM, 13..23 are 1..11 PM.
   int clock = b.hour > 12 ? b.hour - 12 : b.hour == 0 ? 12 : b.hour;
-  const char* ampm = b.hour < 12 ? "AM" : "PM";
   char name[textmax + 1], place[textmax + 1];
   linetext(name, b.name);
   linetext(place, b.place);
-  // The sign characters come from the derived doubles: a flag set on a zero
-  // value is written as "+", "W" or "N".
-  int n = std::snprintf(dst, 128,
-                        "%-*s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 "
-                        "%02d%c%02d'00 %-24s\n",
-                        textmax, name, monthname(b.mon), b.day, b.year, clock, b.min, ampm,
-                        b.zone < 0 ? '-' : '+', b.zhour, b.zmin, b.londg, b.lon < 0 ? 'E' : 'W',
-                        b.lonmn, b.latdg, b.lat < 0 ? 'S' : 'N', b.latmn, place);
-  if (n < 0) {
-    dst[0] = '\0';
-    return 0;
-  }
+  // "%-*s%s %02d, %4d%02d:%02d:00 %s    %c%02d:%02d%03d%c%02d'00 %02d%c%02d'00
+  // %-24s\n" written into a buffer that holds it whatever the numbers. The
+  // sign characters come from the derived doubles: a flag set on a zero value
+  // is written as "+", "W" or "N".
+  char buf[256];
+  char* p = putleft(buf, name, textmax);
+  p = puttext(p, monthname(b.mon), 3);
+  *p++ = ' ';
+  p = putint(p, b.day, 2, '0');
+  p = puttext(p, ", ", 2);
+  p = putint(p, b.year, 4, ' ');
+  p = putint(p, clock, 2, '0');
+  *p++ = ':';
+  p = putint(p, b.min, 2, '0');
+  p = puttext(p, b.hour < 12 ? ":00 AM    " : ":00 PM    ", 10);
+  *p++ = b.zone < 0 ? '-' : '+';
+  p = putint(p, b.zhour, 2, '0');
+  *p++ = ':';
+  p = putint(p, b.zmin, 2, '0');
+  p = putint(p, b.londg, 3, '0');
+  *p++ = b.lon < 0 ? 'E' : 'W';
+  p = putint(p, b.lonmn, 2, '0');
+  p = puttext(p, "'00 ", 4);
+  p = putint(p, b.latdg, 2, '0');
+  *p++ = b.lat < 0 ? 'S' : 'N';
+  p = putint(p, b.latmn, 2, '0');
+  p = puttext(p, "'00 ", 4);
+  p = putleft(p, place, 24);
+  *p++ = '\n';
+  int n = static_cast<int>(p - buf);
   if (n > 127) {
     // Only numbers far outside the dialog's ranges get here: keep the
     // line feed so that the next line stays a line of its own.
+    std::memcpy(dst, buf, 126);
     dst[126] = '\n';
+    dst[127] = '\0';
     return 127;
   }
+  std::memcpy(dst, buf, static_cast<std::size_t>(n));
+  dst[n] = '\0';
   return n;
 }
 

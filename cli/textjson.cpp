@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "atlas/coords.h"
 #include "chart/dasha.h"
@@ -26,15 +27,33 @@ void addint(std::string& r, long long v) {
   r.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
 }
 
-// A period's label and start date, as "Ve/Su" and "May 29, 2000".
-void addlabel(std::string& r, const dashaperiod& p) {
-  r += dashnam[p.major];
-  r += '/';
-  r += dashnam[p.sub];
+// The rest of a chart's text or JSON object, after the record's own texts,
+// is numbers and fixed names: it is written into one buffer that holds it
+// whole (a chart has at most 81 periods of under 40 bytes each), and added
+// to the output at once. Each writer puts its text at p and returns the end.
+constexpr std::size_t tailsize = 4096;
+
+char* put(char* p, std::string_view s) {
+  std::memcpy(p, s.data(), s.size());
+  return p + s.size();
 }
 
-std::string_view datetext(char* buf, const dashaperiod& p) {
-  return std::string_view(buf, jd2date(buf, p.day));
+char* putint(char* p, long long v) { return std::to_chars(p, p + 24, v).ptr; }
+
+// printf's "%.17g".
+char* putg17(char* p, double v) {
+  return std::to_chars(p, p + 32, v, std::chars_format::general, 17).ptr;
+}
+
+// A period's label and start date, as "Ve/Su" and "May 29, 2000", with what
+// stands between them.
+char* putperiod(char* p, const dashaperiod& d, std::string_view between) {
+  // Every lord's label has two letters.
+  std::memcpy(p, dashnam[d.major], 2);
+  p[2] = '/';
+  std::memcpy(p + 3, dashnam[d.sub], 2);
+  p = put(p + 5, between);
+  return p + jd2date(p, d.day);
 }
 
 }  // namespace
@@ -49,36 +68,34 @@ void addtext(std::string& r, const birthdata& b, const chartstate& s) {
   addshown(r, place);
   r += '\n';
 
+  char buf[tailsize];
+  char* p = buf;
   // Rows of "%-3s  %s  %s": the label padded to three, the position, the
   // nakshatra.
   for (int i = 0; i < nbody; ++i) {
-    char pos[8];
-    prtdhm(pos, s.tpos[i]);
-    r += plnam[i];
-    r += isretro(i, s) ? "R  " : "   ";
-    r += pos;
-    r += "  ";
-    r += naknam[nakshatra(s.tpos[i])];
-    r += '\n';
+    p = put(p, plnam[i]);
+    p = put(p, isretro(i, s) ? "R  " : "   ");
+    p += prtdhm(p, s.tpos[i]);
+    p = put(p, "  ");
+    p = put(p, naknam[nakshatra(s.tpos[i])]);
+    *p++ = '\n';
   }
 
   // The page's entries each end in a blank; here single blanks part them.
-  r += "Navamsha Signs:";
+  p = put(p, "Navamsha Signs:");
   for (int i = 0; i < nbody; ++i) {
-    r += ' ';
-    r += plnam[i];
-    r += ':';
-    addint(r, navamsha(s.tpos[i]));
+    *p++ = ' ';
+    p = put(p, plnam[i]);
+    *p++ = ':';
+    p = putint(p, navamsha(s.tpos[i]));
   }
-  r += "\nVimshottari Dashas\n";
+  p = put(p, "\nVimshottari Dashas\n");
   dashaperiod list[maxdashas];
-  char date[jd2date_size];
   for (int k = 0, n = dashaperiods(s, list); k < n; ++k) {
-    addlabel(r, list[k]);
-    r += ' ';
-    r += datetext(date, list[k]);
-    r += '\n';
+    p = putperiod(p, list[k], " ");
+    *p++ = '\n';
   }
+  r.append(buf, p);
 }
 
 void addjson(std::string& r, long long line, const birthdata& b, const chartstate& s) {
@@ -90,51 +107,48 @@ void addjson(std::string& r, long long line, const birthdata& b, const chartstat
   addjsonstr(r, b.place);
   r += ", \"date\": ";
   addjsonstr(r, b.dtstr);
+
+  char buf[tailsize];
   // The shortest form that reads back exactly would do as well, but the
   // printed form stays as it has always been.
-  char jd[40];
-  std::snprintf(jd, sizeof jd, "%.17g", s.jd);
-  r += ", \"jd\": ";
-  r += jd;
+  char* p = put(buf, ", \"jd\": ");
+  p = putg17(p, s.jd);
   // The astronomical Julian Day (UT) of the instant: jd less one half, exact.
-  std::snprintf(jd, sizeof jd, "%.17g", s.jd - 0.5);
-  r += ", \"jdut\": ";
-  r += jd;
+  p = put(p, ", \"jdut\": ");
+  p = putg17(p, s.jd - 0.5);
 
-  auto ints = [&](const char* key, const int32_t* v) {
-    r += ", \"";
-    r += key;
-    r += "\": [";
+  auto ints = [&](std::string_view key, const int32_t* v) {
+    p = put(p, key);
     for (int i = 0; i < nbody; ++i) {
-      if (i) r += ", ";
-      addint(r, v[i]);
+      if (i) p = put(p, ", ");
+      p = putint(p, v[i]);
     }
-    r += ']';
+    *p++ = ']';
   };
-  ints("tpos", s.tpos);
-  ints("tsp", s.tsp);
+  ints(", \"tpos\": [", s.tpos);
+  ints(", \"tsp\": [", s.tsp);
 
-  r += ", \"nakshatra\": [";
+  // The names of the nakshatras and the periods need no escaping.
+  p = put(p, ", \"nakshatra\": [");
   for (int i = 0; i < nbody; ++i) {
-    if (i) r += ", ";
-    addjsonstr(r, naknam[nakshatra(s.tpos[i])]);
+    p = put(p, i ? ", \"" : "\"");
+    p = put(p, naknam[nakshatra(s.tpos[i])]);
+    *p++ = '"';
   }
-  r += "], \"navamsha\": [";
+  p = put(p, "], \"navamsha\": [");
   for (int i = 0; i < nbody; ++i) {
-    if (i) r += ", ";
-    addint(r, navamsha(s.tpos[i]));
+    if (i) p = put(p, ", ");
+    p = putint(p, navamsha(s.tpos[i]));
   }
-  r += "], \"dashas\": [";
+  p = put(p, "], \"dashas\": [");
   dashaperiod list[maxdashas];
-  char date[jd2date_size];
   for (int k = 0, n = dashaperiods(s, list); k < n; ++k) {
-    r += k ? ", [\"" : "[\"";
-    addlabel(r, list[k]);
-    r += "\", ";
-    addjsonstr(r, datetext(date, list[k]));
-    r += ']';
+    p = put(p, k ? ", [\"" : "[\"");
+    p = putperiod(p, list[k], "\", \"");
+    p = put(p, "\"]");
   }
-  r += "]}\n";
+  p = put(p, "]}\n");
+  r.append(buf, p);
 }
 
 void addjsonerror(std::string& r, long long line, std::string_view why) {

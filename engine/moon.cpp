@@ -3,8 +3,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 #include "engine/angles.h"
+#include "engine/series.h"
 #include "engine/sincos.h"
 
 namespace {
@@ -100,20 +102,29 @@ vec2 getlunar2(vec2 T) {
   // Eccentricity of the Earth's orbit, which scales the terms in M.
   vec2 E = 1.0 - 0.002516 * T - 0.0000074 * T2;
 
-  vec2 s = {0.0, 0.0};
-  for (const lunterm& t : lunterms) {
+  // The arguments of the 60 terms and of the three for Venus, Jupiter and
+  // the flattening of the Earth; their sines all at once.
+  constexpr int n = static_cast<int>(std::size(lunterms));
+  vec2 x[n + 3], a[n], sn[n + 3];
+  for (int i = 0; i < n; i++) {
+    const lunterm& t = lunterms[i];
     vec2 arg = double(t.D) * D + double(t.M) * M + double(t.Mp) * Mp + double(t.F) * F;
-    vec2 a = {t.a * 1e-8, t.a * 1e-8};
+    x[i] = arg * rad;
+    a[i] = vec2{t.a * 1e-8, t.a * 1e-8};
     if (t.M == 1 || t.M == -1)
-      a *= E;
+      a[i] *= E;
     else if (t.M == 2 || t.M == -2)
-      a *= E * E;
-    s += a * sin2(arg * rad);
+      a[i] *= E * E;
   }
-  // Venus, Jupiter and flattening of the Earth.
   vec2 A1 = 119.75 + 131.849 * T;
   vec2 A2 = 53.09 + 479264.29 * T;
-  s += 0.003958 * sin2(A1 * rad) + 0.001926 * sin2((Lp - F) * rad) + 0.000318 * sin2(A2 * rad);
+  x[n] = A1 * rad;
+  x[n + 1] = (Lp - F) * rad;
+  x[n + 2] = A2 * rad;
+  sin2n(x, sn, n + 3);
+  vec2 s = {0.0, 0.0};
+  for (int i = 0; i < n; i++) s += a[i] * sn[i];
+  s += 0.003958 * sn[n] + 0.001926 * sn[n + 1] + 0.000318 * sn[n + 2];
 
   vec2 lam = Lp + s;
   return vec2{rev(lam[0]), rev(lam[1])};

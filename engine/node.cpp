@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/angles.h"
+#include "engine/series.h"
 #include "engine/sincos.h"
 
 namespace {
@@ -74,16 +75,23 @@ vec2 getnode2(vec2 T, double* mean0) {
   // Mean node.
   vec2 om = 125.0446 - 1934.13618 * T + 0.0020762 * T2 + 0.000002139 * T3 + 0.0000000165 * T4;
   // Periodic terms of the true node.
-  vec2 s = {0.0, 0.0};
+  // Their arguments and those of three small further terms; the sines all
+  // at once.
+  vec2 x[25], sn[25];
   for (int i = 0; i < 22; i++) {
     const int32_t* r = nodterms[i];
     vec2 arg =
         r[1] * 1e-4 + nodlrg[i] * T + r[2] * 1e-7 * T2 + r[3] * 1e-9 * T3 + r[4] * 1e-11 * T4;
-    s += r[0] * 1e-4 * sin2(arg * rad);
+    x[i] = arg * rad;
   }
-  // Three small further terms, in 1e-5 radian.
-  vec2 p = 25.9 * sin2((125.0 - 1934.1 * T) * rad) - 4.3 * sin2((220.2 - 1935.5 * T) * rad) +
-           0.38 * T * sin2((357.5 + 35999.1 * T) * rad);
+  x[22] = (125.0 - 1934.1 * T) * rad;
+  x[23] = (220.2 - 1935.5 * T) * rad;
+  x[24] = (357.5 + 35999.1 * T) * rad;
+  sin2n(x, sn, 25);
+  vec2 s = {0.0, 0.0};
+  for (int i = 0; i < 22; i++) s += nodterms[i][0] * 1e-4 * sn[i];
+  // The further terms, in 1e-5 radian.
+  vec2 p = 25.9 * sn[22] - 4.3 * sn[23] + 0.38 * T * sn[24];
   p = p * deg_per_rad * 1e-5;
   if (mean0) *mean0 = rev(om[0]);
   vec2 node = om + s + p;

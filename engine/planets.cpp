@@ -2,6 +2,7 @@
 #include "engine/planets.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/angles.h"
 #include "engine/moon.h"
@@ -19,13 +20,6 @@ struct planetcorr {
   double c0;
   double term[4][3];
 };
-
-vec2 correction(const planetcorr& pc, vec2 tp) {
-  vec2 c = {pc.c0, pc.c0};
-  for (const auto& k : pc.term)
-    if (k[0] != 0.0) c += k[0] * cos2(k[1] + k[2] * tp);
-  return c * 1e-7;
-}
 
 // One planet: its tables, its correction and its index in the body order.
 struct planetdef {
@@ -56,11 +50,12 @@ const planetdef plandefs[5] = {
 };
 // clang-format on
 
-// Geocentric longitude at two instants at once, as hel2geo.
-vec2 hel2geo2(const vec2* p, const vec2* e) {
-  vec2 cp = cos2(p[1]), ce = cos2(e[1]);
-  vec2 x = p[2] * cp * cos2(p[0]) - e[2] * ce * cos2(e[0]);
-  vec2 y = p[2] * cp * sin2(p[0]) - e[2] * ce * sin2(e[0]);
+// Geocentric longitude at two instants at once, as hel2geo, given besides
+// the positions p and e the cosines of their B and the cosines and sines of
+// their L: pt and et {cos B, cos L, sin L}.
+vec2 geolon2(const vec2* p, const vec2* e, const vec2* pt, const vec2* et) {
+  vec2 x = p[2] * pt[0] * pt[1] - e[2] * et[0] * et[1];
+  vec2 y = p[2] * pt[0] * pt[2] - e[2] * et[0] * et[2];
   vec2 lam;
   for (int l = 0; l < 2; l++) {
     lam[l] = std::atan2(y[l], x[l]);
@@ -69,12 +64,21 @@ vec2 hel2geo2(const vec2* p, const vec2* e) {
   return lam;
 }
 
+// The trigonometric parts of a position {cos B, cos L, sin L}.
+void lbtrig(const vec2* p, vec2* t) {
+  t[0] = cos2(p[1]);
+  t[1] = cos2(p[0]);
+  t[2] = sin2(p[0]);
+}
+
 // The positions at two times at once, out0 at T0 and out1 at T1: every step
 // is done for both times together.
 void planets2(double T0, double T1, double* out0, double* out1) {
   double* outs[2] = {out0, out1};
-  vec2 T = {T0, T1}, E[3];
+  vec2 T = {T0, T1}, E[3], P[5][3];
   getplanet2(T, E, earlrg, earptr, earterms);
+  for (int k = 0; k < 5; k++)
+    getplanet2(T, P[k], plandefs[k].lrg, plandefs[k].ptr, plandefs[k].terms);
   vec2 mlon = getlunar2(T), node = getnode2(T, nullptr);
   // Heliocentric longitude of the Earth, one turn.
   vec2 lsun = {rev2pi(E[0][0]), rev2pi(E[0][1])};
@@ -83,9 +87,39 @@ void planets2(double T0, double T1, double* out0, double* out1) {
   // Nutation in longitude.
   vec2 om = 2.18 - 3375.7 * tp + 0.36 * tp * tp;
   vec2 lp = 3.51 + 125666.39 * tp + 0.1 * tp * tp;
-  vec2 dpsi = (-834 * sin2(om) - 64 * sin2(lp)) * 1e-7;
+
+  // Every cosine and sine that follows, computed side by side: the
+  // aberration's, the planets' corrections', and those of the Earth's and
+  // each planet's B and L.
+  vec2 cx[40], cv[40], sx[8], sv[8];
+  int nc = 0, ns = 0;
+  cx[nc++] = 3.1 + 62830.14 * tp;
+  int corr[5];
+  for (int k = 0; k < 5; k++) {
+    corr[k] = nc;
+    for (const auto& t : plandefs[k].corr.term)
+      if (t[0] != 0.0) cx[nc++] = t[1] + t[2] * tp;
+  }
+  int lb = nc;
+  for (const vec2* p : {E, P[0], P[1], P[2], P[3], P[4]}) {
+    cx[nc++] = p[1];
+    cx[nc++] = p[0];
+    sx[ns++] = p[0];
+  }
+  sx[ns++] = om;
+  sx[ns++] = lp;
+  cos2n(cx, cv, nc);
+  sin2n(sx, sv, ns);
+  // {cos B, cos L, sin L} of the Earth (0) and planet k (k + 1).
+  auto trig = [&](int i, vec2* t) {
+    t[0] = cv[lb + 2 * i];
+    t[1] = cv[lb + 2 * i + 1];
+    t[2] = sv[i];
+  };
+
+  vec2 dpsi = (-834 * sv[6] - 64 * sv[7]) * 1e-7;
   // Aberration of the Sun.
-  vec2 ab = (17 * cos2(3.1 + 62830.14 * tp) - 993) * 1e-7;
+  vec2 ab = (17 * cv[0] - 993) * 1e-7;
   // The Sun is opposite the Earth's heliocentric direction.
   vec2 slon = (lsun + ab + dpsi) * deg_per_rad + 180;
   vec2 moonn = mlon + dpsi * deg_per_rad;
@@ -93,11 +127,18 @@ void planets2(double T0, double T1, double* out0, double* out1) {
     outs[l][sun] = std::fmod(slon[l], 360.0);
     outs[l][moon] = moonn[l];
   }
-  for (const planetdef& pd : plandefs) {
-    vec2 P[3];
-    getplanet2(T, P, pd.lrg, pd.ptr, pd.terms);
-    vec2 lam = hel2geo2(P, E);
-    vec2 c = correction(pd.corr, tp);
+  vec2 et[3];
+  trig(0, et);
+  for (int k = 0; k < 5; k++) {
+    const planetdef& pd = plandefs[k];
+    vec2 pt[3];
+    trig(k + 1, pt);
+    vec2 lam = geolon2(P[k], E, pt, et);
+    // Correction for aberration and light time.
+    vec2 c = {pd.corr.c0, pd.corr.c0};
+    for (int i = 0, j = corr[k]; i < 4; i++)
+      if (pd.corr.term[i][0] != 0.0) c += pd.corr.term[i][0] * cv[j++];
+    c = c * 1e-7;
     vec2 v = (lam + c + dpsi) * deg_per_rad;
     for (int l = 0; l < 2; l++) outs[l][pd.index] = std::fmod(v[l], 360.0);
   }
@@ -116,7 +157,10 @@ double hel2geo(const double* p, const double* e) {
     pv[v] = vec2{p[v], p[v]};
     ev[v] = vec2{e[v], e[v]};
   }
-  return hel2geo2(pv, ev)[0];
+  vec2 pt[3], et[3];
+  lbtrig(pv, pt);
+  lbtrig(ev, et);
+  return geolon2(pv, ev, pt, et)[0];
 }
 
 void planets(double T, double* out) {

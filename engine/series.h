@@ -15,6 +15,11 @@
 //   terms  the nine term counts, same order
 void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms);
 
+// The cosines and the sines of n pairs of arguments, out[k] = cos2(x[k]) or
+// sin2(x[k]) for k < n, several pairs side by side.
+void cos2n(const vec2* x, vec2* out, int n);
+void sin2n(const vec2* x, vec2* out, int n);
+
 // Series tables, rows {A, B, C} (generated, engine/vsop87tables.cpp), and
 // per planet the index arrays in the order L0 L1 L2 B0 B1 B2 R0 R1 R2.
 extern const int32_t earL0[][3], earL1[][3], earL2[][3], earB0[][3], earB1[][3], earB2[][3],

@@ -32,5 +32,15 @@ int placetext(char* dst, int size, const birthdata& b) {
 }
 
 int prtdhm(char* dst, int v) {
-  return std::snprintf(dst, 7, "%2d%s%02d", signdeg(v), zod[signof(v)], arcminof(v));
+  // "%2d%s%02d", written by hand: a text output prints ten of them a chart.
+  int d = signdeg(v), mn = arcminof(v);
+  const char* z = zod[signof(v)];
+  dst[0] = d < 10 ? ' ' : static_cast<char>('0' + d / 10);
+  dst[1] = static_cast<char>('0' + d % 10);
+  dst[2] = z[0];
+  dst[3] = z[1];
+  dst[4] = static_cast<char>('0' + mn / 10);
+  dst[5] = static_cast<char>('0' + mn % 10);
+  dst[6] = '\0';
+  return 6;
 }

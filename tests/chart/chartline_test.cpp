@@ -115,6 +115,14 @@ TEST(Chartline, WriterLayout) {
   copytext(b.place, "Zyxwvutsrqponmlkjihgfed");
   EXPECT_EQ(written(b),
             patched(0, "Abcdefghijklm opqrstuvwMar").substr(0, 75) + "Zyxwvutsrqponmlkjihgfed \n");
+  // Numbers outside the ranges keep printf's widths: a sign before the zeros
+  // of a zero-filled field, blanks before the sign of the year.
+  b.day = -5;
+  b.year = -12;
+  b.zhour = 123;
+  b.londg = -7;
+  b.latmn = -1234;
+  EXPECT_EQ(written(b).substr(23, 56), "Mar -5,  -1206:05:00 PM    -123:00-07E30'00 41N-1234'00 ");
   // Numbers far outside the ranges, no month, texts without a terminator:
   // still one line within the buffer.
   b.mon = 0;

@@ -15,6 +15,7 @@
 #include "engine/moon.h"
 #include "engine/node.h"
 #include "engine/planets.h"
+#include "engine/series.h"
 #include "engine/sidereal.h"
 #include "engine/sincos.h"
 #include "tests/golden.h"
@@ -49,6 +50,11 @@ TEST(Calendar, LeapYearsDayNumbersAndPrintedDates) {
     char buf[jd2date_size];
     return fields{datestr(std::stod(in[0])), std::to_string(jd2date(buf, std::stod(in[0])))};
   });
+  // Either side of the day counts that the 32-bit steps take.
+  EXPECT_EQ(datestr(1867216.9), "Feb 29, 400");
+  EXPECT_EQ(datestr(1867217), "Mar 01, 400");
+  EXPECT_EQ(datestr(99999999.9), "Aug 06, 269078");
+  EXPECT_EQ(datestr(100000000), "Aug 07, 269078");
   // Extreme arguments stay defined (run under the undefined-behaviour sanitizer).
   double a = get_jul_day(INT_MAX, INT_MAX, INT_MAX), b = get_jul_day(INT_MIN, INT_MIN, INT_MIN);
   EXPECT_GT(a, 0);
@@ -184,6 +190,27 @@ TEST(Series, SineAndCosineOfTwoLanes) {
       EXPECT_TRUE(s[k] == std::sin(x[k]) || (std::isnan(s[k]) && !std::isfinite(x[k]))) << x[k];
     }
   }
+}
+
+TEST(SinCos, GroupedPairsAsOnePairAtATime) {
+  // 19 pairs: groups of eight (or four) and the rest alone. A far or not
+  // finite lane sends its group to the library (the first group, pair 17);
+  // the groups of pairs 8 to 15 take the fast path.
+  const double x[] = {0.5,  -2.0, 1e6,  3.1,  7.0,  -0.25, 1e-9, 400.0, 5.0,  6.0,
+                      -7.0, 8.0,  9.0,  qnan, 11.0, 12.0,  13.0, 14.0,  15.0, 16.0,
+                      17.0, 18.0, 19.0, 20.0, 21.0, 22.0,  23.0, 24.0,  25.0, 26.0,
+                      27.0, 28.0, 29.0, 30.0, 31.0, -inf,  33.0, 34.5};
+  constexpr int n = std::size(x) / 2;
+  vec2 in[n], c[n], s[n];
+  for (int k = 0; k < n; k++) in[k] = vec2{x[2 * k], x[2 * k + 1]};
+  cos2n(in, c, n);
+  sin2n(in, s, n);
+  for (int k = 0; k < n; k++)
+    for (int l = 0; l < 2; l++) {
+      vec2 c1 = cos2(in[k]), s1 = sin2(in[k]);
+      EXPECT_TRUE(std::memcmp(&c[k][l], &c1[l], 8) == 0) << in[k][l];
+      EXPECT_TRUE(std::memcmp(&s[k][l], &s1[l], 8) == 0) << in[k][l];
+    }
 }
 
 TEST(Planets, BothInstantsOfGetplanetsAsPlanetsGivesThem) {
