@@ -6,6 +6,8 @@
 # at an atlas place near the coordinates; a city that kept its own clock asks
 # which; Edit's zone follows the date while it is the atlas's; a name of places
 # far apart selects none. Checked on the saved lines' bytes.
+import os
+import tempfile
 import time
 
 import harness
@@ -153,6 +155,22 @@ def test_clock_changes():
         s.saved(LINE["repeated"])
 
 
-harness.run(test_find_follow_save, test_find_asks_which_salem, test_far_zone_asks,
+def test_unreadable_zone():
+    # Asia/Kolkata's tzdata file is a FIFO: Find says so, the zone fields stay
+    # empty, and OK refuses them rather than saving a zone of nothing.
+    with tempfile.TemporaryDirectory() as tz:
+        os.mkdir(os.path.join(tz, "Asia"))
+        os.mkfifo(os.path.join(tz, "Asia", "Kolkata"))
+        with harness.Session(env={"TZDIR": tz}) as s:
+            d = new(s, "Pune", "Mar", "14", "1987", "18", "5", "pune")
+            find(s, d, "Return")
+            s.alert("Find of a zone that cannot be read")
+            s.click(*harness.FIELD["OK"], wid=d)
+            s.alert("OK with the zone left empty")
+            s.button(d, "Cancel")
+            harness.check(not os.path.exists(s.path()), "a chart was saved")
+
+
+harness.run(test_unreadable_zone, test_find_follow_save, test_find_asks_which_salem, test_far_zone_asks,
             test_clock_changes, test_reversed_sign_offers_the_atlas_zone, test_city_clock_asked,
             test_edit_follows_the_date)
