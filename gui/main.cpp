@@ -15,6 +15,7 @@
 
 #include "engine/zodiac.h"
 #include "fileio/stdfds.h"
+#include "gui/askscale.h"
 #include "gui/chartview.h"
 #include "gui/commands.h"
 #include "gui/desktop.h"
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
   // before a window is shown.
   int i = 0;
   if (Fl::args(argc, argv, i) == 0 || i < argc) {
-    std::fprintf(stderr, "usage: %s [--scale K] [options]\n%s --scale K (1 to 4, halves too)\n",
+    std::fprintf(stderr, "usage: %s [--scale K] [options]\n%s\n --scale K (1 to 4, halves too)\n",
                  argv[0], Fl::help);
     return 1;
   }
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
                : desktopscale(std::getenv("GDK_SCALE"), XGetDefault(fl_display, "Xft", "dpi")));
   FL_NORMAL_SIZE = px(FL_NORMAL_SIZE);
   Fl::scrollbar_size(px(Fl::scrollbar_size()));
+  scaleaskboxes();
 
   shell sh;
   on_init(sh);

@@ -1,6 +1,7 @@
-# Scaled: at 2 the window, the list and the dialog are twice their size, and the page
-# that the window shows is vornak-chart's PNG at scale 2, pixel for pixel;
-# --scale comes before VORNAK_SCALE, and a half scale sizes the window too.
+# Scaled: at 2 the window, the list, the dialog and the message box's icon
+# are twice their size, and the page that the window shows is vornak-chart's
+# PNG at scale 2, pixel for pixel; --scale comes before VORNAK_SCALE, and a
+# half scale sizes the window too.
 import os
 import subprocess
 import tempfile
@@ -37,6 +38,13 @@ def test_twice():
         except AssertionError:
             s.shot().save("scale2-shown.png")  # beside the test, for a look
             raise
+        # The toolkit's message box, with its icon twice the size too.
+        s.key("ctrl+s")
+        b = s.find("")
+        harness.wait(lambda: (lambda i: i.getpixel((22, 22)) == i.getpixel((117, 117)) == 255)(
+            s.shot(b).convert("L")), "the message box's icon at 2")
+        s.key("Return", wid=b)
+        s.gone(b)
         s.key("ctrl+n")
         d = s.find("Chart Data")
         harness.check(size(s, d) == (560, 480), "dialog %dx%d" % size(s, d))
