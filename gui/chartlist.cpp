@@ -12,6 +12,7 @@
 #include "gui/fieldfont.h"
 #include "gui/linebrowser.h"
 #include "gui/modalwin.h"
+#include "gui/scale.h"
 #include "gui/shell.h"
 
 namespace {
@@ -100,9 +101,9 @@ void vnkbr_sel(Fl_Widget*, void* v) {
   w->close();
 }
 
-listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
+listwin::listwin(shell& s) : modalwin(px(360), px(300), "Select Chart"), sh(s) {
   begin();
-  br = new linebrowser(20, 20, 300, 200, "Chart List");
+  br = new linebrowser(px(20), px(20), px(300), px(200), "Chart List");
   br->callback(vnkbr_sel, this);
   br->textfont(FL_COURIER);
   // The columns are as wide as their fields' bytes in the list's font; the
@@ -120,8 +121,9 @@ listwin::listwin(shell& s) : modalwin(360, 300, "Select Chart"), sh(s) {
   if (!shown.opened) br->clear();
   // The first line is chosen until the user picks another.
   if (br->size() > 0) br->value(1);
-  if (shown.opened) (new Fl_Button(40, 250, 40, 25, "OK"))->callback(vnkbr_sel, this);
-  (new Fl_Button(240, 250, 60, 25, "Cancel"))->callback(closecb, this);
+  if (shown.opened)
+    (new Fl_Button(px(40), px(250), px(40), px(25), "OK"))->callback(vnkbr_sel, this);
+  (new Fl_Button(px(240), px(250), px(60), px(25), "Cancel"))->callback(closecb, this);
   end();
 }
 

@@ -7,6 +7,7 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include "gui/scale.h"
 #include "gui/shell.h"
 #include "page/cairocanvas.h"
 #include "page/page.h"
@@ -24,8 +25,9 @@ draw_chart::draw_chart(int x, int y, int w, int h, const shell& s)
 // The page is drawn as the PNG file draws it, into a white image of the part
 // of the view that the toolkit lets it draw (the view within the scroll
 // area's clip), which is then put on the window at its place: what the
-// window shows is, pixel for pixel, what the PNG holds there. The view's
-// top-left corner, which moves when the page scrolls, is the page's origin.
+// window shows is, pixel for pixel, what the PNG holds there at the same
+// scale. The view's top-left corner, which moves when the page scrolls, is
+// the page's origin.
 void draw_chart::draw() {
   int cx, cy, cw, ch;
   fl_clip_box(x(), y(), w(), h(), cx, cy, cw, ch);
@@ -35,6 +37,7 @@ void draw_chart::draw() {
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
   cairo_translate(cr, x() - cx, y() - cy);
+  cairo_scale(cr, scale(), scale());
   {
     cairocanvas c(cr);
     drawpage(c, sh.birth, sh.chart, sh.north);

@@ -23,6 +23,7 @@
 #include "gui/modalwin.h"
 #include "gui/placefinder.h"
 #include "gui/question.h"
+#include "gui/scale.h"
 #include "gui/shell.h"
 #include "gui/typeahead.h"
 #include "gui/zonewords.h"
@@ -176,9 +177,9 @@ void chartdlg::showentries(const entries& e) {
 void smallfont(Fl_Group* g) {
   for (int i = 0; i < g->children(); ++i) {
     Fl_Widget* w = g->child(i);
-    w->labelsize(12);
-    if (Fl_Input* in = dynamic_cast<Fl_Input*>(w)) in->textsize(12);
-    if (Fl_Choice* c = dynamic_cast<Fl_Choice*>(w)) c->textsize(12);
+    w->labelsize(px(12));
+    if (Fl_Input* in = dynamic_cast<Fl_Input*>(w)) in->textsize(px(12));
+    if (Fl_Choice* c = dynamic_cast<Fl_Choice*>(w)) c->textsize(px(12));
   }
 }
 
@@ -332,40 +333,40 @@ int chartdlg::handle(int event) {
   return modalwin::handle(event);
 }
 
-chartdlg::chartdlg(shell& s, bool edit) : modalwin(280, 240, "Chart Data"), sh(s) {
+chartdlg::chartdlg(shell& s, bool edit) : modalwin(px(280), px(240), "Chart Data"), sh(s) {
   begin();
-  in_name = new textfield(40, 10, 184, 25, "Name:");
-  in_mon = choice(60, 40, 50, 25, "Date: ", monthitems);
-  in_day = new Fl_Int_Input(120, 40, 25, 25);
-  in_year = new Fl_Int_Input(154, 40, 50, 25);
-  in_hour = new Fl_Int_Input(40, 72, 24, 25, "Time: ");
-  in_min = new Fl_Int_Input(72, 72, 24, 25, ":");
-  in_zone = choice(142, 72, 50, 25, "Zone: ", zoneitems);
-  in_zhour = new Fl_Int_Input(200, 72, 24, 25);
-  in_zmin = new Fl_Int_Input(232, 72, 24, 25, ":");
+  in_name = new textfield(px(40), px(10), px(184), px(25), "Name:");
+  in_mon = choice(px(60), px(40), px(50), px(25), "Date: ", monthitems);
+  in_day = new Fl_Int_Input(px(120), px(40), px(25), px(25));
+  in_year = new Fl_Int_Input(px(154), px(40), px(50), px(25));
+  in_hour = new Fl_Int_Input(px(40), px(72), px(24), px(25), "Time: ");
+  in_min = new Fl_Int_Input(px(72), px(72), px(24), px(25), ":");
+  in_zone = choice(px(142), px(72), px(50), px(25), "Zone: ", zoneitems);
+  in_zhour = new Fl_Int_Input(px(200), px(72), px(24), px(25));
+  in_zmin = new Fl_Int_Input(px(232), px(72), px(24), px(25), ":");
   in_zone->tooltip(zonetip);
   in_zhour->tooltip(zonetip);
-  in_place = new textfield(40, 108, 184, 25, "Place:");
-  Fl_Button* find = new Fl_Button(228, 108, 48, 25, "Find...");
+  in_place = new textfield(px(40), px(108), px(184), px(25), "Place:");
+  Fl_Button* find = new Fl_Button(px(228), px(108), px(48), px(25), "Find...");
   find->callback(find_cb, this);
-  in_lond = new Fl_Int_Input(40, 144, 30, 25, "Lon: ");
-  in_lonew = choice(72, 144, 40, 25, nullptr, ewitems);
-  in_lonm = new Fl_Int_Input(120, 144, 24, 25);
-  in_latd = new Fl_Int_Input(170, 144, 28, 25, "Lat: ");
-  in_latns = choice(204, 144, 40, 25, nullptr, nsitems);
-  in_latm = new Fl_Int_Input(252, 144, 24, 25);
-  note = new Fl_Box(8, 171, 264, 27);
+  in_lond = new Fl_Int_Input(px(40), px(144), px(30), px(25), "Lon: ");
+  in_lonew = choice(px(72), px(144), px(40), px(25), nullptr, ewitems);
+  in_lonm = new Fl_Int_Input(px(120), px(144), px(24), px(25));
+  in_latd = new Fl_Int_Input(px(170), px(144), px(28), px(25), "Lat: ");
+  in_latns = choice(px(204), px(144), px(40), px(25), nullptr, nsitems);
+  in_latm = new Fl_Int_Input(px(252), px(144), px(24), px(25));
+  note = new Fl_Box(px(8), px(171), px(264), px(27));
   note->box(FL_FLAT_BOX);
   note->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_TOP | FL_ALIGN_WRAP);
-  Fl_Button* ok = new Fl_Button(20, 200, 60, 25, "OK");
+  Fl_Button* ok = new Fl_Button(px(20), px(200), px(60), px(25), "OK");
   ok->callback(ok_cdlg, this);
-  Fl_Button* now = new Fl_Button(110, 200, 60, 25, "Now!");
+  Fl_Button* now = new Fl_Button(px(110), px(200), px(60), px(25), "Now!");
   now->callback(now_cb, this);
-  Fl_Button* cancel = new Fl_Button(200, 200, 60, 25, "Cancel");
+  Fl_Button* cancel = new Fl_Button(px(200), px(200), px(60), px(25), "Cancel");
   cancel->callback(close_cdlg, this);
   end();
   smallfont(this);
-  note->labelsize(11);
+  note->labelsize(px(11));
   Fl_Widget* const dated[] = {in_mon, in_day, in_year, in_hour, in_min};
   for (Fl_Widget* w : dated) {
     w->when(FL_WHEN_CHANGED);

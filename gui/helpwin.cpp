@@ -12,6 +12,7 @@
 #include "chart/chartfile.h"
 #include "gui/commands.h"
 #include "gui/helptext.h"
+#include "gui/scale.h"
 #include "helphtml.h"  // help_html: gui/help.html, made by CMake
 
 namespace {
@@ -21,7 +22,7 @@ namespace {
 // which no menu entry uses, closes it.
 class helpwin : public Fl_Double_Window {
  public:
-  helpwin(Fl_Widget* menu) : Fl_Double_Window(560, 480, "Using Vornak"), menu(menu) {}
+  helpwin(Fl_Widget* menu) : Fl_Double_Window(px(560), px(480), "Using Vornak"), menu(menu) {}
 
   int handle(int event) override {
     if (Fl_Double_Window::handle(event)) return 1;
@@ -42,20 +43,20 @@ void help_cb(Fl_Widget* menu, void*) {
   static helpwin* win = nullptr;
   if (!win) {
     win = new helpwin(menu);
-    Fl_Help_View* text = new Fl_Help_View(0, 0, 560, 440);
+    Fl_Help_View* text = new Fl_Help_View(0, 0, px(560), px(440));
     text->textfont(FL_HELVETICA);
-    text->textsize(13);
+    text->textsize(px(13));
     // The chart file is named relative to the working directory, which
     // stays the same while the program runs.
     char cwd[PATH_MAX];
     std::string path;
     if (getcwd(cwd, sizeof cwd)) path = std::string(cwd) + "/" + chartfilename;
     text->value(helptext(reinterpret_cast<const char*>(help_html), path).c_str());
-    Fl_Button* close = new Fl_Button(480, 448, 70, 25, "Close");
+    Fl_Button* close = new Fl_Button(px(480), px(448), px(70), px(25), "Close");
     close->callback(hide_cb, win);
     win->resizable(text);
     win->end();
-    win->size_range(360, 200);
+    win->size_range(px(360), px(200));
   }
   win->show();
 }

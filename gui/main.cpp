@@ -1,18 +1,25 @@
 // Vornak: the main window, its menus and the start-up.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_ask.H>
+#include <FL/x.H>
 
 #include "engine/zodiac.h"
 #include "fileio/stdfds.h"
+#include "gui/askscale.h"
 #include "gui/chartview.h"
 #include "gui/commands.h"
 #include "gui/desktop.h"
+#include "gui/scale.h"
 #include "gui/shell.h"
 #include "version.h"
 
@@ -49,11 +56,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vornak: a switch is longer than 255 bytes\n");
       return 1;
     }
+  // --scale is the program's own switch, and the toolkit never sees it.
+  const std::optional<std::string> scaleoption = takescale(argc, argv);
+  std::string why;
+  const std::optional<double> userscale = pickscale(scaleoption, std::getenv("VORNAK_SCALE"), why);
+  if (!why.empty()) {
+    std::fprintf(stderr, "vornak: %s\n", why.c_str());
+    return 1;
+  }
   // The toolkit's own window switches only; anything else ends the program
   // before a window is shown.
   int i = 0;
   if (Fl::args(argc, argv, i) == 0 || i < argc) {
-    std::fprintf(stderr, "usage: %s [options]\n%s", argv[0], Fl::help);
+    std::fprintf(stderr, "usage: %s [--scale K] [options]\n%s\n --scale K (1 to 4, halves too)\n",
+                 argv[0], Fl::help);
     return 1;
   }
   // The colours of -fg, -bg and -bg2 are read now rather than in show(): a
@@ -64,14 +80,32 @@ int main(int argc, char** argv) {
   Fl::get_system_colors();
   Fl::error = error;
 
+  // The display is open now: the desktop's factor is known. Every widget
+  // made from here on takes the scaled default size for its text.
+  setscale(userscale
+               ? *userscale
+               : desktopscale(std::getenv("GDK_SCALE"), XGetDefault(fl_display, "Xft", "dpi")));
+  FL_NORMAL_SIZE = px(FL_NORMAL_SIZE);
+  Fl::scrollbar_size(px(Fl::scrollbar_size()));
+  scaleaskboxes();
+
   shell sh;
   on_init(sh);
   setdesktopclass();
 
-  Fl_Double_Window* win = new Fl_Double_Window(pagewidth, 420, "Vornak");
+  // At scale 1 the window opens 420 pixels high, as it always has; scaled,
+  // it opens as high as the page and the menu bar, as far as the screen's
+  // work area (less a title bar) has room.
+  int height = px(420);
+  if (scale() != 1) {
+    int wx, wy, ww, wh;
+    Fl::screen_work_area(wx, wy, ww, wh);
+    height = std::max(px(412), std::min(px(20 + pageheight), wh - px(30)));
+  }
+  Fl_Double_Window* win = new Fl_Double_Window(px(pagewidth), height, "Vornak");
   win->begin();
 
-  Fl_Menu_Bar* menu = new Fl_Menu_Bar(0, 0, pagewidth, 20);
+  Fl_Menu_Bar* menu = new Fl_Menu_Bar(0, 0, px(pagewidth), px(20));
   menu->user_data(&sh);
   menu->add("File/New", FL_CTRL + 'n', new_cb, &sh);
   menu->add("File/Edit", FL_CTRL + 'e', edit_cb, &sh);
@@ -89,11 +123,11 @@ int main(int argc, char** argv) {
   // The page scrolls vertically inside a white area below the menu bar; the
   // view is at (8, 0) of the scroll area, which the toolkit places in window
   // coordinates.
-  Fl_Scroll* scroll = new Fl_Scroll(0, 20, pagewidth, 400);
+  Fl_Scroll* scroll = new Fl_Scroll(0, px(20), px(pagewidth), height - px(20));
   scroll->begin();
   scroll->box(FL_FLAT_BOX);
   scroll->color(FL_WHITE);
-  new draw_chart(8, 20, pagewidth, pageheight, sh);
+  new draw_chart(px(8), px(20), px(pagewidth), px(pageheight), sh);
   scroll->end();
   scroll->type(Fl_Scroll::VERTICAL);
   sh.page = scroll;
@@ -101,8 +135,10 @@ int main(int argc, char** argv) {
   win->callback(close_cb, &sh);
   win->resizable(scroll);
   win->end();
-  // As wide as the page, and at most as tall as it.
-  win->size_range(pagewidth, 412, pagewidth, pageheight, 0, 0);
+  // As wide as the page, and at most as tall as it; scaled, tall enough to
+  // show the whole page below the menu bar.
+  win->size_range(px(pagewidth), px(412), px(pagewidth),
+                  scale() == 1 ? pageheight : px(20 + pageheight), 0, 0);
   win->show(argc, argv);
   return Fl::run();
 }

@@ -16,6 +16,7 @@
 #include "atlas/coords.h"
 #include "gui/linebrowser.h"
 #include "gui/modalwin.h"
+#include "gui/scale.h"
 
 namespace {
 
@@ -125,18 +126,18 @@ void finder_sel(Fl_Widget*, void* v) {
 
 finderwin::finderwin(const std::string& text, std::function<void(const place&)> c,
                      std::function<void(double, double)> a)
-    : modalwin(360, 300, "Find Place"), chosen(std::move(c)), atcoords(std::move(a)) {
+    : modalwin(px(360), px(300), "Find Place"), chosen(std::move(c)), atcoords(std::move(a)) {
   begin();
-  in = new searchinput(60, 10, 280, 25, "Place:");
+  in = new searchinput(px(60), px(10), px(280), px(25), "Place:");
   in->when(FL_WHEN_CHANGED);
   in->callback(search_cb, this);
-  br = new linebrowser(20, 45, 320, 190, nullptr);
+  br = new linebrowser(px(20), px(45), px(320), px(190), nullptr);
   br->callback(finder_sel, this);
   in->list = br;
-  note = new Fl_Box(20, 238, 320, 20);
-  note->labelsize(12);
-  (new Fl_Button(40, 265, 60, 25, "OK"))->callback(finder_sel, this);
-  (new Fl_Button(260, 265, 60, 25, "Cancel"))->callback(closecb, this);
+  note = new Fl_Box(px(20), px(238), px(320), px(20));
+  note->labelsize(px(12));
+  (new Fl_Button(px(40), px(265), px(60), px(25), "OK"))->callback(finder_sel, this);
+  (new Fl_Button(px(260), px(265), px(60), px(25), "Cancel"))->callback(closecb, this);
   end();
   in->value(text.c_str());
   search();

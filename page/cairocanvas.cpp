@@ -5,6 +5,7 @@
 #include <pango/pangofc-fontmap.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "page/filestyle.h"
@@ -51,6 +52,10 @@ bool isascii(const std::string& s) {
 }  // namespace
 
 cairocanvas::cairocanvas(cairo_t* cr) : cr(cr) {
+  cairo_matrix_t m;
+  cairo_get_matrix(cr, &m);
+  snap = cairo_surface_get_type(cairo_get_target(cr)) == CAIRO_SURFACE_TYPE_IMAGE &&
+         m.xx != std::floor(m.xx);
   cairo_set_line_width(cr, 1);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
   cairo_set_source_rgb(cr, 0, 0, 0);
@@ -80,10 +85,31 @@ void cairocanvas::setfont(int, int size) {
 // unit wide between the pixels' centres, with square ends half a unit long,
 // covers pixels x0..x1 of a row or column exactly, as the toolkit's line
 // does; at scale K it covers K whole device pixels across.
+//
+// At a scale that is not whole (1.5), a page pixel is not a whole number of
+// the image's pixels, and such a stroke would blur. There page pixel p
+// starts at image pixel floor(K p + 1/2), and every line is drawn from
+// there, floor(K + 1/2) image pixels wide: sharp, of one width, and meeting
+// the lines that it meets at scale 1.
 void cairocanvas::drawline(int x0, int y0, int x1, int y1) {
-  cairo_move_to(cr, x0 + 0.5, y0 + 0.5);
-  cairo_line_to(cr, x1 + 0.5, y1 + 0.5);
+  if (!snap) {
+    cairo_move_to(cr, x0 + 0.5, y0 + 0.5);
+    cairo_line_to(cr, x1 + 0.5, y1 + 0.5);
+    cairo_stroke(cr);
+    return;
+  }
+  double ax = x0, ay = y0, bx = x1, by = y1, w = 1, h = 0;
+  cairo_user_to_device(cr, &ax, &ay);
+  cairo_user_to_device(cr, &bx, &by);
+  cairo_user_to_device_distance(cr, &w, &h);
+  w = std::floor(w + 0.5);
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  cairo_set_line_width(cr, w);
+  cairo_move_to(cr, std::floor(ax + 0.5) + w / 2, std::floor(ay + 0.5) + w / 2);
+  cairo_line_to(cr, std::floor(bx + 0.5) + w / 2, std::floor(by + 0.5) + w / 2);
   cairo_stroke(cr);
+  cairo_restore(cr);
 }
 
 // cairo and Pango take only valid UTF-8, so the text is converted first.

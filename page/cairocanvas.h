@@ -15,8 +15,7 @@
 // the left end of its baseline; a text that is not ASCII is laid out by
 // Pango: shaped as its script requires, and any letter that family lacks
 // taken from an installed font that has it. Lines and texts are black. The
-// context's transformation must not change after the first text that is not
-// ASCII.
+// context's transformation must not change after the canvas is made.
 class cairocanvas : public canvas {
  public:
   explicit cairocanvas(cairo_t* cr);
@@ -30,6 +29,7 @@ class cairocanvas : public canvas {
 
  private:
   cairo_t* cr;
+  bool snap;  // lines on whole pixels of an image at a scale not whole
   int size = 11;
   // Pango's layout and font for the texts that need them, made for the
   // first.

@@ -59,12 +59,13 @@ def wait(predicate, what):
 
 
 class Session:
-    # Xvfb, then vornak with args in a fresh working directory (cwd) and the
-    # variables of env added; with a window name, waits until that window is
-    # shown and drawn.
+    # Xvfb with a screen of that size, then vornak with args in a fresh
+    # working directory (cwd) and the variables of env added; with a window
+    # name, waits until that window is shown and drawn.
 
-    def __init__(self, args=(), window="Vornak", env=None):
+    def __init__(self, args=(), window="Vornak", env=None, screen="1024x768"):
         self.args, self.window, self.extra = list(args), window, env or {}
+        self.screen = screen
 
     def __enter__(self):
         self.tmp = tempfile.TemporaryDirectory(prefix="vornak-e2e-")
@@ -72,7 +73,7 @@ class Session:
         rfd, wfd = os.pipe()
         try:
             self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0",
-                                          "1024x768x24", "-nolisten", "tcp"], pass_fds=(wfd,),
+                                          self.screen + "x24", "-nolisten", "tcp"], pass_fds=(wfd,),
                                          stderr=subprocess.DEVNULL, start_new_session=True)
         except OSError as e:
             skip(e)

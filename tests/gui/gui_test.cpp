@@ -4,12 +4,15 @@
 
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "gui/helptext.h"
 #include "gui/quitcheck.h"
+#include "gui/scale.h"
 #include "gui/typeahead.h"
 #include "gui/zonewords.h"
 
@@ -38,6 +41,70 @@ TEST(Typeahead, Keys) {
     EXPECT_EQ(typeahead(c.items, typed, c.key), c.want) << c.typed << " + " << c.key;
     EXPECT_EQ(typed, c.after) << c.typed << " + " << c.key;
   }
+}
+
+// The user's factor: --scale before VORNAK_SCALE, halves only, 1 to 4; then
+// the desktop's: GDK_SCALE before Xft.dpi, which goes to the nearest half.
+TEST(Scale, Chosen) {
+  struct {
+    std::optional<std::string> option;
+    const char* env;
+    double want;  // 0: the desktop's, -1: refused
+  } cases[] = {
+      {"2", "3", 2},         {"1.5", nullptr, 1.5},      {"4.0", nullptr, 4},
+      {"4.5", nullptr, -1},  {"1.25", "2", -1},          {"", "2", -1},
+      {"0", nullptr, -1},    {std::nullopt, "2.5", 2.5}, {std::nullopt, "x", -1},
+      {std::nullopt, "", 0}, {std::nullopt, nullptr, 0},
+  };
+  for (auto& c : cases) {
+    std::string why;
+    const std::optional<double> k = pickscale(c.option, c.env, why);
+    EXPECT_EQ(k.value_or(why.empty() ? 0 : -1), c.want) << c.option.value_or("-");
+  }
+  struct {
+    const char *gdk, *dpi;
+    double want;
+  } desk[] = {{"2", "96", 2},     {"5", "192", 2},     {nullptr, "144", 1.5},
+              {"", "120", 1.5},   {nullptr, "119", 1}, {nullptr, "480", 4},
+              {nullptr, "72", 1}, {"x", "9x", 1},      {nullptr, nullptr, 1}};
+  for (auto& d : desk)
+    EXPECT_EQ(desktopscale(d.gdk, d.dpi), d.want) << (d.gdk ? d.gdk : "-") << " " << d.dpi;
+}
+
+// --scale and its value leave the switches that the toolkit reads.
+TEST(Scale, Taken) {
+  struct {
+    std::vector<const char*> args;
+    std::optional<std::string> want;
+    std::vector<const char*> left;
+  } cases[] = {
+      {{"vornak", "-g", "+0+0", "--scale", "2", "-i"}, "2", {"vornak", "-g", "+0+0", "-i"}},
+      {{"vornak", "--scale=1.5"}, "1.5", {"vornak"}},
+      {{"vornak", "--scale"}, "", {"vornak"}},
+      {{"vornak", "-scale", "2"}, std::nullopt, {"vornak", "-scale", "2"}},
+  };
+  for (auto& c : cases) {
+    std::vector<char*> argv;
+    for (const char* a : c.args) argv.push_back(const_cast<char*>(a));
+    argv.push_back(nullptr);
+    int argc = static_cast<int>(c.args.size());
+    EXPECT_EQ(takescale(argc, argv.data()), c.want);
+    EXPECT_EQ(std::vector<const char*>(argv.begin(), argv.begin() + argc), c.left);
+    EXPECT_EQ(argv[argc], nullptr);
+  }
+}
+
+// Lengths to the nearest pixel, halves up.
+TEST(Scale, Px) {
+  struct {
+    double k;
+    int n, want;
+  } cases[] = {{1, 760, 760}, {2, 420, 840}, {1.5, 25, 38}, {1.5, 24, 36}, {2.5, 11, 28}};
+  for (auto& c : cases) {
+    setscale(c.k);
+    EXPECT_EQ(px(c.n), c.want) << c.k << " x " << c.n;
+  }
+  setscale(1);
 }
 
 TEST(Quitquestion, WhatWouldBeLost) {
