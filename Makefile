@@ -62,6 +62,7 @@ accuracy: deps
 # chart and dasha list alone, counted with callgrind.
 linecost: build
 	@bash tools/deps.sh valgrind
+	@echo "make linecost: figures for docs/performance.md"
 	sh bench/linecost.sh $(BUILD)
 
 # vornak-chart --json on 1,000,000 random chart lines (LINES=N for another
