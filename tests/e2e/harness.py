@@ -225,8 +225,10 @@ class Session:
         wait(lambda: not self.windows(menus=True), "the %s choice to close" % field)
 
     def type(self, d, field, value):
+        # xdotool types a letter that no key has by remapping a spare key for it,
+        # which a loaded server can overtake: such letters go slowly.
         self.xdo("mousemove", "--sync", "--window", d, *FIELD[field], "click", 1,
-                 "type", "--delay", 2, value)
+                 "type", "--delay", 2 if value.isascii() else 60, value)
 
     def dialog(self, item, values):
         # File > item (New or Edit) with the values entered into empty fields;
