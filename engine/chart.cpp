@@ -9,8 +9,9 @@
 
 int32_t trunc32(double v) {
   if (!(v == v)) return 0;
-  if (v >= 2147483647.0) return 2147483647;
-  if (v <= -2147483648.0) return -2147483647 - 1;
+  // Beyond int32's range, [-2^31, 2^31): clamped.
+  if (v >= 2147483648.0) return 2147483647;
+  if (v < -2147483648.0) return -2147483647 - 1;
   return static_cast<int32_t>(v);
 }
 
