@@ -46,13 +46,14 @@ TEST(Outfile, WritesUnderAShortTemporaryNameBesideTheOutput) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
   sigaction(SIGTERM, nullptr, &after);
   EXPECT_EQ(after.sa_handler, before.sa_handler);
-  std::filesystem::remove_all(dir);
-  // A large write that fails is not committed.
+  // A large write to a device that fails is not committed.
+  makefull(dir + "/full");
   outfile full;
   std::string why;
-  ASSERT_TRUE(full.open("/dev/full", why)) << why;
+  ASSERT_TRUE(full.open(dir + "/full", why)) << why;
   EXPECT_FALSE(full.write(std::string(65536, 'x').data(), 65536));
   EXPECT_FALSE(full.commit(why));
+  std::filesystem::remove_all(dir);
 }
 
 // A file system that does not sync folders leaves the rename to be written
