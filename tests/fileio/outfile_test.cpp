@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-
 #include <filesystem>
 #include <string>
 
@@ -79,7 +78,6 @@ TEST(Outfile, FolderPutOnDiskAfterTheRename) {
     EXPECT_EQ(readfile(dir + "/page.svg"), "page");
     EXPECT_EQ(fcntl(0, F_GETFD), -1);
   }
-  dup2(in, 0);
-  close(in);
+  dup2(in, 0), close(in);
   std::filesystem::remove_all(dir);
 }
