@@ -3,9 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -83,14 +80,4 @@ inline void checktable(const std::string& name, std::size_t inputs,
   }
   EXPECT_NE(cases, 0u) << path;
   if (std::getenv("VORNAK_GOLDEN")) std::ofstream(path, std::ios::binary) << out;
-}
-
-// Makes path a device that takes no bytes, like /dev/full: for root a node of
-// its own, so that a fault that replaced the device in place of writing to it
-// would not replace the system's; for others a link to /dev/full.
-inline void makefull(const std::string& path) {
-  unlink(path.c_str());
-  if (geteuid() != 0 || mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
-    EXPECT_EQ(symlink("/dev/full", path.c_str()), 0) << path;
-  }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -31,6 +33,16 @@ result run(const std::vector<std::string>& args, const std::string& input = "", 
   std::ostream nowhere(nullptr);
   int status = chartcmd(args, in, full ? nowhere : out, err);
   return {status, out.str(), err.str()};
+}
+
+// Makes path a device that takes no bytes, like /dev/full: for root a node of
+// its own, so that a fault that replaced the device in place of writing to it
+// would not replace the system's; for others a link to /dev/full.
+void makefull(const std::string& path) {
+  unlink(path.c_str());
+  if (geteuid() != 0 || mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+    EXPECT_EQ(symlink("/dev/full", path.c_str()), 0) << path;
+  }
 }
 
 }  // namespace
