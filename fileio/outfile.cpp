@@ -153,7 +153,7 @@ bool outfile::open(const std::string& path, std::string& why) {
 }
 
 bool outfile::flush() {
-  if (!err && !buf.empty()) note(writeall(fd, buf.data(), buf.size()));
+  if (!err) note(writeall(fd, buf.data(), buf.size()));
   buf.clear();
   return !err;
 }
