@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "atlas/coords.h"
 #include "atlas/meantime.h"
@@ -58,8 +59,8 @@ const char* datetime(const entries& e, birthdata& b) {
 }
 
 bool sametime(const zonefollow& f, const birthdata& b) {
-  const int at[5] = {b.year, b.mon, b.day, b.hour, b.min};
-  return std::equal(at, at + 5, f.chosenat);
+  const int at[] = {b.year, b.mon, b.day, b.hour, b.min};
+  return std::equal(std::begin(at), std::end(at), f.chosenat);
 }
 
 }  // namespace
@@ -192,7 +193,7 @@ zonestep coordszone(entries& e, zonefollow& f, atlas& a) {
   if (was.on && was.tz == f.tz) {  // the offset chosen for a time that came twice holds
     f.chosen = was.chosen;
     f.chosenzone = was.chosenzone;
-    std::copy(was.chosenat, was.chosenat + 5, f.chosenat);
+    std::copy(std::begin(was.chosenat), std::end(was.chosenat), f.chosenat);
   }
   return followzone(e, f);
 }
@@ -202,8 +203,8 @@ zonestep putzone(entries& e, zonefollow& f, const zoneoffset& o) {
   if (!f.on || datetime(e, b)) return followzone(e, f);
   f.chosen = true;
   f.chosenzone = o.zone;
-  const int at[5] = {b.year, b.mon, b.day, b.hour, b.min};
-  std::copy(at, at + 5, f.chosenat);
+  const int at[] = {b.year, b.mon, b.day, b.hour, b.min};
+  std::copy(std::begin(at), std::end(at), f.chosenat);
   return fill(e, f, o, b);
 }
 
@@ -233,8 +234,8 @@ bool startfollow(const entries& e, zonefollow& f, const place* p) {
     if (z.kind != zonefound::unique) {
       f.chosen = true;
       f.chosenzone = zone;
-      const int at[5] = {b.year, b.mon, b.day, b.hour, b.min};
-      std::copy(at, at + 5, f.chosenat);
+      const int at[] = {b.year, b.mon, b.day, b.hour, b.min};
+      std::copy(std::begin(at), std::end(at), f.chosenat);
     }
     return true;
   }

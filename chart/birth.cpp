@@ -39,9 +39,7 @@ int readdecimal(std::string_view s) {
     if (v <= INT_MAX) v = v * 10 + (s[i] - '0');
   }
   if (neg) v = -v;
-  if (v > INT_MAX) return INT_MAX;
-  if (v < INT_MIN) return INT_MIN;
-  return static_cast<int>(v);
+  return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
 }
 
 void datestart(char* dtstr, const std::tm& now) {

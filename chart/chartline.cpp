@@ -83,7 +83,7 @@ int writechartline(char* dst, const birthdata& b) {
 
 // C atoi over the line from column from on, never past its end.
 static int atoiat(std::string_view line, std::size_t from) {
-  return from < line.size() ? readdecimal(line.substr(from)) : 0;
+  return readdecimal(line.substr(std::min(from, line.size())));
 }
 
 static char lower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }

@@ -1,6 +1,7 @@
 // Chart computation: birth instant and place to the chart state.
 #include "engine/chart.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/calendar.h"
@@ -9,9 +10,8 @@
 
 int32_t trunc32(double v) {
   if (!(v == v)) return 0;
-  if (v >= 2147483647.0) return 2147483647;
-  if (v <= -2147483648.0) return -2147483647 - 1;
-  return static_cast<int32_t>(v);
+  // Truncation keeps the clamped value within int32.
+  return static_cast<int32_t>(std::clamp(v, -2147483648.0, 2147483647.0));
 }
 
 int32_t sidarcmin(double lon, double ayan) {

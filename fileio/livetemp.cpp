@@ -21,10 +21,12 @@ volatile sig_atomic_t used[nslots];
 int nlive = 0;
 
 // Every signal that can be caught and that ends a process by default
-// without a core dump, and SIGQUIT, which dumps one after the clean-up.
-const int endsignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2};
-constexpr int nends = sizeof endsignals / sizeof endsignals[0];
-bool ours[nends];  // our handler is installed for endsignals[i]
+// without a core dump, and SIGQUIT, which dumps one after the clean-up;
+// ours when our handler is installed for it.
+struct endsignal {
+  int sig;
+  bool ours{};
+} ends[] = {{SIGINT}, {SIGTERM}, {SIGHUP}, {SIGQUIT}, {SIGPIPE}, {SIGALRM}, {SIGUSR1}, {SIGUSR2}};
 
 // Removes the temporary files, then ends the process by the same signal
 // (the handler has been reset to the default on entry).
@@ -47,14 +49,14 @@ int addlive(int dirfd, const char* name) {
   std::strcpy(slots[slot].name, name);
   used[slot] = 1;
   if (nlive++ == 0) {
-    for (int i = 0; i < nends; ++i) {
+    for (endsignal& e : ends) {
       struct sigaction old;
-      if (sigaction(endsignals[i], nullptr, &old) != 0 || old.sa_handler != SIG_DFL) continue;
+      if (sigaction(e.sig, nullptr, &old) != 0 || old.sa_handler != SIG_DFL) continue;
       struct sigaction act {};
       act.sa_handler = onendsignal;
       act.sa_flags = SA_RESETHAND | SA_NODEFER;
       sigemptyset(&act.sa_mask);
-      ours[i] = sigaction(endsignals[i], &act, nullptr) == 0;
+      e.ours = sigaction(e.sig, &act, nullptr) == 0;
     }
   }
   return slot;
@@ -64,11 +66,11 @@ void droplive(int slot) {
   if (slot < 0) return;
   used[slot] = 0;
   if (--nlive == 0) {
-    for (int i = 0; i < nends; ++i) {
+    for (endsignal& e : ends) {
       struct sigaction cur;
-      if (ours[i] && sigaction(endsignals[i], nullptr, &cur) == 0 && cur.sa_handler == onendsignal)
-        signal(endsignals[i], SIG_DFL);
-      ours[i] = false;
+      if (e.ours && sigaction(e.sig, nullptr, &cur) == 0 && cur.sa_handler == onendsignal)
+        signal(e.sig, SIG_DFL);
+      e.ours = false;
     }
   }
 }
@@ -76,7 +78,7 @@ void droplive(int slot) {
 sigset_t blockends() {
   sigset_t set, old;
   sigemptyset(&set);
-  for (int s : endsignals) sigaddset(&set, s);
+  for (const endsignal& e : ends) sigaddset(&set, e.sig);
   sigprocmask(SIG_BLOCK, &set, &old);
   return old;
 }

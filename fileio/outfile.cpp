@@ -127,7 +127,8 @@ bool outfile::open(const std::string& path, std::string& why) {
     if (faccessat(AT_FDCWD, p.c_str(), W_OK, AT_EACCESS) != 0) return fail(why, "");
     mode = st.st_mode & 0777;
   } else {
-    mode_t mask = umask(0);
+    // The mask is read by setting one, the strictest for that moment.
+    mode_t mask = umask(0777);
     umask(mask);
     mode = 0666 & ~mask;
   }
@@ -152,7 +153,7 @@ bool outfile::open(const std::string& path, std::string& why) {
 }
 
 bool outfile::flush() {
-  if (!err && !buf.empty()) note(writeall(fd, buf.data(), buf.size()));
+  if (!err) note(writeall(fd, buf.data(), buf.size()));
   buf.clear();
   return !err;
 }

@@ -5,28 +5,16 @@
 
 namespace {
 
-// Windows-1252 at 0x80..0x9F; 0 where the code page leaves the byte undefined.
+// Windows-1252 at 0x80..0x9F in UTF-8; U+FFFD where the code page leaves the
+// byte undefined.
 // clang-format off
-const char16_t cp1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+const char* const cp1252[32] = {
+    "\u20AC", "\uFFFD", "\u201A", "\u0192", "\u201E", "\u2026", "\u2020", "\u2021",
+    "\u02C6", "\u2030", "\u0160", "\u2039", "\u0152", "\uFFFD", "\u017D", "\uFFFD",
+    "\uFFFD", "\u2018", "\u2019", "\u201C", "\u201D", "\u2022", "\u2013", "\u2014",
+    "\u02DC", "\u2122", "\u0161", "\u203A", "\u0153", "\uFFFD", "\u017E", "\u0178",
 };
 // clang-format on
-
-void put(std::string& r, unsigned u) {
-  if (u < 0x80) {
-    r += static_cast<char>(u);
-  } else if (u < 0x800) {
-    r += static_cast<char>(0xc0 | u >> 6);
-    r += static_cast<char>(0x80 | (u & 0x3f));
-  } else {
-    r += static_cast<char>(0xe0 | u >> 12);
-    r += static_cast<char>(0x80 | (u >> 6 & 0x3f));
-    r += static_cast<char>(0x80 | (u & 0x3f));
-  }
-}
 
 }  // namespace
 
@@ -37,14 +25,18 @@ std::string drawntext(std::string_view text) {
     unsigned char c = text[i];
     std::size_t n = utf8len(text.substr(i));
     if (c < 0x20 || c == 0x7f) {
-      put(r, 0xfffd);
+      r += "\uFFFD";
       i += 1;
     } else if (n > 0) {
       r.append(text.substr(i, n));
       i += n;
+    } else if (c >= 0xa0) {
+      // Latin-1, U+00A0..U+00FF: two bytes.
+      r += static_cast<char>(0xc0 | c >> 6);
+      r += static_cast<char>(0x80 | (c & 0x3f));
+      i += 1;
     } else {
-      unsigned u = c >= 0xa0 ? c : cp1252[c - 0x80];
-      put(r, u ? u : 0xfffd);
+      r += cp1252[c - 0x80];
       i += 1;
     }
   }

@@ -1,6 +1,7 @@
 // The chart file: Save's append, the one item splitter, the list and the loader.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,20 +24,26 @@ const std::string line =
     "Example Person         Mar 14, 198706:05:00 PM    -01:00012E30'00 "
     "41N54'00 Sample Town             \n";
 
+// With standard input closed, so that a file may be opened as descriptor 0,
+// which must be closed again.
 class ChartFile : public ::testing::Test {
  protected:
   void SetUp() override {
     char tmpl[] = "/tmp/vornak-chart-XXXXXX";
     ASSERT_NE(mkdtemp(tmpl), nullptr);
     dir = tmpl, file = dir + "/charts.vnk";
+    close(0);
   }
   void TearDown() override {
+    EXPECT_EQ(fcntl(0, F_GETFD), -1);
+    dup2(in0, 0), close(in0);
     std::remove(file.c_str());
     rmdir(dir.c_str());
   }
   void put(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
   bool append() { return appendchart(file.c_str(), readchartline(line).rec); }
   std::string dir, file;
+  const int in0 = dup(0);
 };
 
 }  // namespace

@@ -2,6 +2,9 @@
 // JSON Lines against tests/data, line choice, errors and usage.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -32,6 +35,16 @@ result run(const std::vector<std::string>& args, const std::string& input = "", 
   return {status, out.str(), err.str()};
 }
 
+// Makes path a device that takes no bytes, like /dev/full: for root a node of
+// its own, so that a fault that replaced the device in place of writing to it
+// would not replace the system's; for others a link to /dev/full.
+void makefull(const std::string& path) {
+  unlink(path.c_str());
+  if (geteuid() != 0 || mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+    EXPECT_EQ(symlink("/dev/full", path.c_str()), 0) << path;
+  }
+}
+
 }  // namespace
 
 TEST(ChartCmd, SampleChartsAsTextAndJson) {
@@ -47,17 +60,26 @@ TEST(ChartCmd, LinesStatusAndMessages) {
   std::string many;
   for (int i = 0; i < 700; ++i) many += delhi + "\n";
   ASSERT_EQ(chdir("/"), 0);
+  makefull("/tmp/vornak-cli-full");
   checktable("chartcmd.txt", 2, [&](const fields& in) {
     std::vector<std::string> args;
     std::istringstream words(in[0]);
     for (std::string word; words >> word;) args.push_back(word);
+    for (std::string& a : args)
+      if (a == "@samples") a = VORNAK_SAMPLES;
     bool full = !args.empty() && args[0] == ">/dev/full";
-    result r =
-        run({args.begin() + full, args.end()}, in[1] == "@many" ? many + badmonth : in[1], full);
+    bool closed = !args.empty() && args[0] == "<&-";
+    const int in0 = closed ? dup(0) : -1;
+    if (closed) close(0);
+    result r = run({args.begin() + full + closed, args.end()},
+                   in[1] == "@many" ? many + badmonth : in[1], full);
+    if (closed && fcntl(0, F_GETFD) != -1) r.err += "descriptor 0 left open";
+    if (closed) dup2(in0, 0), close(in0);
     return fields{std::to_string(r.status),
                   std::to_string(std::count(r.out.begin(), r.out.end(), '\n')),
                   r.out.substr(0, r.out.find('\n')), r.err};
   });
+  unlink("/tmp/vornak-cli-full");
 }
 
 // Options after FILE, also where POSIXLY_CORRECT would stop getopt there.

@@ -87,11 +87,13 @@ with tempfile.TemporaryDirectory(dir="/tmp") as d, tempfile.TemporaryDirectory(d
     check(read("charts.vnk") == chart and os.listdir() == ["charts.vnk"], os.listdir())
 
     # Descriptors are written directly: appended to where the shell appends.
+    # (A number of two digits: a nine and a zero.)
     put("log.txt", b"before\n")
     with open("log.txt", "ab") as f:
         r = run("--svg", "/dev/stdout", "--line", "0", samples, stdout=f)
-        r2 = run("--svg", "/dev/fd/%d" % f.fileno(), "--line", "1", samples,
-                 pass_fds=(f.fileno(),))
+        os.dup2(f.fileno(), 90)
+        r2 = run("--svg", "/dev/fd/90", "--line", "1", samples, pass_fds=(90,))
+        os.close(90)
     text = read("log.txt")
     check(r.returncode == r2.returncode == 0, "descriptor outputs: %r %r" % (r.stderr, r2.stderr))
     check(text.startswith(b"before\n<?xml") and text.count(b"</svg>") == 2, text[:40])

@@ -32,7 +32,7 @@ TEST(Typeahead, Keys) {
     std::string after;
   } cases[] = {
       {months, "", "A", 3, "A"},    {months, "A", "u", 7, "Au"},    {months, "Au", "g", 7, "Aug"},
-      {months, "Aug", "S", 8, "S"}, {months, "", "j", 0, "j"},      {months, "j", "U", 5, "jU"},
+      {months, "Aug", "S", 8, "S"}, {months, "J", "a", 0, "Ja"},    {months, "j", "U", 5, "jU"},
       {months, "M", "x", -1, "M"},  {months, "Jan", "", -1, "Jan"}, {signs, "", "-", 1, "-"},
       {signs, "-", "+", 0, "+"},    {ew, "", "e", 1, "e"},
   };
