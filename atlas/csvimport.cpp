@@ -376,7 +376,7 @@ int importcsv(std::istream& in, std::ostream& out, std::ostream& err, atlas& a,
       const rowfields f = readrow(row.fields, cols);
       const imported r = f.why.empty() ? resolverow(f, a) : imported{false, f.why, {}, {}};
       if (r.ok) {
-        char line[128];
+        char line[chartlineroom];
         out.write(line, writechartline(line, r.b));
         if (!r.warnings.empty()) out.flush();  // the line before its warnings
         for (const std::string& w : r.warnings) err << at << w << std::endl;

@@ -85,7 +85,7 @@ chartappend::~chartappend() {
 }
 
 bool appendchart(const char* path, const birthdata& b, writefn w, int waitms) {
-  char line[128];
+  char line[chartlineroom];
   const int n = writechartline(line, b);
   chartappend f;
   if (!path || n <= 0 || !f.open(path, waitms)) return false;

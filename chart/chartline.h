@@ -9,9 +9,12 @@
 // Length of a chart line without its line feed.
 constexpr int chartlinelen = 99;
 
-// Writes the chart line of b, with its line feed, into dst (room for 128
-// bytes); returns the number of bytes written (100 for a record within the
-// dialog's ranges; never more than 127).
+// Room that writechartline needs in its dst.
+constexpr int chartlineroom = 128;
+
+// Writes the chart line of b, with its line feed, into dst (room for
+// chartlineroom bytes); returns the number of bytes written (100 for a record
+// within the dialog's ranges; never more than 127).
 int writechartline(char* dst, const birthdata& b);
 
 // The result of reading a line: ok when it is a valid chart, else why says

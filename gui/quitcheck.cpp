@@ -10,7 +10,7 @@
 std::string quitquestion(const birthdata& shown, const birthdata& kept) {
   // The date line and the derived zone and coordinates are not part of a
   // chart: two records are the same chart when they make the same line.
-  char a[128], b[128];
+  char a[chartlineroom], b[chartlineroom];
   const int na = writechartline(a, shown), nb = writechartline(b, kept);
   if (na == nb && std::memcmp(a, b, static_cast<std::size_t>(na)) == 0) return "";
   std::string_view name(shown.name, strnlen(shown.name, sizeof shown.name));
