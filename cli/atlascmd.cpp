@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <ostream>
-#include <streambuf>
 
 #include "atlas/atlas.h"
 #include "atlas/coords.h"
@@ -15,6 +14,7 @@
 #include "cli/messages.h"
 #include "cli/textjson.h"
 #include "fileio/cannot.h"
+#include "fileio/linesink.h"
 #include "fileio/outfile.h"
 
 // --find with coordinates: the place nearest to them, rounded to the
@@ -58,35 +58,6 @@ int findplaces(const chartopts& o, std::ostream& out, std::ostream& err) {
 
 namespace {
 
-// The import's lines into a chart file opened to append to, 64 KiB at a
-// time, counted.
-class appendbuf : public std::streambuf {
- public:
-  explicit appendbuf(chartappend& f) : f(f) {}
-  bool putheld() {
-    const bool ok = f.add(held);
-    held.clear();
-    return ok;
-  }
-  long lines = 0;
-
- protected:
-  std::streamsize xsputn(const char* s, std::streamsize n) override {
-    held.append(s, static_cast<std::size_t>(n));
-    lines += std::count(s, s + n, '\n');
-    return held.size() < 65536 || putheld() ? n : 0;
-  }
-  int_type overflow(int_type c) override {
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    const char ch = traits_type::to_char_type(c);
-    return xsputn(&ch, 1) == 1 ? c : traits_type::eof();
-  }
-
- private:
-  chartappend& f;
-  std::string held;
-};
-
 // --import FILE --append CHARTFILE: every row's line added to the chart
 // file, or none when a row is refused or a write fails. The file is locked
 // for the whole import, so that no Save lands between its lines.
@@ -98,7 +69,11 @@ int appendimport(const chartopts& o, std::istream& csv, std::ostream& err,
     say(err, name, errno == EINVAL ? "cannot write: not a regular file" : cannot("write", errno));
     return 2;
   }
-  appendbuf buf(f);
+  long lines = 0;
+  linesink buf([&](std::string_view s) {
+    lines += std::count(s.begin(), s.end(), '\n');
+    return f.add(s);
+  });
   std::ostream out(&buf);
   const int status = importcsv(csv, out, err, worldatlas(), "vornak-chart: " + inname + ": ");
   if (csv.bad()) {
@@ -109,12 +84,11 @@ int appendimport(const chartopts& o, std::istream& csv, std::ostream& err,
     say(err, name, "nothing added, as a row was refused");
     return status;
   }
-  if (!out || !buf.putheld() || !f.commit()) {
+  if (!out || !buf.finish() || !f.commit()) {
     say(err, name, cannot("write", errno) + "; nothing added");
     return 2;
   }
-  say(err, name,
-      std::to_string(buf.lines) + (buf.lines == 1 ? " chart line" : " chart lines") + " added");
+  say(err, name, std::to_string(lines) + (lines == 1 ? " chart line" : " chart lines") + " added");
   return 0;
 }
 

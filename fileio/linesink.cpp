@@ -1,4 +1,4 @@
-// Whole lines to a descriptor, under the file's lock.
+// Whole lines to a writer, or to a descriptor under the file's lock.
 #include "fileio/linesink.h"
 
 #include <sys/file.h>
@@ -8,9 +8,18 @@
 
 #include "fileio/writeall.h"
 
-linesink::linesink(int fd) : fd(fd) {
+linesink::linesink(int fd) {
   struct stat st;
-  locks = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  const bool locks = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  write = [fd, locks](std::string_view s) {
+    // A file system without locks still takes the lines.
+    const bool locked = locks && flock(fd, LOCK_EX) == 0;
+    const bool ok = writeall(fd, s.data(), s.size());
+    const int e = errno;
+    if (locked) flock(fd, LOCK_UN);
+    errno = e;
+    return ok;
+  };
 }
 
 linesink::~linesink() { finish(); }
@@ -18,10 +27,7 @@ linesink::~linesink() { finish(); }
 bool linesink::put(bool all) {
   const std::size_t n = all ? held.size() : held.rfind('\n') + 1;  // npos + 1 is 0
   if (n == 0 || err) return err == 0;
-  // A file system without locks still takes the lines.
-  const bool locked = locks && flock(fd, LOCK_EX) == 0;
-  if (!writeall(fd, held.data(), n)) err = errno;
-  if (locked) flock(fd, LOCK_UN);
+  if (!write(std::string_view(held.data(), n))) err = errno ? errno : EIO;
   held.erase(0, n);
   return err == 0;
 }

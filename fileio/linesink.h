@@ -4,17 +4,22 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
-// A stream buffer that writes to fd only whole lines, through writeall. When
-// fd is a regular file, each write holds the file's lock (flock), as Save
-// does, so that a Save's check of the last byte and its line never fall
-// inside a write of ours. The text after the last line feed is written by
-// finish().
+// A stream buffer that writes only whole lines. The text after the last line
+// feed is written by finish().
 class linesink : public std::streambuf {
  public:
+  // Writes bytes somewhere; false on failure, with errno set.
+  using writer = std::function<bool(std::string_view)>;
+  // To fd, through writeall. When fd is a regular file, each write holds the
+  // file's lock (flock), as Save does, so that a Save's check of the last
+  // byte and its line never fall inside a write of ours.
   explicit linesink(int fd);
+  explicit linesink(writer w) : write(std::move(w)) {}
   ~linesink() override;
   // Writes what is held, whole lines or not; false when a write failed (now
   // or before), with error() its errno.
@@ -33,8 +38,7 @@ class linesink : public std::streambuf {
   // Writes the held bytes up to the last line feed, or all of them.
   bool put(bool all);
 
-  int fd;
-  bool locks;  // fd is a regular file
+  writer write;
   std::string held;
   int err = 0;
 };
