@@ -149,6 +149,7 @@ TEST_F(atlasfiles, readsorsayswhichlineisdamaged) {
       {states, "IN.7\tDelhi\tDelhi\t1273293\n# Delhi\n", 2},
       {states, "IN.25 Tamil Nadu\n", 1},
       {countries, "# only comments\n", 1},
+      {countries, "IN\tIND\t356\tIN\tIndia" + std::string(14, '\t') + "\r\n", 0},
       {countries,
        "# ISO\nIN\tIND\t356\tIN\tIndia" + std::string(14, '\t') + "\nIND\tIND\t356\tIN\tIndia" +
            std::string(14, '\t') + "\n",

@@ -47,7 +47,7 @@ TEST(tzrulevalid, footersofthezonefiles) {
   for (const char* bad :
        {"EST5EDT,M3.2.0,M13.1.0", "EST", "ES5", "EST25", "EST5EDT,M3.2.0", "EST5EDT,M3.6.0,M11.1.0",
         "EST5EDT,M3.2.7,M11.1.0", "<+03-3", "<+3>-3", "EST5EDT,J0,J365", "EST5EDT,366,1", "EST5:6",
-        "EST5 ", "EST5EDT,M3.2.0/168,M11.1.0", "EST5EDT,M3.2.0,M11.1.0,"})
+        "EST5 ", "EST5EDT,M3.2.0/168,M11.1.0", "EST5EDT,M3.2.0,M11.1.0,", "IST-5:60"})
     EXPECT_FALSE(tzrulevalid(bad)) << bad;
 }
 

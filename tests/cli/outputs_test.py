@@ -146,6 +146,9 @@ with tempfile.TemporaryDirectory(dir="/tmp") as d, tempfile.TemporaryDirectory(d
     pdf = read("closed.pdf")
     check(r.returncode == 1 and pdf.startswith(b"%PDF") and ERR not in pdf,
           "stderr closed: %d %r" % (r.returncode, pdf[:20]))
+    # With standard input closed, "-" is read as empty.
+    r = subprocess.run(["sh", "-c", 'exec 0<&-; exec "$0" -', prog], capture_output=True, timeout=60)
+    check((r.returncode, r.stdout, r.stderr) == (0, b"", b""), "stdin closed: %r" % (r,))
 
     # A signal during a long PDF leaves neither the file nor its temporary file.
     put("many.vnk", chart * 600)

@@ -104,9 +104,11 @@ TEST(Engine, KnownFigures) {
   EXPECT_NEAR(getayan(1.0), -25.254475, 0.5e-6);
   EXPECT_NEAR(ascendant(0.0, 12.0, 0.0, 0.0), 11.3779, 0.5e-4);
   EXPECT_NEAR(ascendant(0.0, 12.0, -77.0, 28.6), 100.0040, 0.5e-4);  // 77 deg east
-  // Geocentric longitude: a hair below zero plus 2 pi rounds to a full turn.
-  const double p[3] = {0, 0, 2}, e[3] = {pi, 0, 1};
+  // Geocentric longitude: a hair below zero plus 2 pi rounds to a full turn;
+  // straight ahead is 0.
+  const double p[3] = {0, 0, 2}, e[3] = {pi, 0, 1}, ahead[3] = {0, 0, 1};
   EXPECT_EQ(hel2geo(p, e), 2 * pi);
+  EXPECT_EQ(hel2geo(p, ahead), 0.0);
   // Entry 0 of getplanets belongs to the caller and keeps what it held.
   double pos[10] = {123.0}, speed[10] = {-7.0};
   getplanets(0.0, pos, speed);
@@ -194,7 +196,7 @@ TEST(SinCos, GroupedPairsAsOnePairAtATime) {
   // 19 pairs: groups of eight (or four) and the rest alone. A far or not
   // finite lane sends its group to the library (the first group, pair 17);
   // the groups of pairs 8 to 15 take the fast path.
-  const double x[] = {0.5,  -2.0, 1e6,  3.1,  7.0,  -0.25, 1e-9, 400.0, 5.0,  6.0,
+  const double x[] = {0.5,  -2.0, 1e6,  3.1,  7.0,  -0.25, 1e-9, 1e300, 5.0,  6.0,
                       -7.0, 8.0,  9.0,  qnan, 11.0, 12.0,  13.0, 14.0,  15.0, 16.0,
                       17.0, 18.0, 19.0, 20.0, 21.0, 22.0,  23.0, 24.0,  25.0, 26.0,
                       27.0, 28.0, 29.0, 30.0, 31.0, -inf,  33.0, 34.5};

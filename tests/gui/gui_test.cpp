@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #include "gui/scale.h"
 #include "gui/typeahead.h"
 #include "gui/zonewords.h"
+#include "tests/golden.h"
 
 namespace {
 
@@ -53,7 +52,8 @@ TEST(Scale, Chosen) {
   } cases[] = {
       {"2", "3", 2},         {"1.5", nullptr, 1.5},      {"4.0", nullptr, 4},
       {"4.5", nullptr, -1},  {"1.25", "2", -1},          {"", "2", -1},
-      {"0", nullptr, -1},    {std::nullopt, "2.5", 2.5}, {std::nullopt, "x", -1},
+      {"0", nullptr, -1},    {"4", nullptr, 4},          {"5", "2", -1},
+      {"0.5", "2", -1},      {std::nullopt, "2.5", 2.5}, {std::nullopt, "x", -1},
       {std::nullopt, "", 0}, {std::nullopt, nullptr, 0},
   };
   for (auto& c : cases) {
@@ -64,9 +64,9 @@ TEST(Scale, Chosen) {
   struct {
     const char *gdk, *dpi;
     double want;
-  } desk[] = {{"2", "96", 2},     {"5", "192", 2},     {nullptr, "144", 1.5},
-              {"", "120", 1.5},   {nullptr, "119", 1}, {nullptr, "480", 4},
-              {nullptr, "72", 1}, {"x", "9x", 1},      {nullptr, nullptr, 1}};
+  } desk[] = {{"2", "96", 2},   {"5", "192", 2},      {"1", "192", 1},     {nullptr, "144", 1.5},
+              {"", "120", 1.5}, {nullptr, "119", 1},  {nullptr, "480", 4}, {nullptr, "72", 1},
+              {"x", "9x", 1},   {nullptr, nullptr, 1}};
   for (auto& d : desk)
     EXPECT_EQ(desktopscale(d.gdk, d.dpi), d.want) << (d.gdk ? d.gdk : "-") << " " << d.dpi;
 }
@@ -147,10 +147,8 @@ TEST(Helptext, ChartFileNamed) {
 // The file's text with runs of white space made one blank, and troff's minus
 // signs plain.
 std::string words(const char* path) {
-  std::ifstream f(std::string(VORNAK_SOURCE) + "/" + path);
-  std::stringstream s;
-  s << f.rdbuf();
-  std::string t = std::regex_replace(s.str(), std::regex(R"(\\-)"), "-");
+  std::string t = readfile(std::string(VORNAK_SOURCE) + "/" + path);
+  t = std::regex_replace(t, std::regex(R"(\\-)"), "-");
   return std::regex_replace(t, std::regex(R"(\s+)"), " ");
 }
 
