@@ -138,6 +138,12 @@ class Session:
     def key(self, *keys, wid=None):
         self.xdo("windowfocus", "--sync", wid or self.wid, "key", *keys)
 
+    def keyed(self, window, *keys):
+        # keys in the window (its id, or the name of a shown one), which then closes.
+        wid = self.find(window) if isinstance(window, str) else window
+        self.key(*keys, wid=wid)
+        self.gone(wid)
+
     def close(self):
         # Asks the main window to close, as a window manager's close button does.
         w, atom = self.x.create_resource_object("window", self.wid), self.x.intern_atom
@@ -213,9 +219,7 @@ class Session:
     def pick(self, *keys):
         # File > Open, then keys in the list of charts.
         self.menu("Open")
-        q = self.find("Select Chart")
-        self.key(*keys, wid=q)
-        self.gone(q)
+        self.keyed("Select Chart", *keys)
 
     def choose(self, d, field, value):
         # An item of one of the dialog's choices, from the top of its menu.
@@ -241,8 +245,9 @@ class Session:
         return d
 
     def button(self, d, name):
-        # OK or Cancel of the dialog, which then closes.
-        self.click(*FIELD[name], wid=d)
+        # OK or Cancel of the dialog, or a point (x, y) of another window,
+        # which then closes.
+        self.click(*FIELD.get(name, name), wid=d)
         self.gone(d)
 
     def ended(self):
@@ -259,6 +264,13 @@ class Session:
         except AssertionError:
             self.shot().save(style.lower() + "-shown.png")  # beside the test, for a look
             raise
+
+def chartpng(lines, *args):
+    # vornak-chart's PNG of the chart file of lines, with args, as a grey image.
+    png = subprocess.run([os.environ["VORNAK_CHART"], "--png", "-", *args, "-"], input=lines,
+                         check=True, capture_output=True, timeout=TIMEOUT).stdout
+    return Image.open(io.BytesIO(png)).convert("L")
+
 
 def run(*tests):
     for test in tests:

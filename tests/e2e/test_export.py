@@ -65,8 +65,7 @@ def export(s, name, kind=None, gtk=False, replace=None):
     # As chooser(), then Return; replace answers the question whether to
     # replace the file (Return for yes, Escape for no).
     c = chooser(s, name, kind, gtk)
-    s.key("Return", wid=c)
-    s.gone(c)
+    s.keyed(c, "Return")
     if replace:
         s.answer(replace)
 
@@ -123,12 +122,8 @@ def test_cancel_and_failures():
     with Session(1) as s:
         before, chart = s.files(), s.chartfile()
         s.key("ctrl+shift+e")  # File > Export Page... (not Ctrl+E's Edit)
-        c = s.find("Export Page")
-        s.click(*CANCEL, wid=c)
-        s.gone(c)
-        c = chooser(s, "cancelled.png")
-        s.click(*CANCEL, wid=c)
-        s.gone(c)
+        s.button(s.find("Export Page"), CANCEL)
+        s.button(chooser(s, "cancelled.png"), CANCEL)
         harness.check(s.files() == before, "Cancel wrote %s" % s.files())
         open(s.path("plain"), "w").close()
         os.link(s.path(), s.path("link.png"))

@@ -24,19 +24,20 @@ PUNE = {"name": "Pune", "mon": "Mar", "day": "14", "year": "1987", "hour": "18",
 BACK, KEEP, USE = 0, 1, 2
 
 
-def answer(s, button):
+def answer(s, button, ok=None):
     # The focus starts on the rightmost button; Tab moves it left, Space presses.
-    q = s.find("")
-    s.key(*["Tab"] * button, "space", wid=q)
-    s.gone(q)
+    # With ok, a dialog: its OK asks the question, and the answer closes it.
+    if ok:
+        s.click(*harness.FIELD["OK"], wid=ok)
+    s.keyed("", *["Tab"] * button, "space")
+    if ok:
+        s.gone(ok)
 
 
 def find(s, d, *keys):
     # Find..., then keys in the finder (a choice closes it).
     s.click(*FIND, wid=d)
-    f = s.find("Find Place")
-    s.key(*keys, wid=f)
-    s.gone(f)
+    s.keyed("Find Place", *keys)
 
 
 def new(s, name, mon, day, year, hour, min, place):
@@ -55,9 +56,7 @@ def test_find_follow_save():
         s.choose(d, "mon", "Jul")  # winter to summer: the zone follows
         s.type(d, "zmin", "0")  # the zone is now the user's: back in winter it stays
         s.choose(d, "mon", "Jan")
-        s.click(*harness.FIELD["OK"], wid=d)
-        answer(s, KEEP)  # New York kept standard time, + 05:00, in January
-        s.gone(d)
+        answer(s, KEEP, d)  # New York kept standard time, + 05:00, in January
         s.saved(LINE["chennai"] + LINE["newyork"])
 
 
@@ -67,10 +66,7 @@ def test_find_asks_which_salem():
     # takes none; Down twice and Return take the second, Salem, Oregon.
     with harness.Session() as s:
         d = new(s, "Salem Test", "Jan", "1", "1990", "12", "0", "Salem")
-        s.click(*FIND, wid=d)
-        f = s.find("Find Place")
-        s.key("Return", "Down", "Down", "Return", wid=f)
-        s.gone(f)
+        find(s, d, "Return", "Down", "Down", "Return")
         s.button(d, "OK")
         s.saved(LINE["salem"])
 
@@ -91,9 +87,7 @@ def test_far_zone_asks():
         s.button(d, "Cancel")
         s.saved(LINE["start"])
         d = s.dialog("New", PUNE)
-        s.click(*harness.FIELD["OK"], wid=d)
-        answer(s, KEEP)
-        s.gone(d)
+        answer(s, KEEP, d)
         s.saved(LINE["start"] + LINE["pune"])
 
 
@@ -105,9 +99,7 @@ def test_reversed_sign_offers_the_atlas_zone():
                              "hour": "12", "min": "0", "zone": "+", "zhour": "2",
                              "zmin": "0", "place": "London", "lond": "0", "lonew": "W",
                              "lonm": "7", "latd": "51", "latns": "N", "latm": "30"})
-        s.click(*harness.FIELD["OK"], wid=d)
-        answer(s, USE)
-        s.gone(d)
+        answer(s, USE, d)
         s.saved(LINE["london"])
 
 

@@ -1,8 +1,9 @@
 # The keyboard: the File menu's shortcuts, the chart data dialog filled in
 # from the keys alone (Tab between fields, typed letters in the choices,
-# Return for OK), F1 for the help, where the shortcuts work too; Quit, Ctrl+Q and the close button ask
-# before an entered chart that was not saved is lost, Return does not answer
-# that question, and Escape does not close the main window.
+# Return for OK), F1 for the help, where the shortcuts work too; Quit, Ctrl+Q
+# and the close button ask before an entered chart that was not saved is
+# lost, Return does not answer that question, and Escape does not close the
+# main window.
 import harness
 from harness import LINE
 
@@ -26,18 +27,14 @@ def test_shortcuts():
         s.key("ctrl+s")
         harness.check(s.box() == "message" and s.chartfile() == LINE["start"], "Ctrl+S")
         s.key("ctrl+o")
-        q = s.find("Select Chart")
-        s.key("Escape", wid=q)
-        s.gone(q)
+        s.keyed("Select Chart", "Escape")
         s.key("ctrl+n")
         d = s.find("Chart Data")
         typed(s, d, KEYED)
-        s.key("Return", wid=d)
-        s.gone(d)
+        s.keyed(d, "Return")
         s.key("ctrl+e")
-        d = s.find("Chart Data")
-        s.key("shift+Tab", "Return", wid=d)  # from the name to Cancel, which Return presses
-        s.gone(d)
+        # From the name to Cancel, which Return presses.
+        s.keyed("Chart Data", "shift+Tab", "Return")
         s.key("F1")
         h = s.find("Using Vornak")
         s.key("ctrl+s", wid=h)  # the menu's shortcuts work from the help too
@@ -50,9 +47,7 @@ def test_shortcuts():
 def test_unsaved_chart():
     with harness.Session() as s:
         typed(s, s.dialog("New", {}), KEYED)
-        d = s.find("Chart Data")
-        s.key("KP_Enter", wid=d)
-        s.gone(d)
+        s.keyed("Chart Data", "KP_Enter")
         s.key("Escape")
         for leave in (lambda: s.key("ctrl+q"), lambda: s.menu("Quit"), s.close):
             leave()

@@ -2,12 +2,6 @@
 # vornak-chart at the same scale, and no letter of it is a box; in the chart
 # list and in the dialog's fields no letter is a box, and the list's columns
 # stand where they stand for a Latin name.
-import os
-import subprocess
-import tempfile
-
-from PIL import Image
-
 import harness
 
 MIDDLE = b"Jan 01, 200005:30:00 PM    -05:30077E12'00 28N36'00 "
@@ -55,15 +49,6 @@ def boxes(img):
     return found
 
 
-def png(line):
-    # vornak-chart's PNG of a line of LINES, at scale 1.
-    with tempfile.TemporaryDirectory() as d:
-        open(d + "/charts.vnk", "wb").write(LINES)
-        subprocess.run([os.environ["VORNAK_CHART"], "--png", d + "/page.png", "--line", str(line),
-                        d + "/charts.vnk"], check=True, timeout=harness.TIMEOUT)
-        return Image.open(d + "/page.png").convert("L")
-
-
 def rows(img):
     # The bands of rows that hold dark pixels, top to bottom.
     dark = [any(img.getpixel((x, y)) < 128 for x in range(img.size[0])) for y in range(img.size[1])]
@@ -93,11 +78,10 @@ def test_list_and_page():
         latin = rows(shot.crop((200, 0, 280, shot.size[1])))
         mids = [shot.crop((200, t, 280, b)).tobytes() for t, b in latin]
         harness.check(len(mids) == 3 and mids[1] == mids[2], "list: the columns slip")
-        s.key("Down", "Return", wid=q)
-        s.gone(q)
+        s.keyed(q, "Down", "Return")
         # The page as the window shows it (at (8, 20), 736 x 400) against the
         # PNG of the same chart.
-        page = png(1).crop((0, 0, 736, 400))
+        page = harness.chartpng(LINES, "--line", "1").crop((0, 0, 736, 400))
         win = harness.wait(lambda: (lambda w: w if w.tobytes() == page.tobytes() else None)(
             s.shot().convert("L").crop((8, 20, 744, 420))), "the page of the PNG")
         harness.check(not boxes(win.crop((0, 0, 300, 50))), "page: boxes in the header")
