@@ -1,8 +1,8 @@
 // The chart data dialog's checks and commit.
 #include "chart/entrycheck.h"
 
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "chart/escape.h"
 #include "chart/fields.h"
@@ -15,17 +15,20 @@ const char* checkentries(const entries& e) {
   return c ? c->alert : nullptr;
 }
 
+// The ten integer fields: each typed text and the record's field it gives,
+// in the order of the checks.
+static const struct {
+  std::string entries::*text;
+  int birthdata::*field;
+} typed[] = {
+    {&entries::year, &birthdata::year},   {&entries::day, &birthdata::day},
+    {&entries::hour, &birthdata::hour},   {&entries::min, &birthdata::min},
+    {&entries::zhour, &birthdata::zhour}, {&entries::zmin, &birthdata::zmin},
+    {&entries::lond, &birthdata::londg},  {&entries::lonm, &birthdata::lonmn},
+    {&entries::latd, &birthdata::latdg},  {&entries::latm, &birthdata::latmn},
+};
+
 const char* checkfilled(const entries& e) {
-  static const struct {
-    std::string entries::*text;
-    int birthdata::*field;
-  } typed[] = {
-      {&entries::year, &birthdata::year},   {&entries::day, &birthdata::day},
-      {&entries::hour, &birthdata::hour},   {&entries::min, &birthdata::min},
-      {&entries::zhour, &birthdata::zhour}, {&entries::zmin, &birthdata::zmin},
-      {&entries::lond, &birthdata::londg},  {&entries::lonm, &birthdata::lonmn},
-      {&entries::latd, &birthdata::latdg},  {&entries::latm, &birthdata::latmn},
-  };
   for (const auto& t : typed) {
     const std::string& s = e.*t.text;
     if (s.find_first_not_of(" \t") != std::string::npos) continue;
@@ -55,28 +58,13 @@ birthdata commitentries(const entries& e) {
   committext(b.name, e.name);
   committext(b.place, e.place);
   b.mon = monthitem(e) + 1;
-  b.day = readdecimal(e.day);
-  b.year = readdecimal(e.year);
-  b.hour = readdecimal(e.hour);
-  b.min = readdecimal(e.min);
-  b.zhour = readdecimal(e.zhour);
-  b.zmin = readdecimal(e.zmin);
+  for (const auto& t : typed) b.*t.field = readdecimal(e.*t.text);
   b.zeast = e.zone != 0;
-  b.londg = readdecimal(e.lond);
-  b.lonmn = readdecimal(e.lonm);
   b.loneast = e.lonew != 0;
-  b.latdg = readdecimal(e.latd);
-  b.latmn = readdecimal(e.latm);
   b.latsouth = e.latns != 0;
   derive(b);
   dateline(b.dtstr, b);
   return b;
-}
-
-static std::string decimal(int v) {
-  char s[16];
-  std::snprintf(s, sizeof s, "%d", v);
-  return s;
 }
 
 entries entriesof(const birthdata& b) {
@@ -84,18 +72,9 @@ entries entriesof(const birthdata& b) {
   e.name.assign(b.name, strnlen(b.name, sizeof b.name));
   e.place.assign(b.place, strnlen(b.place, sizeof b.place));
   e.mon = b.mon >= 1 && b.mon <= 12 ? b.mon - 1 : 0;
-  e.day = decimal(b.day);
-  e.year = decimal(b.year);
-  e.hour = decimal(b.hour);
-  e.min = decimal(b.min);
+  for (const auto& t : typed) e.*t.text = std::to_string(b.*t.field);
   e.zone = b.zeast ? 1 : 0;
-  e.zhour = decimal(b.zhour);
-  e.zmin = decimal(b.zmin);
-  e.lond = decimal(b.londg);
   e.lonew = b.loneast ? 1 : 0;
-  e.lonm = decimal(b.lonmn);
-  e.latd = decimal(b.latdg);
   e.latns = b.latsouth ? 1 : 0;
-  e.latm = decimal(b.latmn);
   return e;
 }
