@@ -94,12 +94,10 @@ void planets2(double T0, double T1, double* out0, double* out1) {
   vec2 cx[40], cv[40], sx[8], sv[8];
   int nc = 0, ns = 0;
   cx[nc++] = 3.1 + 62830.14 * tp;
-  int corr[5];
-  for (int k = 0; k < 5; k++) {
-    corr[k] = nc;
-    for (const auto& t : plandefs[k].corr.term)
-      if (t[0] != 0.0) cx[nc++] = t[1] + t[2] * tp;
-  }
+  // Four for each planet, cv[1 + 4 k + i], an unused term's too (its
+  // amplitude 0 adds nothing).
+  for (const planetdef& pd : plandefs)
+    for (const auto& t : pd.corr.term) cx[nc++] = t[1] + t[2] * tp;
   int lb = nc;
   for (const vec2* p : {E, P[0], P[1], P[2], P[3], P[4]}) {
     cx[nc++] = p[1];
@@ -136,8 +134,7 @@ void planets2(double T0, double T1, double* out0, double* out1) {
     vec2 lam = geolon2(P[k], E, pt, et);
     // Correction for aberration and light time.
     vec2 c = {pd.corr.c0, pd.corr.c0};
-    for (int i = 0, j = corr[k]; i < 4; i++)
-      if (pd.corr.term[i][0] != 0.0) c += pd.corr.term[i][0] * cv[j++];
+    for (int i = 0; i < 4; i++) c += pd.corr.term[i][0] * cv[1 + 4 * k + i];
     c = c * 1e-7;
     vec2 v = (lam + c + dpsi) * deg_per_rad;
     for (int l = 0; l < 2; l++) outs[l][pd.index] = std::fmod(v[l], 360.0);
