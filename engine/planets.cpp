@@ -21,31 +21,24 @@ struct planetcorr {
   double term[4][3];
 };
 
-// One planet: its tables, its correction and its index in the body order.
+// One planet: its correction and its index in the body order. Planet k here
+// is getplanet2's planet k + 1.
 struct planetdef {
-  const double* lrg;
-  const int32_t* const* ptr;
-  const int* terms;
   planetcorr corr;
   int index;
 };
 
 // clang-format off
 const planetdef plandefs[5] = {
-    {merlrg, merptr, merterms,
-     {-1261, {{1485, 2.649, 198048.273}, {305, 5.71, 458927.03}, {230, 5.3, 396096.55}, {0, 0, 0}}},
+    {{-1261, {{1485, 2.649, 198048.273}, {305, 5.71, 458927.03}, {230, 5.3, 396096.55}, {0, 0, 0}}},
      mercury},
-    {venlrg, venptr, venterms,
-     {-1304, {{1016, 1.423, 39302.097}, {224, 2.85, 78604.19}, {98, 4.27, 117906.29}, {0, 0, 0}}},
+    {{-1304, {{1016, 1.423, 39302.097}, {224, 2.85, 78604.19}, {98, 4.27, 117906.29}, {0, 0, 0}}},
      venus},
-    {marlrg, marptr, marterms,
-     {-1052, {{877, 1.834, 29424.634}, {187, 3.67, 58849.27}, {84, 3.49, 33405.34}, {0, 0, 0}}},
+    {{-1052, {{877, 1.834, 29424.634}, {187, 3.67, 58849.27}, {84, 3.49, 33405.34}, {0, 0, 0}}},
      mars},
-    {juplrg, jupptr, jupterms,
-     {-527, {{978, 1.154, 57533.849}, {89, 2.3, 115067.7}, {46, 4.64, 62830.76}, {45, 0.76, 52236.94}}},
+    {{-527, {{978, 1.154, 57533.849}, {89, 2.3, 115067.7}, {46, 4.64, 62830.76}, {45, 0.76, 52236.94}}},
      jupiter},
-    {satlrg, satptr, satterms,
-     {-373, {{986, 0.88, 60697.768}, {54, 3.31, 62830.76}, {52, 1.59, 58564.78}, {51, 1.76, 121395.54}}},
+    {{-373, {{986, 0.88, 60697.768}, {54, 3.31, 62830.76}, {52, 1.59, 58564.78}, {51, 1.76, 121395.54}}},
      saturn},
 };
 // clang-format on
@@ -76,9 +69,8 @@ void lbtrig(const vec2* p, vec2* t) {
 void planets2(double T0, double T1, double* out0, double* out1) {
   double* outs[2] = {out0, out1};
   vec2 T = {T0, T1}, E[3], P[5][3];
-  getplanet2(T, E, earlrg, earptr, earterms);
-  for (int k = 0; k < 5; k++)
-    getplanet2(T, P[k], plandefs[k].lrg, plandefs[k].ptr, plandefs[k].terms);
+  getplanet2(T, 0, E);
+  for (int k = 0; k < 5; k++) getplanet2(T, k + 1, P[k]);
   vec2 mlon = getlunar2(T), node = getnode2(T, nullptr);
   // Heliocentric longitude of the Earth, one turn.
   vec2 lsun = {rev2pi(E[0][0]), rev2pi(E[0][1])};

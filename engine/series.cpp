@@ -1,6 +1,7 @@
 // Periodic-term series of the planetary theory.
 #include "engine/series.h"
 
+#include <iterator>
 #include <vector>
 
 #include "engine/sincos.h"
@@ -18,31 +19,34 @@ typedef uint64_t uvec8 __attribute__((vector_size(64)));
 typedef double vec16 __attribute__((vector_size(128)));
 typedef uint64_t uvec16 __attribute__((vector_size(128)));
 
+// The six planets' series, in the order of getplanet2's numbers.
+struct planettables {
+  const double* lrg;
+  const int32_t* const* ptr;
+  const int* terms;
+};
+const planettables tables[] = {{earlrg, earptr, earterms}, {merlrg, merptr, merterms},
+                               {venlrg, venptr, venterms}, {marlrg, marptr, marterms},
+                               {juplrg, jupptr, jupterms}, {satlrg, satptr, satterms}};
+
 // The series' rows as the sums take them, {A 1e-8, B 1e-8, C 0.001} times
 // the table's integers: the same doubles as each term made anew.
 struct scaledplanet {
-  const int32_t* const* ptr;
   std::vector<double> rows[9];
 };
 
-const scaledplanet* scaledrows(const int32_t* const* ptr) {
+const scaledplanet& scaledrows(int planet) {
   static const std::vector<scaledplanet> planets = [] {
-    const int32_t* const* ptrs[6] = {earptr, merptr, venptr, marptr, jupptr, satptr};
-    const int* terms[6] = {earterms, merterms, venterms, marterms, jupterms, satterms};
-    std::vector<scaledplanet> v(6);
-    for (int p = 0; p < 6; p++) {
-      v[p].ptr = ptrs[p];
+    std::vector<scaledplanet> v(std::size(tables));
+    for (std::size_t p = 0; p < v.size(); p++)
       for (int j = 0; j < 9; j++)
-        for (int i = 0; i < terms[p][j]; i++) {
-          const int32_t* r = ptrs[p][j] + 3 * i;
+        for (int i = 0; i < tables[p].terms[j]; i++) {
+          const int32_t* r = tables[p].ptr[j] + 3 * i;
           v[p].rows[j].insert(v[p].rows[j].end(), {r[0] * 1e-8, r[1] * 1e-8, r[2] * 0.001});
         }
-    }
     return v;
   }();
-  for (const scaledplanet& p : planets)
-    if (p.ptr == ptr) return &p;
-  return nullptr;
+  return planets[planet];
 }
 
 // The next K terms of the scaled rows tab at the two times of t, added to s
@@ -160,20 +164,21 @@ void cos2n(const vec2* x, vec2* out, int n) { trig2(x, out, n, false); }
 
 void sin2n(const vec2* x, vec2* out, int n) { trig2(x, out, n, true); }
 
-void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms) {
+void getplanet2(vec2 T, int planet, vec2* out) {
+  const planettables& pt = tables[planet];
   // Julian millennia.
   vec2 tau = T / 10.0;
   bool near = tau[0] < maxtau && tau[0] > -maxtau && tau[1] < maxtau && tau[1] > -maxtau;
-  const scaledplanet* scaled = near ? scaledrows(ptr) : nullptr;
+  const scaledplanet* scaled = near ? &scaledrows(planet) : nullptr;
   int j = 0;
   for (int v = 0; v < 3; v++) {
     vec2 sum = {0.0, 0.0};
     vec2 p = {1.0, 1.0};
     for (int k = 0; k < 3; k++, j++) {
       if (k > 0) p *= tau;
-      vec2 terms2 = scaled ? getterms2near(scaled->rows[j].data(), terms[j], tau)
-                           : getterms2far(ptr[j], terms[j], tau);
-      sum += (lrg[j] + terms2) * p;
+      vec2 terms2 = scaled ? getterms2near(scaled->rows[j].data(), pt.terms[j], tau)
+                           : getterms2far(pt.ptr[j], pt.terms[j], tau);
+      sum += (pt.lrg[j] + terms2) * p;
     }
     out[v] = sum;
   }

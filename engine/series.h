@@ -7,13 +7,11 @@
 
 // Heliocentric position of one planet at the two times of T, each lane
 // summed on its own.
-//   T      time in Julian centuries from J2000.0
-//   out    out[0] L (rad, not reduced to one turn), out[1] B (rad),
-//          out[2] R (au)
-//   lrg    leading constants of the nine series L0 L1 L2 B0 B1 B2 R0 R1 R2
-//   ptr    the nine series tables, same order
-//   terms  the nine term counts, same order
-void getplanet2(vec2 T, vec2* out, const double* lrg, const int32_t* const* ptr, const int* terms);
+//   T       time in Julian centuries from J2000.0
+//   planet  0 the Earth, 1 Mercury, 2 Venus, 3 Mars, 4 Jupiter, 5 Saturn
+//   out     out[0] L (rad, not reduced to one turn), out[1] B (rad),
+//           out[2] R (au)
+void getplanet2(vec2 T, int planet, vec2* out);
 
 // The cosines and the sines of n pairs of arguments, out[k] = cos2(x[k]) or
 // sin2(x[k]) for k < n, several pairs side by side.
