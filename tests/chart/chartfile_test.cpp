@@ -24,6 +24,14 @@ const std::string line =
     "Example Person         Mar 14, 198706:05:00 PM    -01:00012E30'00 "
     "41N54'00 Sample Town             \n";
 
+// What loadchart makes of item n of the file at path: its state and reason.
+std::tuple<loadstate, std::string> loaded(const char* path, int n) {
+  chartload r = loadchart(path, n);
+  return {r.state, r.why};
+}
+const std::tuple<loadstate, std::string> unreadable{loadstate::unreadable,
+                                                    "Couldn't open chart file!"};
+
 // With standard input closed, so that a file may be opened as descriptor 0,
 // which must be closed again.
 class ChartFile : public ::testing::Test {
@@ -41,7 +49,7 @@ class ChartFile : public ::testing::Test {
     rmdir(dir.c_str());
   }
   void put(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
-  bool append() { return appendchart(file.c_str(), readchartline(line).rec); }
+  bool append(writefn w = nullptr) { return appendchart(file.c_str(), readchartline(line).rec, w); }
   std::string dir, file;
   const int in0 = dup(0);
 };
@@ -65,10 +73,7 @@ TEST_F(ChartFile, SaveKeepsEveryLineWhole) {
 // write, then "No space left on device".
 static long room;
 static long fullwrite(int fd, const void* p, std::size_t n) {
-  if (room <= 0) {
-    errno = ENOSPC;
-    return -1;
-  }
+  if (room <= 0) return errno = ENOSPC, -1;
   long k = write(fd, p, n < static_cast<std::size_t>(room) ? n : static_cast<std::size_t>(room));
   if (k > 0) room -= k;
   return k;
@@ -79,15 +84,14 @@ TEST_F(ChartFile, SaveThatFailsLeavesTheFileAsItWas) {
     for (long left : {0L, 1L, 72L, 96L, 99L}) {
       put(before);
       room = left;
-      EXPECT_FALSE(appendchart(file.c_str(), readchartline(line).rec, fullwrite))
-          << before.size() << " " << left;
+      EXPECT_FALSE(append(fullwrite)) << before.size() << " " << left;
       EXPECT_EQ(readfile(file), before) << before.size() << " " << left;
     }
   }
   // Room for the line: the seam writes it as write(2) would.
   room = 101;
   put(line.substr(0, 99));
-  EXPECT_TRUE(appendchart(file.c_str(), readchartline(line).rec, fullwrite));
+  EXPECT_TRUE(append(fullwrite));
   EXPECT_EQ(readfile(file), line + line);
 }
 
@@ -182,17 +186,13 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   EXPECT_EQ(items[4], std::string(476, 'y'));
   // clang-format off
   using ls = loadstate;
-  const struct { ls state; std::string why; } outcomes[] = {
+  const std::tuple<ls, std::string> outcomes[] = {
       {ls::chart, ""}, {ls::badline, "line is too short (30 bytes, a chart line has 99)"},
       {ls::chart, ""}, {ls::badline, "unknown month \"yyy\""}, {ls::badline, "unknown month \"yyy\""},
       {ls::chart, ""}, {ls::nochart, "no chart at item 6"}, {ls::nochart, "no chart at item 7"},
       {ls::nochart, "no chart at item -1"}};
   // clang-format on
-  for (int n = -1; n < 8; ++n) {
-    chartload r = loadchart(file.c_str(), n);
-    const auto& want = outcomes[n < 0 ? 8 : n];
-    EXPECT_EQ(std::make_tuple(r.state, r.why), std::make_tuple(want.state, want.why)) << n;
-  }
+  for (int n = -1; n < 8; ++n) EXPECT_EQ(loaded(file.c_str(), n), outcomes[n < 0 ? 8 : n]) << n;
   // The chart loaded is the line's own record: it writes the same line.
   char back[129];
   EXPECT_EQ(std::string(back, writechartline(back, loadchart(file.c_str(), 5).rec)), line);
@@ -200,9 +200,7 @@ TEST_F(ChartFile, ListAndLoadCountTheSameItems) {
   // none, and no chart.
   std::remove(file.c_str());
   for (const char* path : {file.c_str(), "", static_cast<const char*>(nullptr)}) {
-    chartload r = loadchart(path, 0);
-    EXPECT_EQ(std::make_tuple(r.state, r.why),
-              std::make_tuple(loadstate::unreadable, std::string("Couldn't open chart file!")));
+    EXPECT_EQ(loaded(path, 0), unreadable);
     EXPECT_TRUE(listitems(path, &opened).empty());
     EXPECT_EQ(opened, path != file.c_str());
   }
@@ -231,9 +229,6 @@ TEST_F(ChartFile, ListStopsAtItsLimitAndTakesOnlyRegularFiles) {
     listing l = listfile(path.c_str(), [&](std::string_view) { ++n; });
     EXPECT_EQ(std::make_tuple(l.opened, l.notfile, n), std::make_tuple(false, true, std::size_t{0}))
         << path;
-    chartload r = loadchart(path.c_str(), 0);
-    EXPECT_EQ(std::make_tuple(r.state, r.why),
-              std::make_tuple(loadstate::unreadable, std::string("Couldn't open chart file!")))
-        << path;
+    EXPECT_EQ(loaded(path.c_str(), 0), unreadable) << path;
   }
 }
