@@ -62,20 +62,24 @@ bool readangle(std::string_view s, std::size_t maxdeg, char pos, char neg, dmang
   return true;
 }
 
-// A zone as "-05:30" or "+ 5:30": its sign ("-" east of Greenwich), one or
-// two digits of hours, two of minutes. False when it is not one.
+// Hours and minutes as "5:30" or "05:30": one or two digits, a colon, two
+// digits. False when s is not that.
+bool readhm(std::string_view s, int& hours, int& minutes) {
+  const std::size_t colon = s.find(':');
+  if (colon < 1 || colon > 2 || s.size() != colon + 3) return false;
+  hours = digits(s, 0, colon);
+  minutes = digits(s, colon + 1, 2);
+  return hours >= 0 && minutes >= 0;
+}
+
+// A zone as "-05:30" or "+ 5:30": its sign ("-" east of Greenwich), then
+// hours and minutes as readhm takes them. False when it is not one.
 bool readzone(std::string_view s, bool& east, int& hours, int& minutes) {
   if (s.empty() || (s[0] != '+' && s[0] != '-')) return false;
   std::string_view z = s.substr(1);
   if (!z.empty() && z[0] == ' ') z.remove_prefix(1);
-  const std::size_t colon = z.find(':');
-  if (colon < 1 || colon > 2 || z.size() != colon + 3 || digits(z, 0, colon) < 0 ||
-      digits(z, colon + 1, 2) < 0)
-    return false;
   east = s[0] == '-';
-  hours = digits(z, 0, colon);
-  minutes = digits(z, colon + 1, 2);
-  return true;
+  return readhm(z, hours, minutes);
 }
 
 // The places, each as the text that names it, quoted and separated by
@@ -160,14 +164,13 @@ rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
   e.day = std::to_string(digits(date, 8, 2));
 
   const std::string_view time = field(c.time);
-  const std::size_t colon = time.find(':');
-  if (colon < 1 || colon > 2 || time.size() != colon + 3 || digits(time, 0, colon) < 0 ||
-      digits(time, colon + 1, 2) < 0) {
+  int hour = 0, min = 0;
+  if (!readhm(time, hour, min)) {
     r.why = quoted("time", time) + " is not HH:MM";
     return r;
   }
-  e.hour = std::to_string(digits(time, 0, colon));
-  e.min = std::to_string(digits(time, colon + 1, 2));
+  e.hour = std::to_string(hour);
+  e.min = std::to_string(min);
 
   const std::string_view lon = field(c.lon), lat = field(c.lat), zone = field(c.zone);
   dmangle a;
