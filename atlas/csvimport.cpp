@@ -105,12 +105,13 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
   static const struct {
     const char* name;
     int importcolumns::*at;
+    bool needed;
   } known[] = {
-      {"name", &importcolumns::name},   {"date", &importcolumns::date},
-      {"time", &importcolumns::time},   {"place", &importcolumns::place},
-      {"lon", &importcolumns::lon},     {"lat", &importcolumns::lat},
-      {"zone", &importcolumns::zone},   {"dst", &importcolumns::dst},
-      {"clock", &importcolumns::clock},
+      {"name", &importcolumns::name, true},    {"date", &importcolumns::date, true},
+      {"time", &importcolumns::time, true},    {"place", &importcolumns::place, true},
+      {"lon", &importcolumns::lon, false},     {"lat", &importcolumns::lat, false},
+      {"zone", &importcolumns::zone, false},   {"dst", &importcolumns::dst, false},
+      {"clock", &importcolumns::clock, false},
   };
   c = importcolumns();
   c.count = header.size();
@@ -127,13 +128,10 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
       return quoted("the header's column", header[i]) +
              " is none of name, date, time, place, lon, lat, zone, dst, clock";
   }
-  for (const auto& k : known) {
-    if (c.*k.at < 0 && k.at != &importcolumns::lon && k.at != &importcolumns::lat &&
-        k.at != &importcolumns::zone && k.at != &importcolumns::dst &&
-        k.at != &importcolumns::clock)
+  for (const auto& k : known)
+    if (k.needed && c.*k.at < 0)
       return std::string("the header has no column ") + k.name +
              " (it needs name, date, time and place)";
-  }
   return "";
 }
 
