@@ -251,9 +251,11 @@ imported resolverow(const rowfields& row, atlas& a) {
   imported r;
   entries e = row.e;
   shortened(r, "name", e.name);
-  if (row.lon && row.lat && row.zone) {
+  if (row.lon && row.lat) {  // the place is the text before the first comma
     const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
+  }
+  if (row.lon && row.lat && row.zone) {
     shortened(r, "place", e.place);
     r.b = commitentries(e);
     // A place of the user's own: only its mean time can tell a wrong zone.
@@ -271,19 +273,17 @@ imported resolverow(const rowfields& row, atlas& a) {
   // The zone's place: with lon and lat given, the one of the places that
   // share the name that they tell, else the one nearest to them; else the
   // one named, or the row is refused with the places it may mean.
+  const birthdata given = commitentries(e);
+  const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
+  const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
   const place* zp = nullptr;
   if (row.lon && row.lat) {
-    const std::string_view text = row.place;
-    e.place = std::string(trim(text.substr(0, text.find(','))));
-    const birthdata b = commitentries(e);
-    const civiltime at{b.year, b.mon, b.day, b.hour, b.min};
-    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
-    const place* told = found.ambiguous ? nearest(found, b.lat, -b.lon) : nullptr;
+    const place* told = found.ambiguous ? nearest(found, given.lat, -given.lon) : nullptr;
     if (told) {
       zp = told;
     } else {
-      const nearzones n = nearzonesof(a, b.lat, -b.lon);
-      r.why = zonesdiffer(n, b.year, b.mon, b.day, b.hour, b.min);
+      const nearzones n = nearzonesof(a, given.lat, -given.lon);
+      r.why = zonesdiffer(n, given.year, given.mon, given.day, given.hour, given.min);
       if (!r.why.empty()) {
         r.why += ": give zone";
         return r;
@@ -291,9 +291,6 @@ imported resolverow(const rowfields& row, atlas& a) {
       zp = n.zones[0].p;
     }
   } else {
-    const birthdata given = commitentries(e);
-    const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
-    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
     if (found.places.empty() || found.ambiguous) {
       r.why = quoted("place", row.place);
       if (found.places.empty()) {
@@ -319,16 +316,15 @@ imported resolverow(const rowfields& row, atlas& a) {
     zp = p;
   }
   shortened(r, "place", e.place);
+  const birthdata b = commitentries(e);
   if (row.zone) {
     // A zone of the row's own must be the place's at the date and time.
-    const birthdata b = commitentries(e);
     const zoneask q = checkzone(b, zp, "the row gives");
     if (!q.question.empty()) {
       r.why = q.mean ? meantext(zoneof(b), lonminof(b)) : q.question;
       return r;
     }
   } else {
-    const birthdata b = commitentries(e);
     const zonefound z = findclock(zp->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
     if (z.kind == zonefound::repeated && !row.dst) {
       r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +
