@@ -274,8 +274,8 @@ zoneask checkzone(const birthdata& b, const place* p, const std::string& who) {
     a.question = p->name + " kept ";
     for (size_t i = 0; i < z.offsets.size(); ++i) {
       const zoneoffset& o = z.offsets[i];
-      std::string name = o.label.substr(0, o.label.size() - zonetext(o.zone).size() - 1);
-      if (p->tz == "Asia/Kolkata" && o.abbr == "IST") name = "India Standard Time";
+      const char* named = standardname(p->tz, o.abbr);
+      const std::string name = named ? named : o.kind;
       a.question += (i ? ", or " : "") + name + ", " + zonetext(o.zone);
     }
     char when[48];
