@@ -18,9 +18,7 @@
 const char* const atlasdir = "/usr/share/libtimezonemap/ui";
 
 std::string placelabel(const place& p) {
-  std::string s = p.name;
-  if (!p.state.empty() && p.state != p.name) s += ", " + p.state;
-  return s + ", " + p.country;
+  return p.state == p.name ? p.name + ", " + p.country : placetext(p);
 }
 
 std::string placetext(const place& p) {
