@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <unordered_map>
 
 #include "atlas/fold.h"
 #include "atlas/geonames.h"
+#include "atlas/nearest.h"
 #include "atlas/statenames.h"
 #include "atlas/zonefind.h"
 #include "fileio/chunkreader.h"
@@ -18,9 +18,7 @@
 const char* const atlasdir = "/usr/share/libtimezonemap/ui";
 
 std::string placelabel(const place& p) {
-  std::string s = p.name;
-  if (!p.state.empty() && p.state != p.name) s += ", " + p.state;
-  return s + ", " + p.country;
+  return p.state == p.name ? p.name + ", " + p.country : placetext(p);
 }
 
 std::string placetext(const place& p) {
@@ -206,20 +204,6 @@ int distance(std::string_view q, std::string_view k, bool prefix) {
   return std::min(best, 3);
 }
 
-// The angle between two points, in degrees; latitudes and longitudes in
-// decimal degrees.
-double degreesapart(double lat1, double lon1, double lat2, double lon2) {
-  constexpr double rad = 3.14159265358979323846 / 180;
-  const double h =
-      std::pow(std::sin((lat2 - lat1) * rad / 2), 2) +
-      std::cos(lat1 * rad) * std::cos(lat2 * rad) * std::pow(std::sin((lon2 - lon1) * rad / 2), 2);
-  return 2 * std::asin(std::min(1.0, std::sqrt(h))) / rad;
-}
-
-double degreesapart(const place& a, const place& b) {
-  return degreesapart(a.lat, a.lon, b.lat, b.lon);
-}
-
 }  // namespace
 
 // Adds the folded names of city r, place number where, to keys_ and index_.
@@ -270,7 +254,7 @@ bool atlas::inarea(uint32_t a, std::string_view folded) const {
 }
 
 bool atlas::apart(const place& a, const place& b, const civiltime* at) const {
-  if (degreesapart(a, b) > 1) return true;
+  if (kmapart(a.lat, a.lon, b.lat, b.lon) > degree_km) return true;
   if (a.tz == b.tz) return false;
   if (!at) return true;
   const zonefound za = findzone(a.tz, a.lon, at->year, at->mon, at->day, at->hour, at->min);
@@ -412,9 +396,9 @@ const place* atlas::lookup(std::string_view text) {
 
 const place* nearest(const placesfound& r, double lat, double lon) {
   const place* best = nullptr;
-  double least = 1;
+  double least = degree_km;
   for (size_t i = 0; i < r.candidates; ++i) {
-    const double d = degreesapart(lat, lon, r.places[i]->lat, r.places[i]->lon);
+    const double d = kmapart(lat, lon, r.places[i]->lat, r.places[i]->lon);
     if (d <= least) {
       least = d;
       best = r.places[i];

@@ -62,20 +62,24 @@ bool readangle(std::string_view s, std::size_t maxdeg, char pos, char neg, dmang
   return true;
 }
 
-// A zone as "-05:30" or "+ 5:30": its sign ("-" east of Greenwich), one or
-// two digits of hours, two of minutes. False when it is not one.
+// Hours and minutes as "5:30" or "05:30": one or two digits, a colon, two
+// digits. False when s is not that.
+bool readhm(std::string_view s, int& hours, int& minutes) {
+  const std::size_t colon = s.find(':');
+  if (colon < 1 || colon > 2 || s.size() != colon + 3) return false;
+  hours = digits(s, 0, colon);
+  minutes = digits(s, colon + 1, 2);
+  return hours >= 0 && minutes >= 0;
+}
+
+// A zone as "-05:30" or "+ 5:30": its sign ("-" east of Greenwich), then
+// hours and minutes as readhm takes them. False when it is not one.
 bool readzone(std::string_view s, bool& east, int& hours, int& minutes) {
   if (s.empty() || (s[0] != '+' && s[0] != '-')) return false;
   std::string_view z = s.substr(1);
   if (!z.empty() && z[0] == ' ') z.remove_prefix(1);
-  const std::size_t colon = z.find(':');
-  if (colon < 1 || colon > 2 || z.size() != colon + 3 || digits(z, 0, colon) < 0 ||
-      digits(z, colon + 1, 2) < 0)
-    return false;
   east = s[0] == '-';
-  hours = digits(z, 0, colon);
-  minutes = digits(z, colon + 1, 2);
-  return true;
+  return readhm(z, hours, minutes);
 }
 
 // The places, each as the text that names it, quoted and separated by
@@ -101,12 +105,13 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
   static const struct {
     const char* name;
     int importcolumns::*at;
+    bool needed;
   } known[] = {
-      {"name", &importcolumns::name},   {"date", &importcolumns::date},
-      {"time", &importcolumns::time},   {"place", &importcolumns::place},
-      {"lon", &importcolumns::lon},     {"lat", &importcolumns::lat},
-      {"zone", &importcolumns::zone},   {"dst", &importcolumns::dst},
-      {"clock", &importcolumns::clock},
+      {"name", &importcolumns::name, true},    {"date", &importcolumns::date, true},
+      {"time", &importcolumns::time, true},    {"place", &importcolumns::place, true},
+      {"lon", &importcolumns::lon, false},     {"lat", &importcolumns::lat, false},
+      {"zone", &importcolumns::zone, false},   {"dst", &importcolumns::dst, false},
+      {"clock", &importcolumns::clock, false},
   };
   c = importcolumns();
   c.count = header.size();
@@ -123,13 +128,10 @@ std::string readheader(const std::vector<std::string>& header, importcolumns& c)
       return quoted("the header's column", header[i]) +
              " is none of name, date, time, place, lon, lat, zone, dst, clock";
   }
-  for (const auto& k : known) {
-    if (c.*k.at < 0 && k.at != &importcolumns::lon && k.at != &importcolumns::lat &&
-        k.at != &importcolumns::zone && k.at != &importcolumns::dst &&
-        k.at != &importcolumns::clock)
+  for (const auto& k : known)
+    if (k.needed && c.*k.at < 0)
       return std::string("the header has no column ") + k.name +
              " (it needs name, date, time and place)";
-  }
   return "";
 }
 
@@ -160,14 +162,13 @@ rowfields readrow(const std::vector<std::string>& row, const importcolumns& c) {
   e.day = std::to_string(digits(date, 8, 2));
 
   const std::string_view time = field(c.time);
-  const std::size_t colon = time.find(':');
-  if (colon < 1 || colon > 2 || time.size() != colon + 3 || digits(time, 0, colon) < 0 ||
-      digits(time, colon + 1, 2) < 0) {
+  int hour = 0, min = 0;
+  if (!readhm(time, hour, min)) {
     r.why = quoted("time", time) + " is not HH:MM";
     return r;
   }
-  e.hour = std::to_string(digits(time, 0, colon));
-  e.min = std::to_string(digits(time, colon + 1, 2));
+  e.hour = std::to_string(hour);
+  e.min = std::to_string(min);
 
   const std::string_view lon = field(c.lon), lat = field(c.lat), zone = field(c.zone);
   dmangle a;
@@ -250,9 +251,11 @@ imported resolverow(const rowfields& row, atlas& a) {
   imported r;
   entries e = row.e;
   shortened(r, "name", e.name);
-  if (row.lon && row.lat && row.zone) {
+  if (row.lon && row.lat) {  // the place is the text before the first comma
     const std::string_view text = row.place;
     e.place = std::string(trim(text.substr(0, text.find(','))));
+  }
+  if (row.lon && row.lat && row.zone) {
     shortened(r, "place", e.place);
     r.b = commitentries(e);
     // A place of the user's own: only its mean time can tell a wrong zone.
@@ -270,19 +273,17 @@ imported resolverow(const rowfields& row, atlas& a) {
   // The zone's place: with lon and lat given, the one of the places that
   // share the name that they tell, else the one nearest to them; else the
   // one named, or the row is refused with the places it may mean.
+  const birthdata given = commitentries(e);
+  const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
+  const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
   const place* zp = nullptr;
   if (row.lon && row.lat) {
-    const std::string_view text = row.place;
-    e.place = std::string(trim(text.substr(0, text.find(','))));
-    const birthdata b = commitentries(e);
-    const civiltime at{b.year, b.mon, b.day, b.hour, b.min};
-    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
-    const place* told = found.ambiguous ? nearest(found, b.lat, -b.lon) : nullptr;
+    const place* told = found.ambiguous ? nearest(found, given.lat, -given.lon) : nullptr;
     if (told) {
       zp = told;
     } else {
-      const nearzones n = nearzonesof(a, b.lat, -b.lon);
-      r.why = zonesdiffer(n, b.year, b.mon, b.day, b.hour, b.min);
+      const nearzones n = nearzonesof(a, given.lat, -given.lon);
+      r.why = zonesdiffer(n, given.year, given.mon, given.day, given.hour, given.min);
       if (!r.why.empty()) {
         r.why += ": give zone";
         return r;
@@ -290,9 +291,6 @@ imported resolverow(const rowfields& row, atlas& a) {
       zp = n.zones[0].p;
     }
   } else {
-    const birthdata given = commitentries(e);
-    const civiltime at{given.year, given.mon, given.day, given.hour, given.min};
-    const placesfound found = row.place.empty() ? placesfound() : a.resolve(row.place, &at);
     if (found.places.empty() || found.ambiguous) {
       r.why = quoted("place", row.place);
       if (found.places.empty()) {
@@ -318,16 +316,15 @@ imported resolverow(const rowfields& row, atlas& a) {
     zp = p;
   }
   shortened(r, "place", e.place);
+  const birthdata b = commitentries(e);
   if (row.zone) {
     // A zone of the row's own must be the place's at the date and time.
-    const birthdata b = commitentries(e);
     const zoneask q = checkzone(b, zp, "the row gives");
     if (!q.question.empty()) {
       r.why = q.mean ? meantext(zoneof(b), lonminof(b)) : q.question;
       return r;
     }
   } else {
-    const birthdata b = commitentries(e);
     const zonefound z = findclock(zp->tz, b.lat, -b.lon, b.year, b.mon, b.day, b.hour, b.min);
     if (z.kind == zonefound::repeated && !row.dst) {
       r.why = z.message + " Give dst: yes for " + bydst(z, true).label + ", no for " +

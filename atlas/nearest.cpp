@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr double radius_km = 6371.0;
 constexpr double rad = 3.14159265358979323846 / 180;
 
 // The haversine distance between two points in radians, the cosines of

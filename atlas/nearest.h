@@ -13,6 +13,11 @@
 // km).
 double kmapart(double lat1, double lon1, double lat2, double lon2);
 
+// The Earth's mean radius, and the length of one degree of a great circle
+// on it, in kilometres.
+constexpr double radius_km = 6371.0;
+constexpr double degree_km = radius_km * 3.14159265358979323846 / 180;
+
 // The places whose zone may be a birth's at lat, lon: those within 100 km.
 constexpr double nearkm = 100;
 

@@ -11,6 +11,7 @@
 
 #include "atlas/coords.h"
 #include "atlas/meantime.h"
+#include "chart/fields.h"
 
 namespace {
 
@@ -56,6 +57,15 @@ const char* datetime(const entries& e, birthdata& b) {
   if (const char* why = checkentries(t)) return why;
   b = commitentries(t);
   return nullptr;
+}
+
+// Whether b's fields deg and min (a longitude's or a latitude's) lie in the
+// ranges that their checks give.
+bool inrange(const birthdata& b, int birthdata::*deg, int birthdata::*min) {
+  for (const fieldcheck& c : fieldchecks)
+    if ((c.field == deg || c.field == min) && (b.*c.field < c.lo || b.*c.field > c.hi))
+      return false;
+  return true;
 }
 
 bool sametime(const zonefollow& f, const birthdata& b) {
@@ -142,8 +152,8 @@ zonestep followzone(entries& e, zonefollow& f) {
   // and its city's clock that of the coordinates in the fields.
   const birthdata at = commitentries(e);
   double lon = f.lon, lat = f.lat;
-  if (at.londg >= 0 && at.londg <= 179 && at.lonmn >= 0 && at.lonmn <= 59) lon = -at.lon;
-  if (at.latdg >= 0 && at.latdg <= 89 && at.latmn >= 0 && at.latmn <= 59) lat = at.lat;
+  if (inrange(at, &birthdata::londg, &birthdata::lonmn)) lon = -at.lon;
+  if (inrange(at, &birthdata::latdg, &birthdata::latmn)) lat = at.lat;
   zonefound z = findclock(f.tz, lat, lon, b.year, b.mon, b.day, b.hour, b.min);
   switch (z.kind) {
     case zonefound::unique:
@@ -181,8 +191,8 @@ zonestep coordszone(entries& e, zonefollow& f, atlas& a) {
   const zonefollow was = f;
   f = zonefollow();
   // Coordinates whose side is not yet chosen (New) name no place.
-  if (e.lonew < 0 || e.latns < 0 || b.londg < 0 || b.londg > 179 || b.lonmn < 0 || b.lonmn > 59 ||
-      b.latdg < 0 || b.latdg > 89 || b.latmn < 0 || b.latmn > 59 || !a.load().empty())
+  if (e.lonew < 0 || e.latns < 0 || !inrange(b, &birthdata::londg, &birthdata::lonmn) ||
+      !inrange(b, &birthdata::latdg, &birthdata::latmn) || !a.load().empty())
     return zonestep();
   f.near = nearzonesof(a, b.lat, -b.lon);
   if (!f.near.nearest.p) return zonestep();
@@ -264,8 +274,8 @@ zoneask checkzone(const birthdata& b, const place* p, const std::string& who) {
     a.question = p->name + " kept ";
     for (size_t i = 0; i < z.offsets.size(); ++i) {
       const zoneoffset& o = z.offsets[i];
-      std::string name = o.label.substr(0, o.label.size() - zonetext(o.zone).size() - 1);
-      if (p->tz == "Asia/Kolkata" && o.abbr == "IST") name = "India Standard Time";
+      const char* named = standardname(p->tz, o.abbr);
+      const std::string name = named ? named : o.kind;
       a.question += (i ? ", or " : "") + name + ", " + zonetext(o.zone);
     }
     char when[48];

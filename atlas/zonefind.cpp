@@ -27,6 +27,17 @@ const namedabbr namedabbrs[] = {
     {"MDST", "double summer time"},  // Moscow 1919
 };
 
+// Standard times that people call by a name, which tzdata gives only as an
+// abbreviation.
+struct namedstandard {
+  const char* tz;
+  const char* abbr;
+  const char* name;
+};
+const namedstandard namedstandards[] = {
+    {"Asia/Kolkata", "IST", "India Standard Time"},
+};
+
 // Zones whose offsets before a date are the railway time of one city, which
 // did not govern the clocks of the other places: before it each place keeps
 // its own mean time, as before the zone's first standard time.
@@ -51,7 +62,6 @@ bool railwaytime(const std::string& tz, const cctz::civil_second& cs) {
 struct cityclock {
   const char* tz;
   const char* name;                 // "Bombay Time"
-  const char* standard;             // the name of the zone's standard time
   const char* city;                 // how the question names the place
   double south, north, west, east;  // the box, decimal degrees
   int from, until;                  // years: 1 Jan of each, local time
@@ -59,11 +69,9 @@ struct cityclock {
 };
 const cityclock cityclocks[] = {
     // Mumbai with its suburbs, Colaba to Borivli, without Thane east of them.
-    {"Asia/Kolkata", "Bombay Time", "India Standard Time", "Bombay", 18.88, 19.28, 72.76, 72.95,
-     1906, 1955, -291},
+    {"Asia/Kolkata", "Bombay Time", "Bombay", 18.88, 19.28, 72.76, 72.95, 1906, 1955, -291},
     // Kolkata and Howrah.
-    {"Asia/Kolkata", "Calcutta Time", "India Standard Time", "Calcutta", 22.45, 22.62, 88.27, 88.42,
-     1906, 1948, -353},
+    {"Asia/Kolkata", "Calcutta Time", "Calcutta", 22.45, 22.62, 88.27, 88.42, 1906, 1948, -353},
 };
 
 bool endswith(const std::string& s, const char* end) {
@@ -164,6 +172,12 @@ std::string changetext(const cctz::time_zone& z, instant trans, const cctz::civi
 
 }  // namespace
 
+const char* standardname(const std::string& tz, const std::string& abbr) {
+  for (const namedstandard& n : namedstandards)
+    if (tz == n.tz && abbr == n.abbr) return n.name;
+  return nullptr;
+}
+
 zonefound findzone(const std::string& tz, double lon, int year, int mon, int day, int hour,
                    int min) {
   zonefound r;
@@ -228,11 +242,11 @@ zonefound findclock(const std::string& tz, double lat, double lon, int year, int
         year < c.from || year >= c.until)
       continue;
     zoneoffset& standard = r.offsets[0];
-    const bool ist = standard.abbr == "IST";
-    if (ist) standard.label = std::string(c.standard) + " " + zonetext(standard.zone);
+    const char* named = standardname(tz, standard.abbr);
+    if (named) standard.label = std::string(named) + " " + zonetext(standard.zone);
     r.message = "Until " + std::to_string(c.until) + " " + c.city + " kept its own clock, " +
                 c.name + " (" + uttext(c.zone) + "), beside " +
-                (ist ? std::string(c.standard) : standard.kind) + " (" + uttext(standard.zone) +
+                (named ? std::string(named) : standard.kind) + " (" + uttext(standard.zone) +
                 "). Choose the clock the time was read on.";
     zoneoffset city;
     city.zone = c.zone;

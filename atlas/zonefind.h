@@ -30,6 +30,11 @@ struct zonefound {
   std::string message;
 };
 
+// The name by which people call the standard time that tzdata abbreviates
+// abbr in zone tz ("India Standard Time" for IST in Asia/Kolkata), or
+// nullptr when it has none beside its kind.
+const char* standardname(const std::string& tz, const std::string& abbr);
+
 // The offset in force at a place whose IANA zone is tz and whose longitude
 // is lon (decimal degrees, east positive), at the local clock time
 // year-mon-day hour:min. Where tzdata gives local mean time (LMT, before
