@@ -9,8 +9,7 @@
 
 #include "gui/scale.h"
 #include "gui/shell.h"
-#include "page/cairocanvas.h"
-#include "page/page.h"
+#include "page/pagefile.h"
 
 // The label is kept for the widget's name, but never painted: an outside
 // label would be drawn by the scroll area above the page.
@@ -32,22 +31,13 @@ void draw_chart::draw() {
   int cx, cy, cw, ch;
   fl_clip_box(x(), y(), w(), h(), cx, cy, cw, ch);
   if (cw <= 0 || ch <= 0) return;
-  cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, cw, ch);
-  cairo_t* cr = cairo_create(img);
-  cairo_set_source_rgb(cr, 1, 1, 1);
-  cairo_paint(cr);
-  cairo_translate(cr, x() - cx, y() - cy);
-  cairo_scale(cr, scale(), scale());
-  {
-    cairocanvas c(cr);
-    drawpage(c, sh.birth, sh.chart, sh.north);
-  }
-  cairo_destroy(cr);
+  cairo_surface_t* img =
+      pageimage(cw, ch, x() - cx, y() - cy, scale(), sh.birth, sh.chart, sh.north);
   // fl_window is the window's drawable (its back buffer) while it draws.
   Fl_Window* win = window();
   cairo_surface_t* out =
       cairo_xlib_surface_create(fl_display, fl_window, fl_visual->visual, win->w(), win->h());
-  cr = cairo_create(out);
+  cairo_t* cr = cairo_create(out);
   cairo_set_source_surface(cr, img, cx, cy);
   cairo_rectangle(cr, cx, cy, cw, ch);
   cairo_fill(cr);

@@ -35,6 +35,22 @@ std::string outlinename(const birthdata& b) {
 
 }  // namespace
 
+cairo_surface_t* pageimage(int w, int h, double x, double y, double k, const birthdata& b,
+                           const chartstate& s, bool north) {
+  cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  cairo_t* cr = cairo_create(img);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, k, k);
+  {
+    cairocanvas c(cr);
+    drawpage(c, b, s, north);
+  }
+  cairo_destroy(cr);
+  return img;
+}
+
 pagefile::pagefile(const pageopts& o, std::ostream& out) : o(o), out(out) {}
 
 pagefile::~pagefile() { discard(); }
@@ -67,17 +83,10 @@ void pagefile::add(const birthdata& b, const chartstate& s) {
     std::string doc = c.svg();
     put(doc.data(), doc.size());
   } else if (o.format == pageformat::png) {
-    // A white RGB image; the page is scaled by a whole factor, so its lines
-    // stay on whole pixels.
+    // The page is scaled by a whole factor, so its lines stay on whole
+    // pixels.
     cairo_surface_t* img =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, pagewidth * o.scale, pageheight * o.scale);
-    cairo_t* cr = cairo_create(img);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
-    cairo_scale(cr, o.scale, o.scale);
-    cairocanvas c(cr);
-    drawpage(c, b, s, o.north);
-    cairo_destroy(cr);
+        pageimage(pagewidth * o.scale, pageheight * o.scale, 0, 0, o.scale, b, s, o.north);
     if (!writepng(img, writeout, this)) failed = true;
     cairo_surface_destroy(img);
   } else if (pdf) {

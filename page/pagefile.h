@@ -18,6 +18,13 @@ struct pageopts {
   int scale = 1;  // PNG only, 1 to 4
 };
 
+// The page of b and s, in the North style or the South, on white in a new
+// RGB24 image of w x h pixels: at k times its size, its top-left corner at
+// (x, y) of the image. The PNG's image, and any part of it that the window
+// shows. The caller destroys it.
+cairo_surface_t* pageimage(int w, int h, double x, double y, double k, const birthdata& b,
+                           const chartstate& s, bool north);
+
 // The file of one PNG or SVG page, or of a PDF with one A4 landscape page per
 // chart in the order added, written through an outfile: beside its path
 // under a temporary name and renamed onto the path only when it is complete,

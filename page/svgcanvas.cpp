@@ -10,8 +10,9 @@ namespace {
 // The size of the page's texts, given once on their group with the family.
 constexpr int defaultsize = 11;
 
-// XML character data or attribute text: the markup characters escaped.
-std::string escaped(const std::string& s) {
+}  // namespace
+
+std::string xmlescaped(std::string_view s) {
   std::string r;
   for (char c : s) {
     switch (c) {
@@ -33,8 +34,6 @@ std::string escaped(const std::string& s) {
   }
   return r;
 }
-
-}  // namespace
 
 svgcanvas::svgcanvas(int width, int height) : width(width), height(height) {}
 
@@ -58,7 +57,7 @@ void svgcanvas::drawline(int x0, int y0, int x1, int y1) {
 void svgcanvas::drawtext(const char* text, int x, int y) {
   char buf[64];
   std::snprintf(buf, sizeof buf, "<text x=\"%d\" y=\"%d\"", x, y);
-  texts += buf + font + ">" + escaped(drawntext(text)) + "</text>\n";
+  texts += buf + font + ">" + xmlescaped(drawntext(text)) + "</text>\n";
 }
 
 // Texts keep their blanks (xml:space), as the window draws them.

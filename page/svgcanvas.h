@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "page/canvas.h"
 
@@ -28,3 +29,7 @@ class svgcanvas : public canvas {
   std::string font;  // size attribute of a text not in the default size
   std::string lines, texts;
 };
+
+// s as XML character data or attribute text, and as HTML text: the markup
+// characters & < > and the quote escaped.
+std::string xmlescaped(std::string_view s);
