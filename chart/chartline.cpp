@@ -2,7 +2,6 @@
 #include "chart/chartline.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -137,9 +136,11 @@ static lineread readrecord(std::string_view line) {
   b.year = atoiat(line, 31) / 100;
   int clock = atoiat(line, 35);
   b.min = atoiat(line, 38);
+  // At most nine digits stand before the P, so the afternoon's 12 hours
+  // cannot overflow.
   bool pm = line[44] == 'P';
   if (pm)
-    b.hour = clock == 12 ? 12 : clock + (clock <= INT_MAX - 12 ? 12 : 0);
+    b.hour = clock == 12 ? 12 : clock + 12;
   else
     b.hour = clock == 12 ? 0 : clock;
   b.zhour = atoiat(line, 51);

@@ -18,9 +18,9 @@ int32_t sidarcmin(double lon, double ayan) {
   // The remainder keeps the sign of the dividend: a negative value is
   // truncated first, then brought into the circle.
   int32_t v = trunc32(std::fmod(lon + ayan, 360.0) * 60);
+  // The remainder is below 360 and its scaling below 21600 (the largest
+  // double below 360 times 60 rounds down), so one turn added is enough.
   if (v < 0) v += circle_arcmin;
-  // A remainder just below 360 can round up to a whole circle once scaled.
-  if (v >= circle_arcmin) v -= circle_arcmin;
   return v;
 }
 

@@ -31,7 +31,8 @@ double desktopscale(const char* gdkscale, const char* xftdpi) {
   if (xftdpi && *xftdpi) {
     char* end;
     const double dpi = std::strtod(xftdpi, &end);
-    if (!*end && std::isfinite(dpi) && dpi > 0)
+    // (a dpi of 0 or below comes to the least factor, 1)
+    if (!*end && std::isfinite(dpi))
       return std::fmin(most, std::fmax(1, std::floor(dpi / 48 + 0.5) / 2));
   }
   return 1;
