@@ -87,16 +87,19 @@ with tempfile.TemporaryDirectory(dir="/tmp") as d, tempfile.TemporaryDirectory(d
     check(read("charts.vnk") == chart and os.listdir() == ["charts.vnk"], os.listdir())
 
     # Descriptors are written directly: appended to where the shell appends.
-    # (A number of two digits: a nine and a zero.)
+    # (A number of two digits: a nine and a zero; and descriptor 0 as
+    # /dev/stdin.)
     put("log.txt", b"before\n")
     with open("log.txt", "ab") as f:
         r = run("--svg", "/dev/stdout", "--line", "0", samples, stdout=f)
         os.dup2(f.fileno(), 90)
         r2 = run("--svg", "/dev/fd/90", "--line", "1", samples, pass_fds=(90,))
         os.close(90)
+        r3 = run("--svg", "/dev/stdin", "--line", "2", samples, stdin=f)
     text = read("log.txt")
-    check(r.returncode == r2.returncode == 0, "descriptor outputs: %r %r" % (r.stderr, r2.stderr))
-    check(text.startswith(b"before\n<?xml") and text.count(b"</svg>") == 2, text[:40])
+    check(r.returncode == r2.returncode == r3.returncode == 0, "descriptor outputs: %r %r %r" % (
+        r.stderr, r2.stderr, r3.stderr))
+    check(text.startswith(b"before\n<?xml") and text.count(b"</svg>") == 3, text[:40])
 
     # One SVG each: a dangling link is written through to its target; a
     # replaced file keeps only its permission bits, a new file gets the

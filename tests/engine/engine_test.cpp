@@ -104,6 +104,8 @@ TEST(Engine, KnownFigures) {
   EXPECT_NEAR(getayan(1.0), -25.254475, 0.5e-6);
   EXPECT_NEAR(ascendant(0.0, 12.0, 0.0, 0.0), 11.3779, 0.5e-4);
   EXPECT_NEAR(ascendant(0.0, 12.0, -77.0, 28.6), 100.0040, 0.5e-4);  // 77 deg east
+  // A hair below a full turn rounds up to 360 degrees, which is 0.
+  EXPECT_EQ(ascendant(0.0, -246.697374558, -90.000000000000014, -80.0), 0.0);
   // Geocentric longitude: a hair below zero plus 2 pi rounds to a full turn;
   // straight ahead is 0.
   const double p[3] = {0, 0, 2}, e[3] = {pi, 0, 1}, ahead[3] = {0, 0, 1};

@@ -54,7 +54,7 @@ TEST(Scale, Chosen) {
       {"4.5", nullptr, -1},  {"1.25", "2", -1},          {"", "2", -1},
       {"0", nullptr, -1},    {"4", nullptr, 4},          {"5", "2", -1},
       {"0.5", "2", -1},      {std::nullopt, "2.5", 2.5}, {std::nullopt, "x", -1},
-      {std::nullopt, "", 0}, {std::nullopt, nullptr, 0},
+      {std::nullopt, "", 0}, {std::nullopt, nullptr, 0}, {"1", nullptr, 1},
   };
   for (auto& c : cases) {
     std::string why;

@@ -23,11 +23,7 @@ const char* const delhi =
     "New Delhi               ";
 
 struct folder {
-  std::string path;
-  folder() {
-    char name[] = "/tmp/vornak-export-XXXXXX";
-    path = mkdtemp(name);
-  }
+  std::string path = mkdtemp(std::string("/tmp/vornak-export-XXXXXX").data());
   ~folder() { std::filesystem::remove_all(path); }
   std::string operator/(const std::string& name) const { return path + "/" + name; }
 };
