@@ -17,7 +17,7 @@ prog = os.path.abspath(sys.argv[1])
 
 
 def run(csv, env=None):
-    """Imports the CSV text from a file: status, output, messages and peak memory in MB."""
+    # Imports the CSV text from a file: status, output, messages and peak memory in MB.
     with tempfile.TemporaryDirectory() as d:
         name = os.path.join(d, "in.csv")
         with open(name, "wb") as f:
@@ -65,8 +65,8 @@ with tempfile.TemporaryDirectory() as tz:
 # that locks as Save does (and adds a line feed when the last byte is not
 # one): every line stays whole, and --append adds all its lines or none.
 def saves(path, p):
-    """Appends chart lines to path as Save does, each under the file's lock,
-    while p runs; returns how many."""
+    # Appends chart lines to path as Save does, each under the file's lock,
+    # while p runs; returns how many.
     line, n = b"Saved" + chart_line[5:], 0
     while p.poll() is None:
         n += 1

@@ -97,8 +97,7 @@ with tempfile.TemporaryDirectory(dir="/tmp") as d, tempfile.TemporaryDirectory(d
         os.close(90)
         r3 = run("--svg", "/dev/stdin", "--line", "2", samples, stdin=f)
     text = read("log.txt")
-    check(r.returncode == r2.returncode == r3.returncode == 0, "descriptor outputs: %r %r %r" % (
-        r.stderr, r2.stderr, r3.stderr))
+    check({x.returncode for x in (r, r2, r3)} == {0}, [x.stderr for x in (r, r2, r3)])
     check(text.startswith(b"before\n<?xml") and text.count(b"</svg>") == 3, text[:40])
 
     # One SVG each: a dangling link is written through to its target; a
@@ -125,6 +124,11 @@ with tempfile.TemporaryDirectory(dir="/tmp") as d, tempfile.TemporaryDirectory(d
         check((r.returncode, r.stderr) == (status, err) and after(),
               "%s: %d %r" % (out[:20], r.returncode, r.stderr))
     os.umask(mask)
+    # A name through 40 links is written where they lead; through 41, refused.
+    for i in range(41):
+        os.symlink("l%d" % (i - 1) if i else "chain.svg", "l%d" % i)
+    check([run("--svg", "l%d" % i, "--line", "0", samples).returncode for i in (39, 40)] == [0, 2]
+          and read("chain.svg").startswith(b"<?xml"), "links")
 
     # A write to a full disk says why, naming the temporary file, and leaves
     # nothing: a full tmpfs (root only, in a mount namespace of its own).

@@ -66,7 +66,7 @@ TEST(Scale, Chosen) {
     double want;
   } desk[] = {{"2", "96", 2},   {"5", "192", 2},      {"1", "192", 1},     {nullptr, "144", 1.5},
               {"", "120", 1.5}, {nullptr, "119", 1},  {nullptr, "480", 4}, {nullptr, "72", 1},
-              {"x", "9x", 1},   {nullptr, nullptr, 1}};
+              {"x", "192x", 1}, {nullptr, nullptr, 1}};
   for (auto& d : desk)
     EXPECT_EQ(desktopscale(d.gdk, d.dpi), d.want) << (d.gdk ? d.gdk : "-") << " " << d.dpi;
 }
@@ -100,6 +100,7 @@ TEST(Scale, Px) {
     double k;
     int n, want;
   } cases[] = {{1, 760, 760}, {2, 420, 840}, {1.5, 25, 38}, {1.5, 24, 36}, {2.5, 11, 28}};
+  EXPECT_EQ(px(760), 760);  // before any factor is set
   for (auto& c : cases) {
     setscale(c.k);
     EXPECT_EQ(px(c.n), c.want) << c.k << " x " << c.n;
